@@ -1,0 +1,34 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+SHELL := /bin/sh
+HOST := build/host
+WIN := build/windows
+
+.PHONY: run test deps build build-host build-windows test-host test-windows bench clean
+
+run: deps build-windows
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "No X display: run 'make run' from a desktop session, or set DISPLAY (for example: xvfb-run make run)."; \
+	  exit 1; fi
+	@tools/run-windows.sh $(WIN) $(WIN)/tarnwick.exe
+
+test: deps build
+	@status=0; \
+	ctest --test-dir $(HOST) --output-on-failure -j2 || status=1; \
+	tools/test-windows.sh $(WIN) -j2 || status=1; \
+	exit $$status
+
+deps:
+	@tools/install-deps.sh
+
+build: build-host build-windows
+
+build-host:
+	@[ -f $(HOST)/build.ninja ] || cmake --preset host >/dev/null
+	@cmake --build $(HOST) -- --quiet
+
+build-windows:
+	@[ -f $(WIN)/build.ninja ] || cmake --preset windows >/dev/null
+	@cmake --build $(WIN) -- --quiet
+
+clean:
+	rm -rf build

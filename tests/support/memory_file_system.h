@@ -1,0 +1,134 @@
+// An in-memory file system for the platform-free tests: folders and files by full path, searched
+// with the wildcard rules of the Windows folder search, renamed without replacing.
+#pragma once
+
+#include "engine/file_system.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+// "*" any run, "?" one character, letters without regard to case; "*.*" matches every name.
+inline bool matchesMask(const std::string& name, const std::string& mask) {
+    if (mask == "*.*" || mask == "*")
+        return true;
+    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || lower(mask[m]) == lower(name[n]))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starM = m++;
+            starN = n;
+        } else if (starM != std::string::npos) {
+            m = starM + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
+}
+
+class MemoryFileSystem : public FileSystem {
+public:
+    // Paths are full paths; folders are given without their closing backslash.
+    void addFolder(const std::string& path) { entries_.push_back({path, true}); }
+    void addFile(const std::string& path) { entries_.push_back({path, false}); }
+    void removeEntry(const std::string& path) {
+        entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                      [&](const Entry& e) { return e.path == path; }),
+                       entries_.end());
+    }
+    // The next rename of oldPath fails with this errno.
+    void failRename(const std::string& oldPath, int error) { failures_[oldPath] = error; }
+
+    std::vector<std::string> files() const {
+        std::vector<std::string> result;
+        for (const Entry& e : entries_)
+            if (!e.isFolder)
+                result.push_back(e.path);
+        return result;
+    }
+
+    void search(const std::string& pattern, const Visitor& visit) override {
+        const std::size_t slash = pattern.rfind('\\');
+        const std::string folder = pattern.substr(0, slash + 1);
+        const std::string mask = pattern.substr(slash + 1);
+        if (!folderExists(folder))
+            return;
+        if (matchesMask(".", mask))
+            visit(".", true);
+        if (matchesMask("..", mask))
+            visit("..", true);
+        for (const Entry& e : entries_) {
+            if (e.path.size() <= folder.size() || e.path.compare(0, folder.size(), folder) != 0)
+                continue;
+            const std::string name = e.path.substr(folder.size());
+            if (name.find('\\') == std::string::npos && matchesMask(name, mask))
+                visit(name, e.isFolder);
+        }
+    }
+
+    bool exists(const std::string& path) override {
+        std::string p = path;
+        if (p.size() > 3 && p.back() == '\\')
+            p.pop_back();
+        return find(p) != nullptr || p.size() <= 3;
+    }
+
+    int rename(const std::string& oldPath, const std::string& newPath) override {
+        auto failure = failures_.find(oldPath);
+        if (failure != failures_.end()) {
+            const int error = failure->second;
+            failures_.erase(failure);
+            return error;
+        }
+        Entry* from = find(oldPath);
+        if (from == nullptr)
+            return 2;
+        Entry* to = find(newPath);
+        if (to != nullptr && to != from)
+            return 17;
+        from->path = newPath;
+        return 0;
+    }
+
+private:
+    struct Entry {
+        std::string path;
+        bool isFolder;
+    };
+
+    static bool sameIgnoringCase(const std::string& a, const std::string& b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::tolower(static_cast<unsigned char>(x)) ==
+                          std::tolower(static_cast<unsigned char>(y));
+               });
+    }
+    Entry* find(const std::string& path) {
+        for (Entry& e : entries_)
+            if (sameIgnoringCase(e.path, path))
+                return &e;
+        return nullptr;
+    }
+    bool folderExists(const std::string& folderWithSlash) {
+        if (folderWithSlash.size() <= 3)
+            return true;
+        Entry* e = find(folderWithSlash.substr(0, folderWithSlash.size() - 1));
+        return e != nullptr && e->isFolder;
+    }
+
+    std::vector<Entry> entries_;
+    std::map<std::string, int> failures_;
+};
+
+} // namespace tarnwick::testing

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Runs the Windows tests under Wine: test-windows.sh <build-dir> [ctest args]
+# Wine's services are started once, detached, before ctest, and stopped afterwards in any case.
+dir=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd)
+shift
+. "$dir/wine-env.sh" "$build/wineprefix"
+trap 'wine_stop; xvfb_stop' EXIT INT TERM
+xvfb_start
+wine_start
+ctest --test-dir "$build" --output-on-failure "$@"

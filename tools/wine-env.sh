@@ -1,0 +1,40 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale.
+# Usage: . tools/wine-env.sh <prefix-dir>
+WINEPREFIX=$1
+export WINEPREFIX
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=C.UTF-8 # ANSI code page 1252
+WINE=$(command -v wine64 || true)
+[ -n "$WINE" ] || { [ -x /usr/lib/wine/wine64 ] && WINE=/usr/lib/wine/wine64; } || WINE=wine
+export WINE
+
+# Starts Wine's background services detached from our pipes, so that they do not hold a test
+# runner's output open; creates the prefix on first use.
+wine_start() {
+    mkdir -p "$WINEPREFIX"
+    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    setsid "$WINE" wineboot </dev/null >/dev/null 2>&1
+}
+
+wine_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb when no display is given; sets DISPLAY and XVFB_PID.
+xvfb_start() {
+    XVFB_PID=""
+    [ -n "${DISPLAY:-}" ] && return 0
+    n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    XVFB_PID=$!
+    DISPLAY=":$n"
+    export DISPLAY
+    i=0
+    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+}
+
+xvfb_stop() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
