@@ -3,6 +3,7 @@
 dir=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 shift
-. "$dir/wine-env.sh" "$build/wineprefix"
+WINEPREFIX="$build/wineprefix"
+. "$dir/wine-env.sh"
 wine_start
 "$WINE" "$@"

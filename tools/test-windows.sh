@@ -4,7 +4,8 @@
 dir=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
 shift
-. "$dir/wine-env.sh" "$build/wineprefix"
+WINEPREFIX="$build/wineprefix"
+. "$dir/wine-env.sh"
 trap 'wine_stop; xvfb_stop' EXIT INT TERM
 xvfb_start
 wine_start

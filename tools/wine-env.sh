@@ -1,6 +1,5 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale.
-# Usage: . tools/wine-env.sh <prefix-dir>
-WINEPREFIX=$1
+# Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

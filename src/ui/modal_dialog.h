@@ -1,0 +1,46 @@
+// A small base for modal dialogs built from resource templates: a static dialog procedure that
+// forwards to member handlers.
+#pragma once
+
+#include <windows.h>
+
+namespace tarnwick {
+
+class ModalDialog {
+public:
+    ModalDialog(int templateId, HWND owner) : templateId_(templateId), owner_(owner) {}
+    virtual ~ModalDialog() = default;
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // Runs the dialog modally; returns the result it was ended with (IDOK, IDCANCEL, ...).
+    INT_PTR run();
+
+    HWND hwnd() const { return hwnd_; }
+    HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+
+protected:
+    // Called on WM_INITDIALOG; return true to let the dialog manager set the focus.
+    virtual bool onInit() { return true; }
+    // A command from a control or a menu; return true when handled. By default OK and Cancel
+    // end the dialog with their id.
+    virtual bool onCommand(int id, int notifyCode);
+    // Any other message; return true when handled, with result set.
+    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+    void end(INT_PTR result) { EndDialog(hwnd_, result); }
+    bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+    void setChecked(int id, bool checked) {
+        CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    int templateId_;
+    HWND owner_;
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace tarnwick

@@ -1,0 +1,74 @@
+// Drives modal windows from a second thread while the test's thread runs them: finds a window
+// by caption, reads control texts, clicks buttons. Messages sent across threads are served by
+// the modal loop of the test's thread.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace tarnwick::testing {
+
+struct WindowSearch {
+    const char* caption;
+    DWORD thread;
+    HWND found;
+};
+
+inline BOOL CALLBACK matchWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (IsWindowVisible(hwnd) && std::string(text) == search->caption) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Waits until a visible top-level window of the given thread has the caption; null on timeout.
+inline HWND waitForWindow(const char* caption, DWORD thread, int timeoutMs = 10000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        WindowSearch search{caption, thread, nullptr};
+        EnumThreadWindows(thread, matchWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+inline std::string windowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(hwnd, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+inline std::string itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+
+// The text of a message box (its static control has the id 0xFFFF).
+inline std::string messageBoxText(HWND box) { return itemText(box, 0xFFFF); }
+
+// Clicks a button the way the user does: the dialog gets BN_CLICKED from the control.
+inline void clickButton(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Runs drive(thread of the caller) on a second thread for the lifetime of this object.
+class Driver {
+public:
+    explicit Driver(std::function<void(DWORD)> drive)
+        : thread_([drive, caller = GetCurrentThreadId()] { drive(caller); }) {}
+    ~Driver() { thread_.join(); }
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+private:
+    std::thread thread_;
+};
+
+} // namespace tarnwick::testing
