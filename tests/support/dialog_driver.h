@@ -53,9 +53,10 @@ inline std::string itemText(HWND dialog, int id) { return windowText(GetDlgItem(
 // The text of a message box (its static control has the id 0xFFFF).
 inline std::string messageBoxText(HWND box) { return itemText(box, 0xFFFF); }
 
-// Clicks a button the way the user does: the dialog gets BN_CLICKED from the control.
+// Clicks a button the way the user does: the dialog gets BN_CLICKED from the control. Posted, so
+// that a click which opens a modal window does not block the driver.
 inline void clickButton(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 // Runs drive(thread of the caller) on a second thread for the lifetime of this object.
