@@ -1,0 +1,40 @@
+// The shell's folder browser and the multi-select file chooser, behind one seam so that the Main
+// dialog's handling of their results can be driven without a person clicking in them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+class ShellDialogs {
+public:
+    virtual ~ShellDialogs() = default;
+
+    // Shows the folder browser with initialFolder preselected. True when a file-system folder
+    // was chosen; chosenFolder is then its path as the shell gives it (no closing backslash
+    // except for a drive root such as C:\).
+    virtual bool browseFolder(const std::string& initialFolder, std::string& chosenFolder) = 0;
+
+    // Shows the file chooser owned by owner. True on OK; folder is then the folder of the
+    // chosen files (as delivered, a closing backslash only for a drive root) and names the
+    // chosen file names in the order the chooser delivered them.
+    virtual bool chooseFiles(HWND owner, std::string& folder, std::vector<std::string>& names) = 0;
+};
+
+// The real dialogs of the shell and of comdlg32.
+class SystemShellDialogs : public ShellDialogs {
+public:
+    SystemShellDialogs();
+    ~SystemShellDialogs() override;
+    bool browseFolder(const std::string& initialFolder, std::string& chosenFolder) override;
+    bool chooseFiles(HWND owner, std::string& folder, std::vector<std::string>& names) override;
+
+private:
+    class FolderBrowser;
+    FolderBrowser* folderBrowser_;
+};
+
+} // namespace tarnwick
