@@ -1,0 +1,108 @@
+// A real temporary folder for the Windows tests, removed with everything in it at the end.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+class TempFolder {
+public:
+    TempFolder() {
+        char base[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, base);
+        static unsigned counter = 0;
+        for (;;) {
+            path_ = std::string(base) + "tarnwick-test-" + std::to_string(GetCurrentProcessId()) +
+                    "-" + std::to_string(++counter) + "\\";
+            if (CreateDirectoryA(path_.c_str(), nullptr))
+                break;
+        }
+    }
+    ~TempFolder() { removeTree(path_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's full path, ending in a backslash.
+    const std::string& path() const { return path_; }
+
+    // Creates a file (and the folders on its way) relative to the folder.
+    void file(const std::string& relative, const std::string& content = "") const {
+        makeFoldersFor(relative);
+        HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_WRITE, 0, nullptr,
+                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return;
+        DWORD written = 0;
+        WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    void folder(const std::string& relative) const {
+        makeFoldersFor(relative + "\\");
+    }
+
+    std::string read(const std::string& relative) const {
+        std::string content;
+        HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return content;
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            content.append(buffer, got);
+        CloseHandle(h);
+        return content;
+    }
+
+    // The names in a folder (relative to this one) as the folder search lists them, sorted.
+    std::vector<std::string> list(const std::string& relative = "") const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((path_ + relative + "*").c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            const std::string name = data.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+private:
+    void makeFoldersFor(const std::string& relative) const {
+        for (std::size_t slash = relative.find('\\'); slash != std::string::npos;
+             slash = relative.find('\\', slash + 1))
+            CreateDirectoryA((path_ + relative.substr(0, slash)).c_str(), nullptr);
+    }
+
+    static void removeTree(const std::string& folder) {
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = data.cFileName;
+                if (name == "." || name == "..")
+                    continue;
+                const std::string path = folder + name;
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    removeTree(path + "\\");
+                else
+                    DeleteFileA(path.c_str());
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    std::string path_;
+};
+
+} // namespace tarnwick::testing
