@@ -1,0 +1,178 @@
+#include "link_label.h"
+
+#include "res/resource.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace tarnwick {
+
+LinkLabel::LinkLabel()
+    : textColor_(GetSysColor(COLOR_WINDOWTEXT)),
+      brush_(CreateSolidBrush(GetSysColor(COLOR_BTNFACE))), fontDescription_() {
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof fontDescription_, &fontDescription_);
+    font_.reset(CreateFontIndirectA(&fontDescription_));
+}
+
+LinkLabel::~LinkLabel() {
+    detach();
+}
+
+void LinkLabel::attach(HWND dialog, int id) {
+    subclass(GetDlgItem(dialog, id));
+}
+
+void LinkLabel::subclass(HWND control) {
+    detach();
+    if (control == nullptr)
+        return;
+    const UINT_PTR id = reinterpret_cast<UINT_PTR>(this);
+    const DWORD_PTR self = reinterpret_cast<DWORD_PTR>(this);
+    if (!SetWindowSubclass(control, controlProc, id, self))
+        return;
+    control_ = control;
+    parent_ = GetParent(control);
+    // The static control asks its parent for colours; the parent's answer for this control is
+    // given here, so the dialog needs to know nothing about its labels.
+    if (parent_ != nullptr)
+        SetWindowSubclass(parent_, parentProc, id, self);
+    originalFont_ = reinterpret_cast<HFONT>(SendMessageA(control_, WM_GETFONT, 0, 0));
+    SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    if (linkChosen_)
+        applyLinkStyle();
+    redraw();
+}
+
+void LinkLabel::detach() {
+    release(true);
+}
+
+void LinkLabel::release(bool restoreFont) {
+    if (control_ == nullptr)
+        return;
+    const UINT_PTR id = reinterpret_cast<UINT_PTR>(this);
+    // A control that lives on keeps no handle to a font that goes with this label.
+    if (restoreFont)
+        SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(originalFont_), FALSE);
+    RemoveWindowSubclass(control_, controlProc, id);
+    if (parent_ != nullptr)
+        RemoveWindowSubclass(parent_, parentProc, id);
+    control_ = nullptr;
+    parent_ = nullptr;
+    originalFont_ = nullptr;
+}
+
+LinkLabel& LinkLabel::setTextColor(COLORREF color) {
+    textColor_ = color;
+    redraw();
+    return *this;
+}
+
+LinkLabel& LinkLabel::setBold(bool on) {
+    fontDescription_.lfWeight = on ? FW_BOLD : FW_NORMAL;
+    recreateFont();
+    return *this;
+}
+
+LinkLabel& LinkLabel::setUnderline(bool on) {
+    fontDescription_.lfUnderline = on ? TRUE : FALSE;
+    recreateFont();
+    return *this;
+}
+
+LinkLabel& LinkLabel::setLink(bool on) {
+    linkChosen_ = true;
+    link_ = on;
+    applyLinkStyle();
+    return *this;
+}
+
+LinkLabel& LinkLabel::setLinkCursor(HCURSOR cursor) {
+    linkCursor_ = cursor;
+    return *this;
+}
+
+HCURSOR LinkLabel::handCursor() {
+    // Cursors loaded from resources are shared: nothing to release.
+    if (HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR)))
+        return own;
+    return LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)); // IDC_HAND
+}
+
+void LinkLabel::recreateFont() {
+    const GdiObject old(font_.release()); // deleted once the control has let go of it
+    font_.reset(CreateFontIndirectA(&fontDescription_));
+    if (control_ != nullptr)
+        SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    redraw();
+}
+
+void LinkLabel::applyLinkStyle() {
+    if (control_ == nullptr)
+        return;
+    LONG_PTR style = GetWindowLongPtrA(control_, GWL_STYLE);
+    style = link_ ? (style | SS_NOTIFY) : (style & ~static_cast<LONG_PTR>(SS_NOTIFY));
+    SetWindowLongPtrA(control_, GWL_STYLE, style);
+}
+
+void LinkLabel::redraw() {
+    if (control_ != nullptr)
+        RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+LRESULT LinkLabel::onColorRequest(HDC dc) {
+    SelectObject(dc, font());
+    SetTextColor(dc, textColor_);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(backgroundBrush());
+}
+
+LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN: {
+        // Opens whatever the label shows: a web address, a mailto: text. The shell's answer
+        // is not examined; a link that cannot be opened simply does nothing.
+        const int length = GetWindowTextLengthA(control_);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        GetWindowTextA(control_, &text[0], length + 1);
+        text.resize(static_cast<std::size_t>(length));
+        ShellExecuteA(nullptr, "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    }
+    case WM_SETCURSOR:
+        if (linkCursor_ != nullptr) {
+            SetCursor(linkCursor_);
+            return TRUE;
+        }
+        break;
+    case WM_NCDESTROY: {
+        const HWND control = control_;
+        release(false);
+        return DefSubclassProc(control, message, wParam, lParam);
+    }
+    default: break;
+    }
+    return DefSubclassProc(control_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK LinkLabel::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self) {
+    // No exception may cross into the window manager.
+    try {
+        return reinterpret_cast<LinkLabel*>(self)->onControlMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK LinkLabel::parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+    auto* label = reinterpret_cast<LinkLabel*>(self);
+    if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == label->control_)
+        return label->onColorRequest(reinterpret_cast<HDC>(wParam));
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+} // namespace tarnwick

@@ -1,0 +1,98 @@
+// A static text control that draws itself with its own font and colour and, when made a link,
+// opens its own text through the shell when clicked.
+#pragma once
+
+#include <windows.h>
+
+namespace tarnwick {
+
+// Owns one GDI object and deletes it when it goes.
+class GdiObject {
+public:
+    explicit GdiObject(HGDIOBJ handle = nullptr) : handle_(handle) {}
+    ~GdiObject() { reset(); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    void reset(HGDIOBJ handle = nullptr) {
+        if (handle_ != nullptr)
+            DeleteObject(handle_);
+        handle_ = handle;
+    }
+    HGDIOBJ get() const { return handle_; }
+    HGDIOBJ release() {
+        HGDIOBJ handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+
+private:
+    HGDIOBJ handle_;
+};
+
+// Usage, inside a dialog's onInit:
+//   title_.attach(hwnd(), IDC_TITLE);
+//   title_.setBold(true);
+//   web_.attach(hwnd(), IDC_WEB);
+//   web_.setLink(true).setTextColor(RGB(0, 0, 255)).setUnderline(true)
+//       .setLinkCursor(LinkLabel::handCursor());
+// The label must outlive the control's window or be detached before it goes; it detaches itself
+// when the control is destroyed.
+class LinkLabel {
+public:
+    // Text colour, background brush and font are made here, before any window exists.
+    LinkLabel();
+    ~LinkLabel();
+    LinkLabel(const LinkLabel&) = delete;
+    LinkLabel& operator=(const LinkLabel&) = delete;
+
+    // Takes over the existing static control id of dialog (or the given control): gives it the
+    // label's font and answers its colour requests and mouse messages.
+    void attach(HWND dialog, int id);
+    void subclass(HWND control);
+    void detach();
+
+    // Each setter returns the label, so that calls can be chained; those that change the look
+    // redraw the label at once.
+    LinkLabel& setTextColor(COLORREF color);
+    LinkLabel& setBold(bool on);
+    LinkLabel& setUnderline(bool on);
+    // Adds or removes SS_NOTIFY: only with it does the control get clicks and cursor requests.
+    LinkLabel& setLink(bool on);
+    // The pointer shown over the label; null means the default pointer.
+    LinkLabel& setLinkCursor(HCURSOR cursor);
+
+    HWND hwnd() const { return control_; }
+    COLORREF textColor() const { return textColor_; }
+    HFONT font() const { return static_cast<HFONT>(font_.get()); }
+    HBRUSH backgroundBrush() const { return static_cast<HBRUSH>(brush_.get()); }
+    HCURSOR linkCursor() const { return linkCursor_; }
+
+    // The program's pointing-hand cursor (resource 134), or the system's hand when the program
+    // has none.
+    static HCURSOR handCursor();
+
+private:
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+    LRESULT onControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onColorRequest(HDC dc);
+    void release(bool restoreFont);
+    void recreateFont();
+    void applyLinkStyle();
+    void redraw();
+
+    COLORREF textColor_;
+    GdiObject brush_;
+    LOGFONTA fontDescription_;
+    GdiObject font_;
+    HCURSOR linkCursor_ = nullptr;
+    bool linkChosen_ = false; // setLink was called; its choice is applied when attached
+    bool link_ = false;
+    HWND control_ = nullptr;
+    HWND parent_ = nullptr;
+    HFONT originalFont_ = nullptr; // given back to the control when detached
+};
+
+} // namespace tarnwick
