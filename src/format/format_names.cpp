@@ -1,17 +1,77 @@
 #include "format_names.h"
 
+#include "name_ops.h"
+
+#include <climits>
+#include <cstdint>
+
 namespace tarnwick {
 
-void formatNewNames(const Options& options, FileList& files, MainSurface& window) {
-    (void)options;
-    const int count = static_cast<int>(files.size());
-    window.setProgressRange(count);
-    window.setProgressPos(0);
-    window.setProgressStep(1);
+namespace {
+
+// Numbering starts again at startNumber whenever the folder changes (byte-wise, case-sensitive).
+// The counter is 64-bit so that a start near the top of the int range still counts upwards.
+void numberPass(const Options& options, FileList& files, MainSurface& window) {
+    std::int64_t counter = options.startNumber;
+    const std::string* previousFolder = nullptr;
+    std::string number;
     for (FileEntry& entry : files) {
-        entry.newName = entry.oldName;
+        if (previousFolder == nullptr || entry.folder != *previousFolder)
+            counter = options.startNumber;
+        formatNumber(counter, options.digitCount, number);
+        applyNumbering(entry.newName, number);
+        ++counter;
+        previousFolder = &entry.folder;
         window.stepProgress();
     }
+}
+
+template <typename Operation>
+void runPass(FileList& files, MainSurface& window, Operation operation) {
+    for (FileEntry& entry : files) {
+        operation(entry);
+        window.stepProgress();
+    }
+}
+
+} // namespace
+
+void formatNewNames(const Options& options, FileList& files, MainSurface& window) {
+    const int passes = 1 + options.numerate + options.folderPrefix + options.replaceOn +
+                       options.swapOn + options.insertOn + options.eraseOn + options.caseOn;
+    const std::int64_t steps = static_cast<std::int64_t>(passes) * files.size();
+    window.setProgressRange(steps > INT_MAX ? INT_MAX : static_cast<int>(steps));
+    window.setProgressPos(0);
+    window.setProgressStep(1);
+
+    // Every run starts afresh from the old names.
+    runPass(files, window, [](FileEntry& entry) { entry.newName = entry.oldName; });
+    if (options.numerate)
+        numberPass(options, files, window);
+    if (options.folderPrefix)
+        runPass(files, window, [&](FileEntry& entry) {
+            applyFolderPrefix(entry.newName, entry.folder, options.separator);
+        });
+    if (options.replaceOn)
+        runPass(files, window, [&](FileEntry& entry) {
+            applyReplace(entry.newName, options.replaceFind, options.replaceWith,
+                         options.replaceFirstOnly);
+        });
+    if (options.swapOn)
+        runPass(files, window,
+                [&](FileEntry& entry) { applySwap(entry.newName, options.swapPivot); });
+    if (options.insertOn)
+        runPass(files, window, [&](FileEntry& entry) {
+            applyInsert(entry.newName, options.insertText, options.insertPosition);
+        });
+    if (options.eraseOn)
+        runPass(files, window,
+                [&](FileEntry& entry) { applyErase(entry.newName, options.eraseUntil); });
+    if (options.caseOn)
+        runPass(files, window, [&](FileEntry& entry) {
+            if (!applyCase(entry.newName, options.caseStyle))
+                window.showError("The combobox returned a wrong value!", "Tarnwick Error");
+        });
 }
 
 } // namespace tarnwick

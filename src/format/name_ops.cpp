@@ -1,0 +1,237 @@
+#include "name_ops.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace tarnwick {
+
+namespace {
+
+using ByteTable = std::array<unsigned char, 256>;
+
+constexpr ByteTable makeSmallTable() {
+    ByteTable table{};
+    for (int i = 0; i < 256; ++i)
+        table[i] = static_cast<unsigned char>(i);
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 'A' + 'a');
+    table[0xC4] = 0xE4; // Ä -> ä
+    table[0xD6] = 0xF6; // Ö -> ö
+    table[0xDC] = 0xFC; // Ü -> ü
+    return table;
+}
+
+constexpr ByteTable makeCapitalTable() {
+    ByteTable table{};
+    for (int i = 0; i < 256; ++i)
+        table[i] = static_cast<unsigned char>(i);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 'a' + 'A');
+    table[0xE4] = 0xC4; // ä -> Ä
+    table[0xF6] = 0xD6; // ö -> Ö
+    table[0xFC] = 0xDC; // ü -> Ü
+    return table;
+}
+
+// Every byte that is a letter in Windows-1252: A-Z, a-z, the accented letters from 0xC0 (except
+// the multiplication and division signs) and the few letters between 0x80 and 0xBF.
+constexpr ByteTable makeLetterTable() {
+    ByteTable table{};
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[c] = 1;
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = 1;
+    for (int c = 0xC0; c <= 0xFF; ++c)
+        table[c] = (c == 0xD7 || c == 0xF7) ? 0 : 1;
+    for (int c : {0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA})
+        table[c] = 1;
+    return table;
+}
+
+constexpr ByteTable smallTable = makeSmallTable();
+constexpr ByteTable capitalTable = makeCapitalTable();
+constexpr ByteTable letterTable = makeLetterTable();
+
+inline unsigned char byteOf(char c) {
+    return static_cast<unsigned char>(c);
+}
+
+// Reverses the bytes [first, last) of the name.
+inline void reverseRange(std::string& name, std::size_t first, std::size_t last) {
+    std::reverse(name.begin() + static_cast<std::ptrdiff_t>(first),
+                 name.begin() + static_cast<std::ptrdiff_t>(last));
+}
+
+} // namespace
+
+char toSmall(char c) {
+    return static_cast<char>(smallTable[byteOf(c)]);
+}
+char toCapital(char c) {
+    return static_cast<char>(capitalTable[byteOf(c)]);
+}
+bool isLetter(char c) {
+    return letterTable[byteOf(c)] != 0;
+}
+
+std::size_t extensionDot(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name.size() : dot;
+}
+
+void formatNumber(std::int64_t counter, int digitCount, std::string& number) {
+    char digits[24];
+    std::size_t length = 0;
+    // Work on the magnitude as unsigned so that even the smallest value has one.
+    std::uint64_t magnitude =
+        counter < 0 ? 0 - static_cast<std::uint64_t>(counter) : static_cast<std::uint64_t>(counter);
+    do {
+        digits[length++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (counter < 0)
+        digits[length++] = '-';
+    const std::size_t width = digitCount > 0 ? static_cast<std::size_t>(digitCount) : 0;
+    number.assign(width > length ? width - length : 0, '0');
+    for (std::size_t i = length; i > 0; --i)
+        number.push_back(digits[i - 1]);
+}
+
+void applyNumbering(std::string& name, const std::string& number) {
+    name.replace(0, extensionDot(name), number);
+}
+
+void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator) {
+    if (folder.size() <= 3)
+        return;
+    // The last backslash before the closing one.
+    const std::size_t slash = folder.rfind('\\', folder.size() - 2);
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t folderLength = folder.size() - 1 - start;
+    // One move of the old name, then the prefix copied into the gap.
+    name.insert(std::size_t{0}, folderLength + separator.size(), '\0');
+    if (folderLength != 0)
+        std::memcpy(&name[0], folder.data() + start, folderLength);
+    if (!separator.empty())
+        std::memcpy(&name[folderLength], separator.data(), separator.size());
+}
+
+void applyReplace(std::string& name, const std::string& find, const std::string& with,
+                  bool firstOnly) {
+    if (find.empty())
+        return;
+    std::size_t found = name.find(find);
+    if (found == std::string::npos)
+        return;
+    if (firstOnly) {
+        name.replace(found, find.size(), with);
+        return;
+    }
+    // Searching on after each inserted replacement finds exactly the non-overlapping occurrences
+    // of the original name, left to right. Both cases below rebuild the name in its own buffer,
+    // reading each byte before it is overwritten.
+    if (with.size() <= find.size()) {
+        // Shrinking or equal: write from the front; the write index never passes the read index.
+        std::size_t read = 0;
+        std::size_t write = 0;
+        while (found != std::string::npos) {
+            const std::size_t keep = found - read;
+            if (write != read && keep != 0)
+                std::memmove(&name[write], name.data() + read, keep);
+            write += keep;
+            if (!with.empty())
+                std::memcpy(&name[write], with.data(), with.size());
+            write += with.size();
+            read = found + find.size();
+            found = name.find(find, read);
+        }
+        const std::size_t rest = name.size() - read;
+        if (write != read && rest != 0)
+            std::memmove(&name[write], name.data() + read, rest);
+        name.resize(write + rest);
+        return;
+    }
+    // Growing: count the occurrences, move the old name to the end of the grown buffer and
+    // rebuild it from the front. Before the j-th of k replacements the write index is
+    // (k - j) * growth bytes behind the read index, so no unread byte is overwritten.
+    std::size_t count = 0;
+    for (std::size_t at = found; at != std::string::npos; at = name.find(find, at + find.size()))
+        ++count;
+    const std::size_t oldSize = name.size();
+    const std::size_t shift = count * (with.size() - find.size());
+    name.resize(oldSize + shift);
+    std::memmove(&name[shift], name.data(), oldSize);
+    std::size_t read = shift;
+    std::size_t write = 0;
+    found = name.find(find, read);
+    while (found != std::string::npos) {
+        const std::size_t keep = found - read;
+        if (keep != 0)
+            std::memmove(&name[write], name.data() + read, keep);
+        write += keep;
+        std::memcpy(&name[write], with.data(), with.size());
+        write += with.size();
+        read = found + find.size();
+        found = name.find(find, read);
+    }
+    // When the last occurrence has been replaced, write has caught up with read.
+}
+
+void applySwap(std::string& name, const std::string& pivot) {
+    if (pivot.empty())
+        return;
+    const std::size_t p = name.find(pivot);
+    if (p == std::string::npos)
+        return;
+    const std::size_t afterStart = p + pivot.size();
+    std::size_t e = extensionDot(name);
+    // No extension behind the pivot: the whole rest moves to the front.
+    if (e < afterStart)
+        e = name.size();
+    // before|pivot|after -> after|pivot|before, by reversing the whole and then each part.
+    const std::size_t afterLength = e - afterStart;
+    reverseRange(name, 0, e);
+    reverseRange(name, 0, afterLength);
+    reverseRange(name, afterLength, afterLength + pivot.size());
+    reverseRange(name, afterLength + pivot.size(), e);
+}
+
+void applyInsert(std::string& name, const std::string& text, int position) {
+    if (text.empty())
+        return;
+    const std::size_t wanted = position > 0 ? static_cast<std::size_t>(position) : 0;
+    name.insert(std::min(wanted, extensionDot(name)), text);
+}
+
+void applyErase(std::string& name, const std::string& until) {
+    if (until.empty())
+        return;
+    const std::size_t found = name.find(until);
+    if (found != std::string::npos)
+        name.erase(0, found + until.size());
+}
+
+bool applyCase(std::string& name, int caseStyle) {
+    switch (caseStyle) {
+    case smallLetters:
+        for (char& c : name)
+            c = toSmall(c);
+        return true;
+    case capitalLetters:
+        for (char& c : name)
+            c = toCapital(c);
+        return true;
+    case capitalInitials:
+        // A letter starts a word when the byte before it is no letter. Changing case never
+        // changes whether a byte is a letter, so the byte before may already be changed.
+        for (std::size_t i = 1; i < name.size(); ++i)
+            name[i] = isLetter(name[i - 1]) ? toSmall(name[i]) : toCapital(name[i]);
+        if (!name.empty())
+            name[0] = toCapital(name[0]);
+        return true;
+    default: return false;
+    }
+}
+
+} // namespace tarnwick

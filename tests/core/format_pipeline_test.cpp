@@ -1,0 +1,203 @@
+#include "format/format_names.h"
+#include "format/name_ops.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using testing::RecordingWindow;
+
+FileList entries(const std::vector<std::pair<std::string, std::string>>& folderAndName) {
+    FileList files;
+    for (const auto& [folder, name] : folderAndName)
+        files.push_back({folder, name, "left over from an earlier run"});
+    return files;
+}
+
+std::vector<std::string> newNames(const FileList& files) {
+    std::vector<std::string> names;
+    for (const FileEntry& entry : files)
+        names.push_back(entry.newName);
+    return names;
+}
+
+long stepCalls(const RecordingWindow& window) {
+    return std::count(window.calls.begin(), window.calls.end(), "stepProgress");
+}
+
+TEST(Numbering, ReplacesTheStemByThePaddedNumber) {
+    const struct {
+        const char* oldName;
+        const char* newName;
+    } cases[] = {
+        {"holiday.jpg", "001.jpg"},
+        {"archive.tar.gz", "001.gz"},
+        {"README", "001"},
+        {".profile", "001.profile"},
+        {"", "001"},
+    };
+    for (const auto& c : cases) {
+        std::string name = c.oldName;
+        applyNumbering(name, "001");
+        EXPECT_EQ(name, c.newName) << c.oldName;
+    }
+}
+
+TEST(Numbering, PadsToDigitCountButNeverCuts) {
+    std::string number;
+    const struct {
+        long long counter;
+        int digitCount;
+        const char* text;
+    } cases[] = {
+        {1, 3, "001"},
+        {0, 1, "0"},
+        {12345, 3, "12345"},
+        {7, 0, "7"},
+        {2147483648LL, 1, "2147483648"},
+    };
+    for (const auto& c : cases) {
+        formatNumber(c.counter, c.digitCount, number);
+        EXPECT_EQ(number, c.text) << c.counter;
+    }
+    formatNumber(5, 215, number);
+    EXPECT_EQ(number, std::string(214, '0') + "5");
+}
+
+TEST(Numbering, CountsWithinAFolderAndRestartsInEveryFolder) {
+    Options options;
+    options.numerate = true;
+    options.startNumber = 5;
+    options.digitCount = 2;
+    FileList files = entries({{"C:\\A\\", "p.txt"},
+                              {"C:\\A\\", "q.txt"},
+                              {"C:\\A\\sub\\", "r.txt"},
+                              {"C:\\B\\", "s.txt"},
+                              {"C:\\Data\\", "t.txt"},
+                              {"C:\\DATA\\", "u.txt"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"05.txt", "06.txt", "05.txt", "05.txt",
+                                                         "05.txt", "05.txt"}));
+}
+
+TEST(Numbering, StartsAtZeroWithoutPadding) {
+    Options options;
+    options.numerate = true;
+    FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
+}
+
+TEST(Numbering, CounterGoesOnPastTheIntRange) {
+    Options options;
+    options.numerate = true;
+    options.startNumber = 2147483647;
+    FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files),
+              (std::vector<std::string>{"2147483647.txt", "2147483648.txt", "2147483649.txt"}));
+}
+
+TEST(FormatNewNames, WholePipelineExample) {
+    Options options;
+    options.numerate = true;
+    options.startNumber = 7;
+    options.digitCount = 3;
+    options.folderPrefix = true;
+    options.separator = "_";
+    options.caseOn = true;
+    options.caseStyle = capitalLetters;
+    FileList files = entries({{"C:\\Music\\Live\\", "a.mp3"}, {"C:\\Music\\Live\\", "b.mp3"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"LIVE_007.MP3", "LIVE_008.MP3"}));
+    ASSERT_GE(window.calls.size(), 3u);
+    EXPECT_EQ(window.calls[0], "setProgressRange 8");
+    EXPECT_EQ(window.calls[1], "setProgressPos 0");
+    EXPECT_EQ(window.calls[2], "setProgressStep 1");
+    EXPECT_EQ(stepCalls(window), 8);
+    EXPECT_EQ(window.progressPos, 8);
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST(FormatNewNames, NoSwitchCopiesOldNamesAfreshEveryRun) {
+    Options options;
+    FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "Y"}, {"C:\\A\\", ""}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"x.txt", "Y", ""}));
+    EXPECT_EQ(window.calls.front(), "setProgressRange 3");
+    EXPECT_EQ(stepCalls(window), 3);
+
+    // A second run with other options starts from the old names again.
+    options.insertOn = true;
+    options.insertText = "_";
+    options.insertPosition = 99;
+    formatNewNames(options, files, window);
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"x_.txt", "Y_", "_"}));
+}
+
+TEST(FormatNewNames, EmptyListGivesAnEmptyRange) {
+    Options options;
+    options.numerate = options.caseOn = true;
+    FileList files;
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 0", "setProgressPos 0",
+                                                      "setProgressStep 1"}));
+}
+
+TEST(FormatNewNames, AllSevenPassesInOrder) {
+    Options options;
+    options.numerate = options.folderPrefix = options.replaceOn = options.swapOn =
+        options.insertOn = options.eraseOn = options.caseOn = true;
+    options.startNumber = 1;
+    options.digitCount = 2;
+    options.separator = " - ";
+    options.replaceFind = "Rome";
+    options.replaceWith = "roma";
+    options.swapPivot = " - ";
+    options.insertText = "x";
+    options.insertPosition = 0;
+    options.eraseUntil = "X";
+    options.caseStyle = capitalInitials;
+    FileList files = entries({{"C:\\Photos\\Rome\\", "img.JPG"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, unchanged, case.
+    EXPECT_EQ(files[0].newName, "X01 - Roma.Jpg");
+    EXPECT_EQ(window.calls.front(), "setProgressRange 8");
+    EXPECT_EQ(stepCalls(window), 8);
+}
+
+TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
+    Options options;
+    options.replaceOn = true;
+    options.replaceFind = "a";
+    options.replaceWith = "B";
+    options.caseOn = true;
+    options.caseStyle = 3;
+    FileList files = entries({{"C:\\A\\", "a.txt"}, {"C:\\A\\", "ba.txt"}, {"C:\\B\\", "c"}});
+    RecordingWindow window;
+    formatNewNames(options, files, window);
+    EXPECT_EQ(newNames(files), (std::vector<std::string>{"B.txt", "bB.txt", "c"}));
+    ASSERT_EQ(window.messages.size(), 3u);
+    for (const auto& message : window.messages) {
+        EXPECT_EQ(message.text, "The combobox returned a wrong value!");
+        EXPECT_EQ(message.caption, "Tarnwick Error");
+    }
+    EXPECT_EQ(stepCalls(window), 9);
+    EXPECT_EQ(window.progressPos, 9);
+}
+
+} // namespace
+} // namespace tarnwick
