@@ -1,0 +1,181 @@
+// The Preview and Rename commands: their steps, the status area and the short path after a
+// preview, against a recording window and an in-memory file system.
+#include "engine/run_pipeline.h"
+
+#include "support/memory_file_system.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tarnwick {
+namespace {
+
+using testing::MemoryFileSystem;
+using testing::RecordingWindow;
+
+std::vector<std::string> steps(int m, int count) {
+    std::vector<std::string> labels;
+    for (int n = 1; n <= count; ++n)
+        labels.push_back("Step " + std::to_string(n) + " of " + std::to_string(m));
+    return labels;
+}
+
+class RunPipelineTest : public ::testing::Test {
+protected:
+    RunPipelineTest() : pipeline(window, fs) {
+        fs.addFolder("C:\\Photos");
+        fs.addFile("C:\\Photos\\b.txt");
+        fs.addFile("C:\\Photos\\a.txt");
+        window.options.pathSpec = "C:\\Photos";
+        window.options.fileListText = "*.txt";
+        window.options.replaceOn = true;
+        window.options.replaceFind = ".txt";
+        window.options.replaceWith = ".bak";
+    }
+
+    // The step labels set so far, without the empty ones.
+    std::vector<std::string> labels() const {
+        std::vector<std::string> result;
+        for (const std::string& label : window.stepLabels)
+            if (!label.empty())
+                result.push_back(label);
+        return result;
+    }
+    bool has(const std::string& status) const {
+        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
+               window.statusTexts.end();
+    }
+
+    RecordingWindow window;
+    MemoryFileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(RunPipelineTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
+    pipeline.runPreview();
+
+    EXPECT_EQ(labels(), steps(4, 4));
+    const std::vector<std::string> expected = {
+        "Clearing filename list ...", "Collecting all filenames ...", "2 files found.",
+        "Sorting filename list ...",  "Formating filename list ...",  "Opening preview dialog ..."};
+    EXPECT_EQ(window.statusTexts, expected);
+    EXPECT_EQ(window.stepLabel, "");
+    EXPECT_EQ(window.progressPos, 0);
+    EXPECT_EQ(window.previewDialogs, 1);
+    EXPECT_EQ(window.previewedEntries, 2u);
+    EXPECT_TRUE(pipeline.state().previewReady);
+    EXPECT_FALSE(window.waitCursor);
+    EXPECT_FALSE(window.waitCursorDuringQuestion);
+    // Sorted by name; nothing renamed.
+    ASSERT_EQ(pipeline.fileList().size(), 2u);
+    EXPECT_EQ(pipeline.fileList()[0].oldName, "a.txt");
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
+}
+
+TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
+    pipeline.runRename();
+
+    EXPECT_EQ(labels(), steps(8, 8));
+    for (const char* text :
+         {"Checking for empty or to long filenames ...", "Checking for identical filenames ...",
+          "Really rename?", "Renaming ...", "Updating filename list ..."})
+        EXPECT_TRUE(has(text)) << text;
+    EXPECT_EQ(window.confirmDialogs, 1);
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.stepLabel, "");
+    EXPECT_EQ(window.progressPos, 0);
+    EXPECT_FALSE(pipeline.state().previewReady);
+    EXPECT_FALSE(window.waitCursor);
+    EXPECT_FALSE(window.waitCursorDuringQuestion);
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
+}
+
+TEST_F(RunPipelineTest, RenameFromThePreviewDialogTakesTheShortPath) {
+    window.previewAnswer = true;
+    pipeline.runPreview();
+
+    std::vector<std::string> expected = steps(4, 4);
+    const std::vector<std::string> shortPath = steps(4, 4);
+    expected.insert(expected.end(), shortPath.begin(), shortPath.end());
+    EXPECT_EQ(labels(), expected);
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_FALSE(pipeline.state().previewReady);
+}
+
+TEST_F(RunPipelineTest, RenameAfterACancelledPreviewRenamesThePreviewedList) {
+    pipeline.runPreview();
+    // Options changed after the preview do not count: the previewed list is renamed.
+    window.options.replaceWith = ".old";
+    window.options.fileListText = "*.none";
+    window.stepLabels.clear();
+    window.statusTexts.clear();
+
+    pipeline.runRename();
+
+    EXPECT_EQ(labels(), steps(4, 4));
+    EXPECT_EQ(window.statusTexts.front(), "Checking for empty or to long filenames ...");
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
+}
+
+TEST_F(RunPipelineTest, CancellingTheConfirmDialogTouchesNothing) {
+    window.confirmAnswer = ConfirmAnswer{false, true};
+    pipeline.runRename();
+
+    EXPECT_EQ(window.statusText, "Really rename?");
+    EXPECT_EQ(window.stepLabel, "Step 6 of 8");
+    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    EXPECT_FALSE(window.waitCursor);
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
+
+    // After a preview the same question stands at Step 2 of 4.
+    pipeline.runPreview();
+    pipeline.runRename();
+    EXPECT_EQ(window.statusText, "Really rename?");
+    EXPECT_EQ(window.stepLabel, "Step 2 of 4");
+}
+
+TEST_F(RunPipelineTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
+    window.confirmAnswer = ConfirmAnswer{true, true};
+    pipeline.runRename();
+    EXPECT_EQ(window.confirmDialogs, 1);
+    EXPECT_FALSE(pipeline.state().warnBeforeRename);
+
+    window.statusTexts.clear();
+    window.options.replaceFind = ".bak";
+    window.options.replaceWith = ".txt";
+    window.options.fileListText = "*.bak";
+    pipeline.runRename();
+    EXPECT_EQ(window.confirmDialogs, 1);
+    EXPECT_FALSE(has("Really rename?"));
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+TEST_F(RunPipelineTest, AnEmptyFolderRenamesNothing) {
+    window.options.fileListText = "*.jpg";
+    pipeline.runPreview();
+    EXPECT_TRUE(has("0 files found."));
+    EXPECT_EQ(window.previewedEntries, 0u);
+    pipeline.runRename();
+    EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
+}
+
+TEST_F(RunPipelineTest, ClearingShowsOneJumpToFull) {
+    for (int i = 0; i < 250; ++i)
+        pipeline.fileList().push_back(FileEntry{"C:\\", "x", "x"});
+    window.calls.clear();
+    pipeline.clearFileList();
+    EXPECT_TRUE(pipeline.fileList().empty());
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 250", "setProgressPos 0",
+                                                      "setProgressStep 250", "stepProgress",
+                                                      "setProgressPos 0"}));
+
+    window.calls.clear();
+    pipeline.clearFileList();
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 0", "setProgressPos 0",
+                                                      "setProgressStep 0", "setProgressPos 0"}));
+}
+
+} // namespace
+} // namespace tarnwick
