@@ -15,7 +15,9 @@ bool ModalDialog::onCommand(int id, int) {
     return false;
 }
 
-bool ModalDialog::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool ModalDialog::onMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
 
 INT_PTR ModalDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -48,10 +48,14 @@ inline std::string windowText(HWND hwnd) {
     return text;
 }
 
-inline std::string itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+inline std::string itemText(HWND dialog, int id) {
+    return windowText(GetDlgItem(dialog, id));
+}
 
 // The text of a message box (its static control has the id 0xFFFF).
-inline std::string messageBoxText(HWND box) { return itemText(box, 0xFFFF); }
+inline std::string messageBoxText(HWND box) {
+    return itemText(box, 0xFFFF);
+}
 
 // Clicks a button the way the user does: the dialog gets BN_CLICKED from the control. Posted, so
 // that a click which opens a modal window does not block the driver.

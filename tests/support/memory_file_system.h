@@ -16,7 +16,9 @@ namespace tarnwick::testing {
 inline bool matchesMask(const std::string& name, const std::string& mask) {
     if (mask == "*.*" || mask == "*")
         return true;
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    auto lower = [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
     std::size_t n = 0, m = 0, starM = std::string::npos, starN = 0;
     while (n < name.size()) {
         if (m < mask.size() && (mask[m] == '?' || lower(mask[m]) == lower(name[n]))) {

@@ -32,17 +32,15 @@ public:
     // Creates a file (and the folders on its way) relative to the folder.
     void file(const std::string& relative, const std::string& content = "") const {
         makeFoldersFor(relative);
-        HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_WRITE, 0, nullptr,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return;
         DWORD written = 0;
         WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
         CloseHandle(h);
     }
-    void folder(const std::string& relative) const {
-        makeFoldersFor(relative + "\\");
-    }
+    void folder(const std::string& relative) const { makeFoldersFor(relative + "\\"); }
 
     std::string read(const std::string& relative) const {
         std::string content;
