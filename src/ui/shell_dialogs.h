@@ -29,6 +29,8 @@ class SystemShellDialogs : public ShellDialogs {
 public:
     SystemShellDialogs();
     ~SystemShellDialogs() override;
+    SystemShellDialogs(const SystemShellDialogs&) = delete;
+    SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
     bool browseFolder(const std::string& initialFolder, std::string& chosenFolder) override;
     bool chooseFiles(HWND owner, std::string& folder, std::vector<std::string>& names) override;
 
