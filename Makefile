@@ -3,7 +3,7 @@ SHELL := /bin/sh
 HOST := build/host
 WIN := build/windows
 
-.PHONY: run test deps build build-host build-windows test-host test-windows bench clean
+.PHONY: run test check dist deps build build-host build-windows clean
 
 run: deps build-windows
 	@if [ -z "$$DISPLAY" ]; then \
@@ -13,9 +13,18 @@ run: deps build-windows
 
 test: deps build
 	@status=0; \
+	tools/check-sources.sh || status=1; \
 	ctest --test-dir $(HOST) --output-on-failure -j2 || status=1; \
 	tools/test-windows.sh $(WIN) -j2 || status=1; \
 	exit $$status
+
+# Formatting and cppcheck over the sources (also part of `make test`).
+check: deps
+	@tools/check-sources.sh
+
+# dist/tarnwick-<version>-win64.zip: the stripped program, README and LICENSE.
+dist: deps build-windows
+	@tools/dist.sh $(WIN)
 
 deps:
 	@tools/install-deps.sh
