@@ -1,6 +1,7 @@
 // The Confirm dialog: asks before anything is renamed.
 #pragma once
 
+#include "link_label.h"
 #include "modal_dialog.h"
 
 namespace tarnwick {
@@ -9,10 +10,15 @@ class ConfirmDialog : public ModalDialog {
 public:
     explicit ConfirmDialog(HWND owner);
     // The state of "Don't warn me again in this session." when the dialog was closed with
-    // "Rename!" (run() returned IDOK).
+    // "Rename!" (run() returned IDOK); false otherwise.
     bool dontWarnAgain() const { return dontWarnAgain_; }
 
+protected:
+    bool onInit() override;
+    bool onCommand(int id, int notifyCode) override;
+
 private:
+    LinkLabel question_;
     bool dontWarnAgain_ = false;
 };
 
