@@ -4,6 +4,8 @@
 #include "engine/run_model.h"
 #include "modal_dialog.h"
 
+#include <string>
+
 namespace tarnwick {
 
 class PreviewDialog : public ModalDialog {
@@ -11,8 +13,17 @@ public:
     // Shows the Main dialog's own list; holds no copy of it. run() returns IDOK for "Rename".
     PreviewDialog(HWND owner, const FileList& files);
 
+protected:
+    bool onInit() override;
+    bool onCommand(int id, int notifyCode) override;
+
 private:
+    // Rebuilds the preview text from the list and the current state of "Show path name".
+    void fill();
+    void showText();
+
     const FileList& files_;
+    std::string text_;
 };
 
 } // namespace tarnwick
