@@ -3,7 +3,7 @@ SHELL := /bin/sh
 HOST := build/host
 WIN := build/windows
 
-.PHONY: run test check dist deps build build-host build-windows clean
+.PHONY: run test check dist deps build build-host build-windows clean screenshot
 
 run: deps build-windows
 	@if [ -z "$$DISPLAY" ]; then \
@@ -25,6 +25,10 @@ check: deps
 # dist/tarnwick-<version>-win64.zip: the stripped program, README and LICENSE.
 dist: deps build-windows
 	@tools/dist.sh $(WIN)
+
+# The picture of the Main dialog in the README.
+screenshot: deps build-windows
+	@tools/screenshot.sh $(WIN) docs/main-dialog.png
 
 deps:
 	@tools/install-deps.sh

@@ -1,7 +1,21 @@
-// Application start: the Main dialog, run modally; the process ends when it closes.
+// Application start: the Main dialog, run modally with no parent; the process ends when it
+// closes. Nothing is saved.
+#include "app/main_dialog.h"
+#include "engine/win32_file_system.h"
+#include "ui/shell_dialogs.h"
+
 #include <windows.h>
+#include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    MessageBoxA(nullptr, "The Main dialog is not built yet.", "Tarnwick v2.0", MB_OK);
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                  ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+
+    tarnwick::Win32FileSystem fileSystem;
+    tarnwick::SystemShellDialogs shellDialogs;
+    tarnwick::MainDialog dialog(fileSystem, shellDialogs);
+    dialog
+        .run(); // OK from Exit or Enter, Cancel from Escape or the close box: both end the program
     return 0;
 }

@@ -1,0 +1,99 @@
+// The Main dialog: the user's choices in its controls, the status area, and the buttons that start
+// the Preview and Rename commands. The commands themselves run in the engine's RunPipeline; this
+// class only provides the window the engine talks to.
+#pragma once
+
+#include "engine/file_system.h"
+#include "engine/main_surface.h"
+#include "engine/run_pipeline.h"
+#include "ui/modal_dialog.h"
+#include "ui/shell_dialogs.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace tarnwick {
+
+// An icon loaded from the resources, destroyed with its owner.
+class OwnedIcon {
+public:
+    OwnedIcon(int resourceId, int size);
+    ~OwnedIcon();
+    OwnedIcon(const OwnedIcon&) = delete;
+    OwnedIcon& operator=(const OwnedIcon&) = delete;
+    HICON get() const { return icon_; }
+
+private:
+    HICON icon_;
+};
+
+class MainDialog : public ModalDialog, public MainSurface {
+public:
+    MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs);
+
+    RunPipeline& pipeline() { return pipeline_; }
+
+    // MainSurface: the four operations of the window.
+    Options readOptions() override;
+    void showError(const std::string& text, const std::string& caption) override;
+    void setFieldText(int fieldId, const std::string& text) override;
+    void focusField(int fieldId) override;
+
+    // MainSurface: the status area.
+    void setStatusText(const std::string& text) override;
+    void setStepLabel(const std::string& text) override;
+    void setProgressRange(int max) override;
+    void setProgressPos(int pos) override;
+    void setProgressStep(int step) override;
+    void stepProgress() override;
+
+    // MainSurface: the wait cursor and the two modal questions.
+    void showWaitCursor() override;
+    void restoreCursor() override;
+    bool runPreviewDialog(const FileList& files) override;
+    ConfirmAnswer runConfirmDialog() override;
+
+protected:
+    bool onInit() override;
+    bool onCommand(int id, int notifyCode) override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    // Initialisation steps.
+    void fillListsFromTemplate();
+    void addAboutToSystemMenu();
+    void setUpSpins();
+    void disableOptionFields();
+
+    // Command handlers.
+    bool onTargetMode(bool folderMode);
+    bool onSubdirs();
+    bool onOptionBox(int boxId);
+    bool onBrowsePath();
+    bool onBrowseFiles();
+    bool onPreview();
+    bool onRename();
+    bool onAbout();
+
+    // Message handlers.
+    bool onSysCommand(WPARAM command);
+    bool onPaint();
+    bool onSetCursor(INT_PTR& result);
+
+    std::string text(int id) const;
+    void setText(int id, const std::string& text);
+    LRESULT sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
+    // Lets the status area show during a long step, at most every 100 ms.
+    void keepStatusVisible();
+
+    RunPipeline pipeline_;
+    ShellDialogs& shellDialogs_;
+    OwnedIcon largeIcon_;
+    OwnedIcon smallIcon_;
+    bool waiting_ = false;
+    HCURSOR cursorBeforeWait_ = nullptr;
+    DWORD lastRepaint_ = 0;
+};
+
+} // namespace tarnwick
