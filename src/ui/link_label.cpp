@@ -46,10 +46,10 @@ void LinkLabel::subclass(HWND control) {
 }
 
 void LinkLabel::detach() {
-    release(true);
+    detachControl(true);
 }
 
-void LinkLabel::release(bool restoreFont) {
+void LinkLabel::detachControl(bool restoreFont) {
     if (control_ == nullptr)
         return;
     const UINT_PTR id = reinterpret_cast<UINT_PTR>(this);
@@ -149,7 +149,7 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         break;
     case WM_NCDESTROY: {
         const HWND control = control_;
-        release(false);
+        detachControl(false);
         return DefSubclassProc(control, message, wParam, lParam);
     }
     default: break;

@@ -6,37 +6,15 @@
 
 namespace tarnwick {
 
-// Owns one GDI object and deletes it when it goes.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ handle = nullptr) : handle_(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    void reset(HGDIOBJ handle = nullptr) {
-        if (handle_ != nullptr)
-            DeleteObject(handle_);
-        handle_ = handle;
-    }
-    HGDIOBJ get() const { return handle_; }
-    HGDIOBJ release() {
-        HGDIOBJ handle = handle_;
-        handle_ = nullptr;
-        return handle;
-    }
-
-private:
-    HGDIOBJ handle_;
-};
-
 // Usage, inside a dialog's onInit:
 //   title_.attach(hwnd(), IDC_TITLE);
 //   title_.setBold(true);
 //   web_.attach(hwnd(), IDC_WEB);
 //   web_.setLink(true).setTextColor(RGB(0, 0, 255)).setUnderline(true)
 //       .setLinkCursor(LinkLabel::handCursor());
-// The label must outlive the control's window or be detached before it goes; it detaches itself
-// when the control is destroyed.
+// The dialog needs no code of its own for the label's look: the label answers the colour
+// requests that its control sends to the dialog. It detaches itself when the control is
+// destroyed, and detaches when it goes first.
 class LinkLabel {
 public:
     // Text colour, background brush and font are made here, before any window exists.
@@ -72,13 +50,36 @@ public:
     static HCURSOR handCursor();
 
 private:
+    // Owns one GDI object and deletes it when it goes.
+    class GdiObject {
+    public:
+        explicit GdiObject(HGDIOBJ handle = nullptr) : handle_(handle) {}
+        ~GdiObject() { reset(); }
+        GdiObject(const GdiObject&) = delete;
+        GdiObject& operator=(const GdiObject&) = delete;
+        void reset(HGDIOBJ handle = nullptr) {
+            if (handle_ != nullptr)
+                DeleteObject(handle_);
+            handle_ = handle;
+        }
+        HGDIOBJ get() const { return handle_; }
+        HGDIOBJ release() {
+            HGDIOBJ handle = handle_;
+            handle_ = nullptr;
+            return handle;
+        }
+
+    private:
+        HGDIOBJ handle_;
+    };
+
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
     LRESULT onControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onColorRequest(HDC dc);
-    void release(bool restoreFont);
+    void detachControl(bool restoreFont);
     void recreateFont();
     void applyLinkStyle();
     void redraw();
