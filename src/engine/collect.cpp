@@ -3,6 +3,8 @@
 #include "run_pipeline.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace tarnwick {
 
@@ -44,6 +46,24 @@ void RunPipeline::collectTargets(std::string folder, std::string pattern) {
 }
 
 void RunPipeline::walkFolder(const std::string& folder, const std::string& mask) {
+    if (options_.includeSubdirs && (mask == "*.*" || mask == "*")) {
+        // The mask takes every name, so one search of the folder serves both: its subfolders
+        // are walked in the order delivered, then its own files follow in the order delivered.
+        // Each folder is read once instead of twice.
+        std::vector<std::string> subfolders;
+        std::vector<std::string> names;
+        fileSystem_.search(folder + mask, [&](const std::string& name, bool isFolder) {
+            if (!isFolder)
+                names.push_back(name);
+            else if (name != "." && name != "..")
+                subfolders.push_back(name);
+        });
+        for (const std::string& name : subfolders)
+            walkFolder(folder + name + "\\", mask);
+        for (std::string& name : names)
+            files_.push_back(FileEntry{folder, name, std::move(name)});
+        return;
+    }
     if (options_.includeSubdirs) {
         // Subfolders first, depth first, in the order the platform delivers them.
         fileSystem_.search(folder + "*.*", [&](const std::string& name, bool isFolder) {

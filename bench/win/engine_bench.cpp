@@ -1,0 +1,192 @@
+// The engine against the bare platform calls on real folders: collection (with sorting and
+// formatting) against a plain folder walk, and renameAll against a plain loop of renames.
+//
+//   engine_bench collect <folder> <subfolders 0|1> <runs> <label>
+//   engine_bench rename  <folder> <subfolders 0|1> <runs> <label>
+//
+// Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
+// as one table row: label | engine s | floor s | ratio.
+#include "engine/run_pipeline.h"
+#include "engine/win32_file_system.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+// A window that shows nothing and answers every question with "go on".
+class NullSurface : public MainSurface {
+public:
+    Options options;
+    std::string lastError;
+
+    Options readOptions() override { return options; }
+    void showError(const std::string& text, const std::string&) override { lastError = text; }
+    void setFieldText(int, const std::string&) override {}
+    void focusField(int) override {}
+    void setStatusText(const std::string&) override {}
+    void setStepLabel(const std::string&) override {}
+    void setProgressRange(int) override {}
+    void setProgressPos(int) override {}
+    void setProgressStep(int) override {}
+    void stepProgress() override {}
+    void showWaitCursor() override {}
+    void restoreCursor() override {}
+    bool runPreviewDialog(const FileList&) override { return false; }
+    ConfirmAnswer runConfirmDialog() override { return {true, true}; }
+};
+
+double now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The options of every run: all files, numbered with six digits in each folder.
+Options benchOptions(const std::string& folder, bool subfolders) {
+    Options options;
+    options.targetMode = TargetMode::folderMode;
+    options.pathSpec = folder;
+    options.fileListText = "*.*";
+    options.includeSubdirs = subfolders;
+    options.numerate = true;
+    options.startNumber = 1;
+    options.digitCount = 6;
+    return options;
+}
+
+// The floor of collection: the least a program must do to see every file of the tree.
+std::size_t walk(const std::string& folder, bool subfolders) {
+    std::size_t files = 0;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            ++files;
+        else if (subfolders && std::strcmp(data.cFileName, ".") != 0 &&
+                 std::strcmp(data.cFileName, "..") != 0)
+            files += walk(folder + data.cFileName + "\\", true);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return files;
+}
+
+void printRow(const std::string& label, const std::vector<double>& engine,
+              const std::vector<double>& floor, std::size_t files) {
+    const double e = median(engine);
+    const double f = median(floor);
+    std::printf("| %-44s | %9.3f | %9.3f | %5.2f |\n", label.c_str(), e, f, f > 0 ? e / f : 0.0);
+    std::fprintf(stderr, "%s: %zu files; engine", label.c_str(), files);
+    for (double t : engine)
+        std::fprintf(stderr, " %.3f", t);
+    std::fprintf(stderr, "; floor");
+    for (double t : floor)
+        std::fprintf(stderr, " %.3f", t);
+    std::fprintf(stderr, "\n");
+}
+
+int collectBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    NullSurface window;
+    window.options = benchOptions(folder, subfolders);
+    Win32FileSystem fs;
+    walk(folder, subfolders); // warms the caches for both
+    std::vector<double> engine, floor;
+    std::size_t files = 0;
+    for (int run = 0; run < runs; ++run) {
+        {
+            RunPipeline pipeline(window, fs);
+            const double start = now();
+            pipeline.runPreview();
+            engine.push_back(now() - start);
+            files = pipeline.fileList().size();
+        }
+        const double start = now();
+        const std::size_t walked = walk(folder, subfolders);
+        floor.push_back(now() - start);
+        if (walked != files) {
+            std::fprintf(stderr, "%s: the engine found %zu files, the walk %zu\n", label.c_str(),
+                         files, walked);
+            return 1;
+        }
+    }
+    printRow(label, engine, floor, files);
+    return 0;
+}
+
+// Renames every file between two sets of numbered names of the same shape, 100001.jpg ... and
+// 000001.jpg ..., numbering on with six digits. The platform's cost of a rename depends on the
+// names involved, so engine and floor each rename in both directions, alternately:
+// engine X->Y, floor Y->X, floor X->Y, engine Y->X, engine X->Y, ...
+int renameBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    NullSurface window;
+    window.options = benchOptions(folder, subfolders);
+    Win32FileSystem fs;
+    std::vector<double> engine, floor;
+    std::size_t files = 0;
+    for (int pass = 0; pass < 2 * runs; ++pass) {
+        const bool byEngine = ((pass + 1) / 2) % 2 == 0;
+        window.options.startNumber = pass % 2 == 0 ? 1 : 100001;
+        RunPipeline pipeline(window, fs);
+        pipeline.runPreview();
+        files = pipeline.fileList().size();
+        std::size_t renamed = 0;
+        const double start = now();
+        if (byEngine) {
+            renamed = static_cast<std::size_t>(pipeline.renameAll());
+        } else {
+            for (const FileEntry& entry : pipeline.fileList())
+                renamed += MoveFileExA((entry.folder + entry.oldName).c_str(),
+                                       (entry.folder + entry.newName).c_str(), 0) != 0;
+        }
+        (byEngine ? engine : floor).push_back(now() - start);
+        if (renamed != files || files == 0) {
+            std::fprintf(stderr, "%s: renamed %zu of %zu %s\n", label.c_str(), renamed, files,
+                         window.lastError.c_str());
+            return 1;
+        }
+    }
+    printRow(label, engine, floor, files);
+    return 0;
+}
+
+} // namespace
+} // namespace tarnwick
+
+int main(int argc, char** argv) {
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: engine_bench collect|rename <folder> <subfolders 0|1> "
+                             "<runs> <label>\n");
+        return 2;
+    }
+    const std::string mode = argv[1];
+    std::string folder = argv[2];
+    if (folder.back() != '\\')
+        folder += '\\';
+    const bool subfolders = std::atoi(argv[3]) != 0;
+    const int runs = std::max(1, std::atoi(argv[4]));
+    if (mode == "collect")
+        return tarnwick::collectBench(folder, subfolders, runs, argv[5]);
+    if (mode == "rename")
+        return tarnwick::renameBench(folder, subfolders, runs, argv[5]);
+    return 2;
+}

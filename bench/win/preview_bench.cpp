@@ -1,0 +1,147 @@
+// The Preview dialog on a large list: the time from creating the dialog until it shows its
+// filled text field, and the peak memory of the whole process for the Preview command.
+//
+//   preview_bench <folder> <label>
+//
+// The folder's files are collected, sorted and formatted through the engine; the real Preview
+// dialog opens on them and a second thread closes it once it is on the screen.
+#include "engine/run_pipeline.h"
+#include "engine/win32_file_system.h"
+#include "res/resource.h"
+#include "ui/preview_dialog.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+namespace tarnwick {
+namespace {
+
+double now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Search {
+    DWORD thread;
+    HWND found;
+};
+
+BOOL CALLBACK findPreview(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    char caption[64] = {};
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (IsWindowVisible(hwnd) && std::string(caption) == "Preview") {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The window of the Main dialog for the engine: silent, except that it opens the real Preview
+// dialog and measures how long it takes to appear.
+class PreviewSurface : public MainSurface {
+public:
+    double openSeconds = -1;
+    int textLength = 0;
+    std::size_t entries = 0;
+    std::string lastError;
+
+    Options options;
+    Options readOptions() override { return options; }
+    void showError(const std::string& text, const std::string&) override { lastError = text; }
+    void setFieldText(int, const std::string&) override {}
+    void focusField(int) override {}
+    void setStatusText(const std::string&) override {}
+    void setStepLabel(const std::string&) override {}
+    void setProgressRange(int) override {}
+    void setProgressPos(int) override {}
+    void setProgressStep(int) override {}
+    void stepProgress() override {}
+    void showWaitCursor() override {}
+    void restoreCursor() override {}
+    ConfirmAnswer runConfirmDialog() override { return {}; }
+
+    bool runPreviewDialog(const FileList& files) override {
+        entries = files.size();
+        const DWORD self = GetCurrentThreadId();
+        const double start = now();
+        std::atomic<bool> done{false};
+        std::thread closer([&] {
+            // Polls until the dialog is visible with its text, lets it paint, then cancels it.
+            while (!done) {
+                Search search{self, nullptr};
+                EnumThreadWindows(self, findPreview, reinterpret_cast<LPARAM>(&search));
+                if (search.found != nullptr) {
+                    HWND text = GetDlgItem(search.found, IDC_PREVIEW_TEXT);
+                    textLength = GetWindowTextLengthA(text);
+                    RedrawWindow(search.found, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+                    openSeconds = now() - start;
+                    PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+                    return;
+                }
+                Sleep(1);
+            }
+        });
+        PreviewDialog dialog(nullptr, files);
+        dialog.run();
+        done = true;
+        closer.join();
+        return false;
+    }
+};
+
+double megabytes(SIZE_T bytes) {
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
+}
+
+} // namespace
+} // namespace tarnwick
+
+int main(int argc, char** argv) {
+    using namespace tarnwick;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: preview_bench <folder> <label>\n");
+        return 2;
+    }
+    PreviewSurface window;
+    window.options.pathSpec = argv[1];
+    window.options.fileListText = "*.*";
+    window.options.numerate = true;
+    window.options.startNumber = 1;
+    window.options.digitCount = 6;
+    Win32FileSystem fs;
+    RunPipeline pipeline(window, fs);
+    const double start = now();
+    pipeline.runPreview();
+    const double total = now() - start;
+    if (window.openSeconds < 0) {
+        std::fprintf(stderr, "preview_bench: the Preview dialog did not open: %s\n",
+                     window.lastError.c_str());
+        return 1;
+    }
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    std::printf("| %-44s | %9.3f | %9s | %5s |\n", (std::string(argv[2]) + ": open").c_str(),
+                window.openSeconds, "", "");
+    std::printf("| %-44s | %9.3f | %9s | %5s |\n",
+                (std::string(argv[2]) + ": whole command").c_str(), total, "", "");
+    std::printf("| %-44s | %6.1f MB | %6.1f MB | %5s |\n",
+                (std::string(argv[2]) + ": peak working set, pagefile").c_str(),
+                megabytes(counters.PeakWorkingSetSize), megabytes(counters.PeakPagefileUsage), "");
+    std::fprintf(stderr, "%s: %zu entries, text field holds %d characters\n", argv[2],
+                 window.entries, window.textLength);
+    return 0;
+}
