@@ -45,3 +45,19 @@ build-windows:
 
 clean:
 	rm -rf build
+
+# ---- Proof at scale: benchmarks, the long no-loss run and the fuzzer ----
+.PHONY: bench fuzz no-loss
+
+# Speed and memory under Wine against the bare platform calls (about ten minutes).
+bench: deps
+	@tools/bench.sh build/bench-win
+
+# The names fuzzer of the host build for FUZZ_SECONDS (default ten minutes).
+fuzz: deps build-host
+	@fuzz/run-fuzz.sh $(HOST)/fuzz $${FUZZ_SECONDS:-600}
+
+# The randomized no-file-lost test with NO_LOSS_ROUNDS rounds (default 20000) instead of the 2000 of CI.
+no-loss: deps build-windows
+	@TARNWICK_NO_LOSS_ROUNDS=$${NO_LOSS_ROUNDS:-20000} tools/wine-run.sh $(WIN)/win_tests.exe \
+	  --gtest_filter='NoLoss*'

@@ -119,10 +119,36 @@ std::string temporaryName(const std::string& folder, unsigned attempt) {
     return folder + name;
 }
 
+// True when another entry of the folder answers to the same name regardless of letter case.
+// Wine on a case-sensitive Linux folder can hold such twins; Windows cannot.
+bool hasCaseTwin(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::string folder = path.substr(0, slash + 1);
+    const std::string name = path.substr(slash + 1);
+    if (name.empty())
+        return false;
+    // The wildcard makes the search read the folder instead of looking up one name.
+    WIN32_FIND_DATAA data;
+    FindHandle find(
+        FindFirstFileA((folder + name.substr(0, name.size() - 1) + "?").c_str(), &data));
+    if (!find.valid())
+        return false;
+    int matches = 0;
+    do {
+        if (sameIgnoringCase(data.cFileName, name))
+            ++matches;
+    } while (FindNextFileA(find.get(), &data));
+    return matches > 1;
+}
+
 // A file system that matches names regardless of case takes a direct rename between two
 // spellings of one name as done and keeps the old spelling. Renaming through a temporary name
 // makes the new spelling stick; should the second step fail, the file gets its old name back.
+// Beside a case twin, the new spelling is taken by the twin and the file could not even get its
+// old name back from the temporary one: the new name counts as taken and nothing is touched.
 int renameCaseOnly(const std::string& oldPath, const std::string& newPath) {
+    if (hasCaseTwin(oldPath))
+        return 17; // EEXIST
     const std::string folder = oldPath.substr(0, oldPath.find_last_of("\\/") + 1);
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::string temporary = temporaryName(folder, attempt);

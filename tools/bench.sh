@@ -1,0 +1,65 @@
+#!/bin/sh
+# Speed and memory of Tarnwick under Wine against the bare platform calls: bench.sh [build-dir]
+# Builds the benchmark programs (Release), makes the file trees from the Linux side in the Wine
+# prefix's drive C:, runs engine and floor alternately and prints the medians as a table.
+# BENCH_RUNS (default 5) and BENCH_RENAME_RUNS (default 3) set the runs of each side.
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/bench-win}
+runs=${BENCH_RUNS:-5}
+renameRuns=${BENCH_RENAME_RUNS:-3}
+cd "$root"
+
+[ -f "$build/build.ninja" ] ||
+    cmake --preset windows -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j2 --target engine_bench preview_bench -- --quiet
+build=$(cd "$build" && pwd)
+
+WINEPREFIX="$build/wineprefix"
+. "$root/tools/wine-env.sh"
+trap 'wine_stop; xvfb_stop' EXIT INT TERM
+xvfb_start
+wine_start
+
+# The trees: 10,000 and 100,000 files in one folder, and 100,000 files in 1,000 folders.
+trees="$WINEPREFIX/drive_c/tarnwick-bench"
+echo "Making the trees in $trees ..."
+rm -rf "$trees"
+mkdir -p "$trees/one10k" "$trees/one100k" "$trees/tree100k"
+(cd "$trees/one10k" && seq -f '%.0f.jpg' 100001 110000 | xargs touch)
+(cd "$trees/one100k" && seq -f '%.0f.jpg' 100001 200000 | xargs touch)
+(cd "$trees/tree100k" && seq -f 'album_%04.0f' 1 1000 | xargs mkdir &&
+    awk 'BEGIN { for (d = 1; d <= 1000; d++) for (f = 100001; f <= 100100; f++)
+                     printf "album_%04d/%d.jpg\n", d, f }' | xargs touch)
+
+engine() { "$WINE" "$build/engine_bench.exe" "$@"; }
+preview() { "$WINE" "$build/preview_bench.exe" "$@"; }
+log="$build/bench.log"
+: >"$log"
+{
+    echo
+    echo "Tarnwick under $("$WINE" --version), $(nproc) cores; medians; engine and floor alternately."
+    echo "Collection: $runs runs each (collect + sort + format, numbering on, against a bare"
+    echo "FindFirstFileA/FindNextFileA walk). Renaming: $renameRuns runs each (renameAll against a bare"
+    echo "MoveFileExA loop over the same names, both directions alternately)."
+    echo
+    echo "| Measurement                                  | Tarnwick s|   Floor s | Ratio |"
+    echo "|----------------------------------------------|-----------|-----------|-------|"
+} >"$build/bench.table"
+engine collect 'C:\tarnwick-bench\one10k' 0 "$runs" \
+    "Collect 10,000 files, one folder (<= 1.3)" >>"$build/bench.table" 2>>"$log"
+engine collect 'C:\tarnwick-bench\one100k' 0 "$runs" \
+    "Collect 100,000 files, one folder (<= 1.3)" >>"$build/bench.table" 2>>"$log"
+engine collect 'C:\tarnwick-bench\tree100k' 1 "$runs" \
+    "Collect 100,000 files, 1,000 folders (<= 1.3)" >>"$build/bench.table" 2>>"$log"
+engine rename 'C:\tarnwick-bench\one10k' 0 "$renameRuns" \
+    "Rename 10,000 files, one folder (<= 1.1)" >>"$build/bench.table" 2>>"$log"
+engine rename 'C:\tarnwick-bench\tree100k' 1 "$renameRuns" \
+    "Rename 100,000 files, 1,000 folders (<= 1.1)" >>"$build/bench.table" 2>>"$log"
+preview 'C:\tarnwick-bench\one100k' "Preview 100,000 (< 2 s, < 200 MB)" \
+    >>"$build/bench.table" 2>>"$log"
+tr -d '\r' <"$build/bench.table"
+echo
+echo "Single runs (seconds):"
+tr -d '\r' <"$log"
+rm -rf "$trees"
