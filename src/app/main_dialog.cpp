@@ -107,6 +107,8 @@ bool MainDialog::onInit() {
     SendDlgItemMessageA(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
     setUpSpins();
     disableOptionFields();
+    progressMax_ =
+        static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_PROGRESS, PBM_GETRANGE, FALSE, 0));
     return true; // the focus goes to the first tab stop
 }
 
@@ -260,11 +262,13 @@ bool MainDialog::onBrowseFiles() {
 
 bool MainDialog::onPreview() {
     pipeline_.runPreview();
+    flushProgress();
     return true;
 }
 
 bool MainDialog::onRename() {
     pipeline_.runRename();
+    flushProgress();
     return true;
 }
 
@@ -338,6 +342,7 @@ Options MainDialog::readOptions() {
 // The user is asked something: the normal cursor while the box is open, the wait cursor again
 // when the command goes on.
 void MainDialog::showError(const std::string& text, const std::string& caption) {
+    flushProgress();
     const bool wasWaiting = waiting_;
     if (wasWaiting)
         restoreCursor();
@@ -356,17 +361,20 @@ void MainDialog::focusField(int fieldId) {
 }
 
 void MainDialog::setStatusText(const std::string& text) {
+    flushProgress();
     setText(IDC_STATUS_TEXT, text);
     keepStatusVisible();
 }
 
 void MainDialog::setStepLabel(const std::string& text) {
+    flushProgress();
     setText(IDC_STEP_LABEL, text);
     keepStatusVisible();
 }
 
 void MainDialog::setProgressRange(int max) {
     sendProgress(PBM_SETRANGE32, 0, max);
+    progressMax_ = max;
 }
 
 void MainDialog::setProgressPos(int pos) {
@@ -375,10 +383,29 @@ void MainDialog::setProgressPos(int pos) {
 
 void MainDialog::setProgressStep(int step) {
     sendProgress(PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+    progressStep_ = step;
 }
 
+// The bar repaints itself on every change, which costs more than the work on one file. A step
+// that stays inside the range is therefore counted here and handed to the bar with the next
+// repaint of the status area, or before anything else shows; a step beyond the range goes to
+// the bar at once, which wraps it around.
 void MainDialog::stepProgress() {
-    sendProgress(PBM_STEPIT, 0, 0);
+    const long long next = static_cast<long long>(progressPos_) + progressStep_;
+    if (next < 0 || next > progressMax_) {
+        sendProgress(PBM_STEPIT, 0, 0);
+        return;
+    }
+    progressPos_ = static_cast<int>(next);
+    progressPending_ = true;
+    keepStatusVisible();
+}
+
+void MainDialog::flushProgress() {
+    if (!progressPending_)
+        return;
+    progressPending_ = false;
+    SendDlgItemMessageA(hwnd(), IDC_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(progressPos_), 0);
 }
 
 void MainDialog::showWaitCursor() {
@@ -392,10 +419,12 @@ void MainDialog::restoreCursor() {
 }
 
 bool MainDialog::runPreviewDialog(const FileList& files) {
+    flushProgress();
     return PreviewDialog(hwnd(), files).run() == IDOK;
 }
 
 ConfirmAnswer MainDialog::runConfirmDialog() {
+    flushProgress();
     ConfirmDialog dialog(hwnd());
     const INT_PTR result = dialog.run();
     return ConfirmAnswer{result == IDOK, dialog.dontWarnAgain()};
@@ -416,10 +445,11 @@ void MainDialog::setText(int id, const std::string& text) {
     SetWindowTextA(item(id), text.c_str());
 }
 
-LRESULT MainDialog::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = SendDlgItemMessageA(hwnd(), IDC_PROGRESS, message, wParam, lParam);
+void MainDialog::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
+    flushProgress();
+    SendDlgItemMessageA(hwnd(), IDC_PROGRESS, message, wParam, lParam);
+    progressPos_ = static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_PROGRESS, PBM_GETPOS, 0, 0));
     keepStatusVisible();
-    return result;
 }
 
 // A command runs inside a button handler, so the dialog's own loop does not paint meanwhile.
@@ -430,6 +460,7 @@ void MainDialog::keepStatusVisible() {
     if (now - lastRepaint_ < repaintIntervalMs)
         return;
     lastRepaint_ = now;
+    flushProgress();
     for (int id : {IDC_STEP_LABEL, IDC_STATUS_TEXT, IDC_PROGRESS})
         UpdateWindow(item(id));
     MSG message;

@@ -83,7 +83,9 @@ private:
 
     std::string text(int id) const;
     void setText(int id, const std::string& text);
-    LRESULT sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
+    void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
+    // Hands the steps counted since the last one to the progress bar.
+    void flushProgress();
     // Lets the status area show during a long step, at most every 100 ms.
     void keepStatusVisible();
 
@@ -94,6 +96,12 @@ private:
     bool waiting_ = false;
     HCURSOR cursorBeforeWait_ = nullptr;
     DWORD lastRepaint_ = 0;
+    // The progress bar as the commands have set it; the bar itself may lag behind by the steps
+    // not handed on yet. The bar starts with the range 0 to 100 and the step 10.
+    int progressMax_ = 100;
+    int progressPos_ = 0;
+    int progressStep_ = 10;
+    bool progressPending_ = false;
 };
 
 } // namespace tarnwick

@@ -239,6 +239,49 @@ TEST_F(MainDialogControls, ReadOptionsReadsEveryControl) {
     });
 }
 
+// The status area on its controls. Steps inside the range reach the bar late, but before
+// anything else shows; the bar then stands where a bar given every message would stand.
+TEST_F(MainDialogControls, StatusAreaKeepsPaceWithAPlainProgressBar) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        onDialogThread(w, [&] {
+            HWND plain = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD, 0, 0, 100, 10, w,
+                                         nullptr, nullptr, nullptr);
+            auto both = [&](int steps) {
+                for (int i = 0; i < steps; ++i) {
+                    dialog.stepProgress();
+                    SendMessageA(plain, PBM_STEPIT, 0, 0);
+                }
+                dialog.setStatusText(std::to_string(steps) + " files found.");
+                EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETPOS, 0, 0),
+                          SendMessageA(plain, PBM_GETPOS, 0, 0))
+                    << steps;
+            };
+            auto setUp = [&](int max, int step) {
+                dialog.setProgressRange(max);
+                dialog.setProgressStep(step);
+                SendMessageA(plain, PBM_SETRANGE32, 0, max);
+                SendMessageA(plain, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+            };
+            setUp(1000, 1);
+            both(999);
+            both(3); // over the end: the bar wraps around
+            setUp(250, 250);
+            dialog.setProgressPos(0);
+            SendMessageA(plain, PBM_SETPOS, 0, 0);
+            both(1);
+            both(1);
+            setUp(0, 0);
+            both(2);
+            DestroyWindow(plain);
+        });
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "2 files found.");
+        onDialogThread(w, [&] { dialog.setStepLabel("Step 3 of 8"); });
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "Step 3 of 8");
+        EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(w, IDC_STEP_LABEL), GWL_STYLE) & SS_TYPEMASK,
+                  SS_RIGHT);
+    });
+}
+
 TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutEntry) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         HMENU menu = GetSystemMenu(w, FALSE);
