@@ -107,6 +107,7 @@ bool MainDialog::onInit() {
     SendDlgItemMessageA(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
     setUpSpins();
     disableOptionFields();
+    // The bar's own start range, for counting steps (the commands set their own).
     progressMax_ =
         static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_PROGRESS, PBM_GETRANGE, FALSE, 0));
     return true; // the focus goes to the first tab stop
@@ -196,7 +197,7 @@ bool MainDialog::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
     switch (message) {
     case WM_SYSCOMMAND: return onSysCommand(wParam);
     case WM_PAINT: return onPaint();
-    case WM_QUERYDRAGICON: result = reinterpret_cast<INT_PTR>(largeIcon_.get()); return true;
+    case WM_QUERYDRAGICON: return onQueryDragIcon(result);
     case WM_SETCURSOR: return onSetCursor(result);
     default: return false;
     }
@@ -296,6 +297,11 @@ bool MainDialog::onPaint() {
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(paint.dc(), x, y, largeIcon_.get());
+    return true;
+}
+
+bool MainDialog::onQueryDragIcon(INT_PTR& result) {
+    result = reinterpret_cast<INT_PTR>(largeIcon_.get());
     return true;
 }
 

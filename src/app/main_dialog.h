@@ -79,6 +79,7 @@ private:
     // Message handlers.
     bool onSysCommand(WPARAM command);
     bool onPaint();
+    bool onQueryDragIcon(INT_PTR& result);
     bool onSetCursor(INT_PTR& result);
 
     std::string text(int id) const;
