@@ -167,16 +167,33 @@ int renameCaseOnly(const std::string& oldPath, const std::string& newPath) {
     return 17; // EEXIST: no free temporary name
 }
 
+// A name found on disk in the ANSI code page. A character the code page lacks becomes "?", never
+// a look-alike letter: "\xC5\x81.txt" (L with stroke) must not come back as "L.txt", which would
+// name another file of the folder, l.txt, and have it renamed in its place.
+std::string ansiName(const wchar_t* name) {
+    const int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, nullptr, 0, "?", nullptr);
+    if (length <= 1)
+        return {};
+    std::string result(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, &result[0], length, "?", nullptr);
+    result.pop_back(); // the closing zero
+    return result;
+}
+
 } // namespace
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
-    WIN32_FIND_DATAA data;
-    FindHandle find(FindFirstFileA(pattern.c_str(), &data));
+    // As far as the ANSI functions reach: a longer path is not searched.
+    if (pattern.size() >= MAX_PATH)
+        return;
+    WIN32_FIND_DATAW data;
+    FindHandle find(FindFirstFileW(wide(pattern).c_str(), &data));
     if (!find.valid())
         return;
     do {
-        visit(data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
-    } while (FindNextFileA(find.get(), &data));
+        visit(ansiName(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(find.get(), &data));
 }
 
 bool Win32FileSystem::exists(const std::string& path) {
