@@ -168,17 +168,13 @@ int renameCaseOnly(const std::string& oldPath, const std::string& newPath) {
 }
 
 // A name found on disk in the ANSI code page. A character the code page lacks becomes "?", never
-// a look-alike letter: "\xC5\x81.txt" (L with stroke) must not come back as "L.txt", which would
-// name another file of the folder, l.txt, and have it renamed in its place.
+// a look-alike letter: a name of U+0141 (L with stroke) and ".txt" must not come back as "L.txt",
+// which would name another file of the folder, l.txt, and have it renamed in its place.
 std::string ansiName(const wchar_t* name) {
-    const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, nullptr, 0, "?", nullptr);
-    if (length <= 1)
-        return {};
-    std::string result(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, &result[0], length, "?", nullptr);
-    result.pop_back(); // the closing zero
-    return result;
+    char buffer[2 * MAX_PATH]; // a found name has fewer than MAX_PATH characters
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, buffer,
+                                           sizeof buffer, "?", nullptr);
+    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
 }
 
 } // namespace
