@@ -56,6 +56,11 @@
 #define IDC_PREVIEW_TEXT 1026
 #define IDC_SHOW_PATH 1029
 
+// About dialog
+#define IDC_ABOUT_WEB 1031
+#define IDC_ABOUT_MAIL 1032
+#define IDC_ABOUT_TITLE 1033
+
 // Confirm dialog
 #define IDC_DONT_WARN 1034
 #define IDC_QUESTION 1035
