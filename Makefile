@@ -59,5 +59,5 @@ fuzz: deps build-host
 
 # The randomized no-file-lost test with NO_LOSS_ROUNDS rounds (default 20000) instead of the 2000 of CI.
 no-loss: deps build-windows
-	@TARNWICK_NO_LOSS_ROUNDS=$${NO_LOSS_ROUNDS:-20000} tools/wine-run.sh $(WIN)/win_tests.exe \
-	  --gtest_filter='NoLoss*'
+	@TARNWICK_NO_LOSS_ROUNDS=$${NO_LOSS_ROUNDS:-20000} TARNWICK_NO_LOSS_SECONDS=86400 \
+	  tools/wine-run.sh $(WIN)/win_tests.exe --gtest_filter='NoLoss*'

@@ -203,7 +203,12 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
             return 0;
         return lastErrno();
     }
-    if (sameIgnoringCase(oldPath, newPath))
+    // The platform drops trailing dots and blanks from the new name, so "Name. " may be no more
+    // than a change of letter case of "name".
+    std::string platformPath = newPath;
+    while (!platformPath.empty() && (platformPath.back() == '.' || platformPath.back() == ' '))
+        platformPath.pop_back();
+    if (sameIgnoringCase(oldPath, platformPath))
         return renameCaseOnly(oldPath, newPath);
     if (moveWithoutReplacing(oldPath, newPath))
         return 0;
