@@ -105,8 +105,9 @@ void applyNumbering(std::string& name, const std::string& number) {
 void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator) {
     if (folder.size() <= 3)
         return;
-    // The last backslash before the closing one.
-    const std::size_t slash = folder.rfind('\\', folder.size() - 2);
+    // The last path separator before the closing backslash. A folder typed with forward
+    // slashes (C:/Photos) separates its parts with them too; its name is still Photos.
+    const std::size_t slash = folder.find_last_of("\\/", folder.size() - 2);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t folderLength = folder.size() - 1 - start;
     // One move of the old name, then the prefix copied into the gap.

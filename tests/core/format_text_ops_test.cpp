@@ -28,6 +28,8 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"C:\\A\\", "_", "a.txt", "A_a.txt"},
         {"C:\\A\\", "_", "", "A_"},
         {"Data\\", "-", "x", "Data-x"}, // no backslash before the closing one
+        {"C:/Photos/Rome\\", "_", "a.txt", "Rome_a.txt"}, // typed with forward slashes
+        {"C:/Photos\\", "_", "a.txt", "Photos_a.txt"},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
