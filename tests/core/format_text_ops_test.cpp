@@ -27,7 +27,7 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"\\\\server\\share\\", "_", "a.txt", "share_a.txt"},
         {"C:\\A\\", "_", "a.txt", "A_a.txt"},
         {"C:\\A\\", "_", "", "A_"},
-        {"Data\\", "-", "x", "Data-x"}, // no backslash before the closing one
+        {"Data\\", "-", "x", "Data-x"},                   // no backslash before the closing one
         {"C:/Photos/Rome\\", "_", "a.txt", "Rome_a.txt"}, // typed with forward slashes
         {"C:/Photos\\", "_", "a.txt", "Photos_a.txt"},
     };
