@@ -1,6 +1,7 @@
 // Formatting speed: a million entries through the whole pipeline, and each pass on its own.
 #include "format/format_names.h"
 #include "format/name_ops.h"
+#include "support/null_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,23 +15,10 @@ namespace {
 constexpr int entryCount = 1000000;
 
 // A window that only counts progress steps.
-class NullSurface : public MainSurface {
+class CountingWindow : public testing::NullWindow {
 public:
     long steps = 0;
-    Options readOptions() override { return {}; }
-    void showError(const std::string&, const std::string&) override {}
-    void setFieldText(int, const std::string&) override {}
-    void focusField(int) override {}
-    void setStatusText(const std::string&) override {}
-    void setStepLabel(const std::string&) override {}
-    void setProgressRange(int) override {}
-    void setProgressPos(int) override {}
-    void setProgressStep(int) override {}
     void stepProgress() override { ++steps; }
-    void showWaitCursor() override {}
-    void restoreCursor() override {}
-    bool runPreviewDialog(const FileList&) override { return false; }
-    ConfirmAnswer runConfirmDialog() override { return {}; }
 };
 
 // 50 files in each of 20,000 album folders, named like 'Artist_-_Song Title 0042.mp3'.
@@ -70,7 +58,7 @@ Options allPassesOn() {
 void BM_FormatAllPasses(benchmark::State& state) {
     const Options options = allPassesOn();
     FileList files = sampleFiles();
-    NullSurface window;
+    CountingWindow window;
     for (auto _ : state) {
         formatNewNames(options, files, window);
         benchmark::DoNotOptimize(files.data());
@@ -92,7 +80,7 @@ void runSinglePass(benchmark::State& state, int pass) {
             *switches[later] = false;
     const Options options = allPassesOn();
     FileList files = sampleFiles();
-    NullSurface window;
+    CountingWindow window;
     std::string number;
     for (auto _ : state) {
         state.PauseTiming();

@@ -4,6 +4,7 @@
 // of the characters \ / : * ? < > | " into a new name made from names and folders without them.
 #include "engine/run_pipeline.h"
 #include "support/memory_file_system.h"
+#include "support/null_window.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -24,24 +25,11 @@ public:
     bool exists(const std::string&) override { return true; }
 };
 
-class FuzzWindow : public MainSurface {
+class FuzzWindow : public testing::NullWindow {
 public:
-    Options options;
     bool previewed = false;
 
-    Options readOptions() override { return options; }
-    void showError(const std::string&, const std::string&) override {}
-    void setFieldText(int, const std::string&) override {}
-    void focusField(int) override {}
-    void setStatusText(const std::string&) override {}
-    void setStepLabel(const std::string&) override {}
-    void setProgressRange(int) override {}
-    void setProgressPos(int) override {}
-    void setProgressStep(int) override {}
-    void stepProgress() override {}
-    void showWaitCursor() override {}
-    void restoreCursor() override {}
-    ConfirmAnswer runConfirmDialog() override { return {true, false}; }
+    FuzzWindow() { confirmAnswer = {true, false}; }
 
     // Validation accepted the options: every new name must be free of the name set.
     bool runPreviewDialog(const FileList& files) override {

@@ -8,6 +8,7 @@
 // as one table row: label | engine s | floor s | ratio.
 #include "engine/run_pipeline.h"
 #include "engine/win32_file_system.h"
+#include "support/null_window.h"
 
 #include <windows.h>
 
@@ -22,25 +23,9 @@ namespace tarnwick {
 namespace {
 
 // A window that shows nothing and answers every question with "go on".
-class NullSurface : public MainSurface {
+class GoOnWindow : public testing::NullWindow {
 public:
-    Options options;
-    std::string lastError;
-
-    Options readOptions() override { return options; }
-    void showError(const std::string& text, const std::string&) override { lastError = text; }
-    void setFieldText(int, const std::string&) override {}
-    void focusField(int) override {}
-    void setStatusText(const std::string&) override {}
-    void setStepLabel(const std::string&) override {}
-    void setProgressRange(int) override {}
-    void setProgressPos(int) override {}
-    void setProgressStep(int) override {}
-    void stepProgress() override {}
-    void showWaitCursor() override {}
-    void restoreCursor() override {}
-    bool runPreviewDialog(const FileList&) override { return false; }
-    ConfirmAnswer runConfirmDialog() override { return {true, true}; }
+    GoOnWindow() { confirmAnswer = {true, true}; }
 };
 
 double now() {
@@ -106,7 +91,7 @@ void printRow(const std::string& label, const std::vector<double>& engine,
 }
 
 int collectBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
-    NullSurface window;
+    GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
     Win32FileSystem fs;
     walk(folder, subfolders); // warms the caches for both
@@ -138,7 +123,7 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
 // names involved, so engine and floor each rename in both directions, alternately:
 // engine X->Y, floor Y->X, floor X->Y, engine Y->X, engine X->Y, ...
 int renameBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
-    NullSurface window;
+    GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
     Win32FileSystem fs;
     std::vector<double> engine, floor;

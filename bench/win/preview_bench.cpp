@@ -9,6 +9,7 @@
 #include "engine/run_pipeline.h"
 #include "engine/win32_file_system.h"
 #include "res/resource.h"
+#include "support/null_window.h"
 #include "ui/preview_dialog.h"
 
 #include <windows.h>
@@ -52,29 +53,13 @@ BOOL CALLBACK findPreview(HWND hwnd, LPARAM param) {
 
 // The window of the Main dialog for the engine: silent, except that it opens the real Preview
 // dialog and measures how long it takes to appear.
-class PreviewSurface : public MainSurface {
+class PreviewSurface : public testing::NullWindow {
 public:
     double openSeconds = -1;
     int textLength = 0;
     LOGFONTA textFont{}; // the font of the text field, for the floor
     bool hasFont = false;
     std::size_t entries = 0;
-    std::string lastError;
-
-    Options options;
-    Options readOptions() override { return options; }
-    void showError(const std::string& text, const std::string&) override { lastError = text; }
-    void setFieldText(int, const std::string&) override {}
-    void focusField(int) override {}
-    void setStatusText(const std::string&) override {}
-    void setStepLabel(const std::string&) override {}
-    void setProgressRange(int) override {}
-    void setProgressPos(int) override {}
-    void setProgressStep(int) override {}
-    void stepProgress() override {}
-    void showWaitCursor() override {}
-    void restoreCursor() override {}
-    ConfirmAnswer runConfirmDialog() override { return {}; }
 
     bool runPreviewDialog(const FileList& files) override {
         entries = files.size();

@@ -1,0 +1,38 @@
+// A window for the engine that shows nothing: readOptions delivers options, an error text is
+// kept, and the modal questions are answered as told. Benchmarks and the fuzz target derive from
+// it to watch what they need.
+#pragma once
+
+#include "engine/main_surface.h"
+
+#include <string>
+
+namespace tarnwick::testing {
+
+class NullWindow : public MainSurface {
+public:
+    // What readOptions delivers.
+    Options options;
+    // The text of the last error shown.
+    std::string lastError;
+    // The answers to the modal questions.
+    bool previewAnswer = false; // true: the Preview dialog is closed with "Rename"
+    ConfirmAnswer confirmAnswer{};
+
+    Options readOptions() override { return options; }
+    void showError(const std::string& text, const std::string&) override { lastError = text; }
+    void setFieldText(int, const std::string&) override {}
+    void focusField(int) override {}
+    void setStatusText(const std::string&) override {}
+    void setStepLabel(const std::string&) override {}
+    void setProgressRange(int) override {}
+    void setProgressPos(int) override {}
+    void setProgressStep(int) override {}
+    void stepProgress() override {}
+    void showWaitCursor() override {}
+    void restoreCursor() override {}
+    bool runPreviewDialog(const FileList&) override { return previewAnswer; }
+    ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
+};
+
+} // namespace tarnwick::testing
