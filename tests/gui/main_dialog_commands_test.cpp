@@ -14,12 +14,6 @@ namespace {
 
 using namespace testing;
 
-class NoShellDialogs : public ShellDialogs {
-public:
-    bool browseFolder(const std::string&, std::string&) override { return false; }
-    bool chooseFiles(HWND, std::string&, std::vector<std::string>&) override { return false; }
-};
-
 class MainDialogCommands : public ::testing::Test {
 protected:
     Win32FileSystem fileSystem;

@@ -15,13 +15,6 @@ namespace {
 
 using namespace testing;
 
-// The folder browser and file chooser are not opened by these tests.
-class NoShellDialogs : public ShellDialogs {
-public:
-    bool browseFolder(const std::string&, std::string&) override { return false; }
-    bool chooseFiles(HWND, std::string&, std::vector<std::string>&) override { return false; }
-};
-
 class MainDialogControls : public ::testing::Test {
 protected:
     Win32FileSystem fileSystem;

@@ -47,14 +47,16 @@ protected:
     }
 };
 
+// The folder browser and file chooser, never opened: for tests that do not use them.
+class NoShellDialogs : public ShellDialogs {
+public:
+    bool browseFolder(const std::string&, std::string&) override { return false; }
+    bool chooseFiles(HWND, std::string&, std::vector<std::string>&) override { return false; }
+};
+
 // Runs work on the dialog's thread and returns when it is done.
 inline void onDialogThread(HWND dialog, std::function<void()> work) {
     SendMessageA(dialog, TestMainDialog::kRunOnDialogThread, 0, reinterpret_cast<LPARAM>(&work));
-}
-
-// Clicks a control and returns when its handler has run (for clicks that open no window).
-inline void click(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 inline bool checked(HWND dialog, int id) {
@@ -75,12 +77,6 @@ inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10
         Sleep(20);
     }
     return condition();
-}
-
-inline HWND focusOf(DWORD thread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
 // What a message box said, read from the box, which is then closed with OK.

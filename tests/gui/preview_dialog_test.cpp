@@ -14,8 +14,10 @@
 namespace tarnwick {
 namespace {
 
+using testing::click;
 using testing::clickButton;
 using testing::Driver;
+using testing::focusOf;
 using testing::itemText;
 using testing::waitForWindow;
 
@@ -34,23 +36,9 @@ FileList photos() {
 
 // Posts a key to the control that has the focus in the dialog's thread.
 void pressKey(DWORD thread, WPARAM key) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(thread, &info);
-    PostMessageA(info.hwndFocus, WM_KEYDOWN, key, 1);
-    PostMessageA(info.hwndFocus, WM_KEYUP, key, 0xC0000001);
-}
-
-HWND focusOf(DWORD thread) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(thread, &info);
-    return info.hwndFocus;
-}
-
-// Clicks a button and returns once the dialog has handled the click.
-void clickAndWait(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    HWND focus = focusOf(thread);
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
 }
 
 TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
@@ -77,9 +65,9 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
             EXPECT_EQ(itemText(dialog, IDOK), "Rename");
             EXPECT_EQ(itemText(dialog, IDCANCEL), "Cancel");
             EXPECT_EQ(itemText(dialog, IDC_SHOW_PATH), "Show path name");
-            clickAndWait(dialog, IDC_SHOW_PATH);
+            click(dialog, IDC_SHOW_PATH);
             ticked = itemText(dialog, IDC_PREVIEW_TEXT);
-            clickAndWait(dialog, IDC_SHOW_PATH);
+            click(dialog, IDC_SHOW_PATH);
             cleared = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
         });

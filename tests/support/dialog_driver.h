@@ -63,6 +63,18 @@ inline void clickButton(HWND dialog, int id) {
     PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+// Clicks a control and returns when its handler has run (for clicks that open no window).
+inline void click(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// The window that has the keyboard focus in a thread; null when none has.
+inline HWND focusOf(DWORD thread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 // Runs drive(thread of the caller) on a second thread for the lifetime of this object.
 class Driver {
 public:
