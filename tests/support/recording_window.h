@@ -99,4 +99,14 @@ public:
     }
 };
 
+// A recording window that also keeps the list the Preview dialog showed.
+class PreviewKeepingWindow : public RecordingWindow {
+public:
+    FileList previewed;
+    bool runPreviewDialog(const FileList& files) override {
+        previewed = files;
+        return RecordingWindow::runPreviewDialog(files);
+    }
+};
+
 } // namespace tarnwick::testing

@@ -9,6 +9,16 @@
 
 namespace tarnwick::testing {
 
+// Everything from an open file's current position to its end.
+inline std::string readToEnd(HANDLE file) {
+    std::string content;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    return content;
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -43,15 +53,11 @@ public:
     void folder(const std::string& relative) const { makeFoldersFor(relative + "\\"); }
 
     std::string read(const std::string& relative) const {
-        std::string content;
         HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
-            return content;
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
-            content.append(buffer, got);
+            return {};
+        std::string content = readToEnd(h);
         CloseHandle(h);
         return content;
     }

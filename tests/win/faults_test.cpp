@@ -21,8 +21,9 @@
 namespace tarnwick {
 namespace {
 
-using testing::RecordingWindow;
+using testing::PreviewKeepingWindow;
 using testing::TempFolder;
+using testing::wideFromAnsi;
 
 const char* const kNotFound = "File or path specified by oldname not found.";
 const char* const kAccess =
@@ -72,23 +73,12 @@ void wideTree(const std::wstring& folder, const std::wstring& relative,
         HANDLE h = CreateFileW((folder + relative + name).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) {
-            char buffer[256];
-            DWORD got = 0;
-            while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
-                content.append(buffer, got);
+            content = testing::readToEnd(h);
             CloseHandle(h);
         }
         tree[relative + name] = content;
     } while (FindNextFileW(find, &data));
     FindClose(find);
-}
-
-std::wstring wide(const std::string& ansi) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &result[0], n);
-    result.pop_back();
-    return result;
 }
 
 // Removes a tree of any depth and names of any kind.
@@ -110,16 +100,6 @@ void removeLongTree(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-// A window that keeps the list the Preview dialog showed.
-class PreviewKeepingWindow : public RecordingWindow {
-public:
-    FileList previewed;
-    bool runPreviewDialog(const FileList& files) override {
-        previewed = files;
-        return RecordingWindow::runPreviewDialog(files);
-    }
-};
-
 class Faults : public ::testing::Test {
 protected:
     Faults() : pipeline(window, fs) {
@@ -132,7 +112,7 @@ protected:
     }
     // Also what the temporary folder's own clean-up cannot reach: deep paths and names outside
     // the code page.
-    ~Faults() override { removeLongTree(L"\\\\?\\" + wide(temp.path())); }
+    ~Faults() override { removeLongTree(L"\\\\?\\" + wideFromAnsi(temp.path())); }
 
     void makeFiles(const std::vector<std::string>& names) {
         for (const std::string& name : names)
@@ -151,7 +131,7 @@ protected:
     }
     std::map<std::wstring, std::string> tree() const {
         std::map<std::wstring, std::string> files;
-        wideTree(L"\\\\?\\" + wide(temp.path()), L"", files);
+        wideTree(L"\\\\?\\" + wideFromAnsi(temp.path()), L"", files);
         return files;
     }
     // Every content that was there is there still, once.
@@ -220,7 +200,7 @@ TEST_F(Faults, ReadOnlyFolderAndFileLoseNothing) {
     EXPECT_EQ(contents(after), contents(before));
     std::size_t renamed = 0;
     for (const char* name : {"1.txt", "2.txt", "3.txt"})
-        renamed += after.count(wide(name));
+        renamed += after.count(wideFromAnsi(name));
     EXPECT_EQ(renamed + window.messages.size(), 3u);
     EXPECT_EQ(window.statusText, std::to_string(renamed) + " file(s) successfully renamed.");
 }
@@ -249,7 +229,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
 // A tree deeper than the ANSI functions reach: folders past the limit are not searched, a file
 // whose own path is past it is collected but cannot be renamed and is reported; nothing is lost.
 TEST_F(Faults, PathsLongerThanThePlatformAcceptsAreSkippedOrReported) {
-    const std::wstring root = L"\\\\?\\" + wide(temp.path());
+    const std::wstring root = L"\\\\?\\" + wideFromAnsi(temp.path());
     const std::wstring level(60, L'd');
     std::wstring folder;
     for (int depth = 0; depth < 6; ++depth) {
@@ -306,7 +286,7 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
         renamedTo[e.oldName] = e.newName;
     EXPECT_EQ(window.previewedEntries, 4u);
     auto contentOf = [&](const std::string& name) {
-        auto at = after.find(wide(name));
+        auto at = after.find(wideFromAnsi(name));
         return at == after.end() ? std::string("<missing>") : at->second;
     };
     EXPECT_EQ(contentOf(renamedTo["l.txt"]), "l");

@@ -29,7 +29,7 @@
 namespace tarnwick {
 namespace {
 
-using testing::RecordingWindow;
+using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 
 // Every rename the engine asks for, with its result and whether the new name was taken then.
@@ -58,29 +58,15 @@ private:
     Win32FileSystem real_;
 };
 
-// A window that keeps the list the Preview dialog showed and closes it with "Rename".
-class PreviewKeepingWindow : public RecordingWindow {
-public:
-    FileList previewed;
-    bool runPreviewDialog(const FileList& files) override {
-        previewed = files;
-        return RecordingWindow::runPreviewDialog(files);
-    }
-};
-
 // Full path of every file below folder, with its content.
 using Tree = std::map<std::string, std::string>;
 
 std::string readFile(const std::string& path) {
-    std::string content;
     HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return "<unreadable>";
-    char buffer[256];
-    DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        content.append(buffer, got);
+    std::string content = testing::readToEnd(h);
     CloseHandle(h);
     return content;
 }

@@ -13,14 +13,23 @@ inline bool underWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-// UTF-8 for a text in the ANSI code page.
-inline std::string utf8FromAnsi(const std::string& text) {
+// UTF-16 for a text in the ANSI code page.
+inline std::wstring wideFromAnsi(const std::string& text) {
     if (text.empty())
-        return text;
+        return {};
     const int n =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}
+
+// UTF-8 for a text in the ANSI code page.
+inline std::string utf8FromAnsi(const std::string& text) {
+    if (text.empty())
+        return text;
+    const std::wstring wide = wideFromAnsi(text);
+    const int n = static_cast<int>(wide.size());
     const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(m), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, &result[0], m, nullptr, nullptr);
@@ -34,10 +43,7 @@ inline std::string unixPath(const std::string& windowsPath) {
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (convert == nullptr)
         return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, &wide[0], n);
-    char* path = convert(wide.c_str());
+    char* path = convert(wideFromAnsi(windowsPath).c_str());
     if (path == nullptr)
         return {};
     std::string result = path;
