@@ -10,21 +10,10 @@ import math
 import struct
 import sys
 
+sys.dont_write_bytecode = True  # no cache folder beside the scripts
+from drawing import SUB, inside  # noqa: E402
+
 WIDTH, HEIGHT = 100, 72
-SUB = 4  # sub-samples per pixel and axis
-
-
-def inside(poly, x, y):
-    """Even-odd test of point (x, y) against a polygon given in pixel units."""
-    result = False
-    j = len(poly) - 1
-    for i in range(len(poly)):
-        xi, yi = poly[i]
-        xj, yj = poly[j]
-        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-            result = not result
-        j = i
-    return result
 
 
 def in_circle(cx, cy, r):
