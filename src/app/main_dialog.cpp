@@ -100,7 +100,6 @@ bool MainDialog::onInit() {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     RunState& state = pipeline_.state();
-    state.includeSubdirs = false;
     state.warnBeforeRename = true;
     state.previewReady = false;
     SendDlgItemMessageA(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
@@ -176,7 +175,7 @@ bool MainDialog::onCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_MODE_PATH: return onTargetMode(true);
     case IDC_MODE_LIST: return onTargetMode(false);
-    case IDC_SUBDIRS: return onSubdirs();
+    case IDC_SUBDIRS: return true; // read with the other options when a command starts
     case IDC_FOLDER_PREFIX:
     case IDC_REPLACE:
     case IDC_SWAP:
@@ -210,14 +209,9 @@ bool MainDialog::onTargetMode(bool folderMode) {
     return true;
 }
 
-bool MainDialog::onSubdirs() {
-    pipeline_.state().includeSubdirs = isChecked(IDC_SUBDIRS);
-    return true;
-}
-
 // The box has already toggled itself; its state switches its fields.
 bool MainDialog::onOptionBox(int boxId) {
-    const auto state = static_cast<BOOL>(SendDlgItemMessageA(hwnd(), boxId, BM_GETCHECK, 0, 0));
+    const BOOL state = isChecked(boxId) ? TRUE : FALSE;
     for (const OptionFields& row : optionFields) {
         if (row.box != boxId)
             continue;
@@ -322,7 +316,7 @@ Options MainDialog::readOptions() {
     options.targetMode = isChecked(IDC_MODE_PATH) ? TargetMode::folderMode : TargetMode::listMode;
     options.pathSpec = text(IDC_PATH_NAME);
     options.fileListText = text(IDC_FILE_LIST);
-    options.includeSubdirs = pipeline_.state().includeSubdirs;
+    options.includeSubdirs = isChecked(IDC_SUBDIRS);
     options.numerate = isChecked(IDC_NUMERATE);
     options.startNumber = parseNumberField(text(IDC_START_NUMBER));
     options.digitCount = parseNumberField(text(IDC_DIGITS));

@@ -68,7 +68,6 @@ private:
 
     // Command handlers.
     bool onTargetMode(bool folderMode);
-    bool onSubdirs();
     bool onOptionBox(int boxId);
     bool onBrowsePath();
     bool onBrowseFiles();

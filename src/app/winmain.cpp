@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     tarnwick::Win32FileSystem fileSystem;
     tarnwick::SystemShellDialogs shellDialogs;
     tarnwick::MainDialog dialog(fileSystem, shellDialogs);
-    dialog
-        .run(); // OK from Exit or Enter, Cancel from Escape or the close box: both end the program
+    // OK from Exit or Enter, Cancel from Escape or the close box: both end the program.
+    dialog.run();
     return 0;
 }

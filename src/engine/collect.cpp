@@ -28,7 +28,7 @@ bool compareEntries(const FileEntry& a, const FileEntry& b) {
     return compareBytes(a.oldName, b.oldName) < 0;
 }
 
-void RunPipeline::collectTargets(std::string folder, std::string pattern) {
+void RunPipeline::collectTargets(const std::string& folder, const std::string& pattern) {
     if (options_.targetMode == TargetMode::folderMode) {
         walkFolder(folder, pattern);
     } else {

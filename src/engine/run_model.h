@@ -49,7 +49,6 @@ using FileList = std::vector<FileEntry>;
 struct RunState {
     std::string targetFolder;
     std::string targetPattern;
-    bool includeSubdirs = false;
     bool previewReady = false;
     bool warnBeforeRename = true;
 };

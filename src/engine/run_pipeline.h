@@ -23,7 +23,7 @@ public:
     void clearFileList();
 
     // Appends the targets of folder (ends in a backslash) and pattern to the file list.
-    void collectTargets(std::string folder, std::string pattern);
+    void collectTargets(const std::string& folder, const std::string& pattern);
     void walkFolder(const std::string& folder, const std::string& mask);
 
     // Renames every entry; returns the number renamed.
@@ -34,7 +34,6 @@ public:
     FileList& fileList() { return files_; }
     const FileList& fileList() const { return files_; }
     RunState& state() { return state_; }
-    const Options& options() const { return options_; }
 
 private:
     void showStep(const std::string& text, int& n, int m);

@@ -3,6 +3,8 @@
 #include "engine/preview_text.h"
 #include "res/resource.h"
 
+#include <string>
+
 namespace tarnwick {
 
 namespace {
@@ -15,28 +17,21 @@ PreviewDialog::PreviewDialog(HWND owner, const FileList& files)
 
 bool PreviewDialog::onInit() {
     SendMessageA(item(IDC_PREVIEW_TEXT), EM_SETLIMITTEXT, maxEditText, 0);
-    fill();
     showText();
     return true; // the dialog manager focuses the first tab stop, "Rename"
 }
 
 bool PreviewDialog::onCommand(int id, int notifyCode) {
     if (id == IDC_SHOW_PATH && notifyCode == BN_CLICKED) {
-        fill();
         showText();
         return true;
     }
     return ModalDialog::onCommand(id, notifyCode);
 }
 
-void PreviewDialog::fill() {
-    const bool showPath =
-        SendMessageA(item(IDC_SHOW_PATH), BM_GETCHECK, 0, 0) == static_cast<LRESULT>(BST_CHECKED);
-    text_ = buildPreviewText(files_, showPath);
-}
-
 void PreviewDialog::showText() {
-    SetWindowTextA(item(IDC_PREVIEW_TEXT), text_.c_str());
+    const std::string text = buildPreviewText(files_, isChecked(IDC_SHOW_PATH));
+    SetWindowTextA(item(IDC_PREVIEW_TEXT), text.c_str());
 }
 
 } // namespace tarnwick

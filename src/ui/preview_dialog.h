@@ -4,8 +4,6 @@
 #include "engine/run_model.h"
 #include "modal_dialog.h"
 
-#include <string>
-
 namespace tarnwick {
 
 class PreviewDialog : public ModalDialog {
@@ -18,12 +16,10 @@ protected:
     bool onCommand(int id, int notifyCode) override;
 
 private:
-    // Rebuilds the preview text from the list and the current state of "Show path name".
-    void fill();
+    // Shows the text built from the list and the current state of "Show path name".
     void showText();
 
     const FileList& files_;
-    std::string text_;
 };
 
 } // namespace tarnwick

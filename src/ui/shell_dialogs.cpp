@@ -147,11 +147,10 @@ private:
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs() : folderBrowser_(new FolderBrowser(nullptr)) {}
+SystemShellDialogs::SystemShellDialogs()
+    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)) {}
 
-SystemShellDialogs::~SystemShellDialogs() {
-    delete folderBrowser_;
-}
+SystemShellDialogs::~SystemShellDialogs() = default;
 
 bool SystemShellDialogs::browseFolder(const std::string& initialFolder, std::string& chosenFolder) {
     if (!folderBrowser_->browse(initialFolder))

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ public:
 
 private:
     class FolderBrowser;
-    FolderBrowser* folderBrowser_;
+    std::unique_ptr<FolderBrowser> folderBrowser_;
 };
 
 } // namespace tarnwick

@@ -1,5 +1,7 @@
 #include "result_checks.h"
 
+#include "format/name_ops.h"
+
 #include <set>
 #include <string>
 
@@ -10,16 +12,11 @@ namespace {
 const char* const kCaption = "Tarnwick - Error";
 const std::size_t kMaxNameLength = 215;
 
-// Letter case as the file system ignores it for our purposes: A-Z and the umlauts Ä, Ö, Ü of
-// code page 1252. Every other byte stays as it is.
+// Letter case as the file system ignores it for our purposes: that of the case operation's
+// small letters (A-Z and the umlauts Ä, Ö, Ü of code page 1252). Every other byte stays as it is.
 std::string foldCase(std::string name) {
-    for (char& c : name) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (b >= 'A' && b <= 'Z')
-            c = static_cast<char>(b + ('a' - 'A'));
-        else if (b == 0xC4 || b == 0xD6 || b == 0xDC)
-            c = static_cast<char>(b + 0x20);
-    }
+    for (char& c : name)
+        c = toSmall(c);
     return name;
 }
 
@@ -45,8 +42,7 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
         // Only the name counts; the folder may be of any length.
         if (entry.newName.size() > kMaxNameLength)
             return refuse(window, "With your format selections you create filenames"
-                                  " "
-                                  "with more than 215 characters."
+                                  " with more than 215 characters."
                                   "\nFor example the new filename\n\n" +
                                       entry.folder + entry.newName + "\n\nhas now " +
                                       std::to_string(entry.newName.size()) +

@@ -181,11 +181,10 @@ bool checkNumberingCapacity(const Options& options, std::size_t fileCount, MainS
         return true;
 
     std::string text = "There are " + std::to_string(fileCount) + " files to rename.\n" +
-                       std::to_string(digits) + " digits are " + "insufficient";
+                       std::to_string(digits) + " digits are insufficient";
     if (start != 0)
         text += " if you start with " + std::to_string(start);
-    text += std::string(".\nThat's why it is necessary that you ") + "increase the " +
-            "number of digits!\n";
+    text += ".\nThat's why it is necessary that you increase the number of digits!\n";
     window.showError(text, kCaption);
     window.focusField(IDC_DIGITS);
     return false;

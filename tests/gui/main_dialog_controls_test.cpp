@@ -154,7 +154,7 @@ TEST_F(MainDialogControls, OptionBoxesSwitchTheirFields) {
     });
 }
 
-// Separate files disables the subfolder box without touching its mark or the flag.
+// Separate files disables the subfolder box without touching its mark.
 TEST_F(MainDialogControls, TargetModeSwitchesTheSubfolderBox) {
     runMainDialog(dialog, [&](HWND w, DWORD) {
         click(w, IDC_SUBDIRS);
