@@ -8,6 +8,7 @@
 // as one table row: label | engine s | floor s | ratio.
 #include "engine/run_pipeline.h"
 #include "engine/win32_file_system.h"
+#include "seconds.h"
 #include "support/null_window.h"
 
 #include <windows.h>
@@ -27,17 +28,6 @@ class GoOnWindow : public testing::NullWindow {
 public:
     GoOnWindow() { confirmAnswer = {true, true}; }
 };
-
-double now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -9,6 +9,7 @@
 #include "engine/run_pipeline.h"
 #include "engine/win32_file_system.h"
 #include "res/resource.h"
+#include "seconds.h"
 #include "support/null_window.h"
 #include "ui/preview_dialog.h"
 
@@ -23,17 +24,6 @@
 
 namespace tarnwick {
 namespace {
-
-double now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Search {
     DWORD thread;
