@@ -10,27 +10,23 @@ namespace {
 
 using ByteTable = std::array<unsigned char, 256>;
 
-constexpr ByteTable makeSmallTable() {
+// Every byte maps to itself except the letters that change case: A-Z with a-z, and the umlauts
+// Ä/ä, Ö/ö and Ü/ü, whose capitals lie 0x20 below their small letters as well.
+constexpr ByteTable makeCaseTable(bool small) {
     ByteTable table{};
     for (int i = 0; i < 256; ++i)
         table[i] = static_cast<unsigned char>(i);
-    for (int c = 'A'; c <= 'Z'; ++c)
-        table[c] = static_cast<unsigned char>(c - 'A' + 'a');
-    table[0xC4] = 0xE4; // Ä -> ä
-    table[0xD6] = 0xF6; // Ö -> ö
-    table[0xDC] = 0xFC; // Ü -> ü
-    return table;
-}
-
-constexpr ByteTable makeCapitalTable() {
-    ByteTable table{};
-    for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<unsigned char>(i);
-    for (int c = 'a'; c <= 'z'; ++c)
-        table[c] = static_cast<unsigned char>(c - 'a' + 'A');
-    table[0xE4] = 0xC4; // ä -> Ä
-    table[0xF6] = 0xD6; // ö -> Ö
-    table[0xFC] = 0xDC; // ü -> Ü
+    constexpr int shift = 'a' - 'A';
+    for (int capital = 'A'; capital + shift < 256; ++capital) {
+        const bool changesCase = (capital >= 'A' && capital <= 'Z') || capital == 0xC4 ||
+                                 capital == 0xD6 || capital == 0xDC; // Ä, Ö, Ü
+        if (!changesCase)
+            continue;
+        if (small)
+            table[capital] = static_cast<unsigned char>(capital + shift);
+        else
+            table[capital + shift] = static_cast<unsigned char>(capital);
+    }
     return table;
 }
 
@@ -49,8 +45,8 @@ constexpr ByteTable makeLetterTable() {
     return table;
 }
 
-constexpr ByteTable smallTable = makeSmallTable();
-constexpr ByteTable capitalTable = makeCapitalTable();
+constexpr ByteTable smallTable = makeCaseTable(true);
+constexpr ByteTable capitalTable = makeCaseTable(false);
 constexpr ByteTable letterTable = makeLetterTable();
 
 inline unsigned char byteOf(char c) {
