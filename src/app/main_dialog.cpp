@@ -100,6 +100,7 @@ bool MainDialog::onInit() {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     RunState& state = pipeline_.state();
+    state.includeSubdirs = false;
     state.warnBeforeRename = true;
     state.previewReady = false;
     SendDlgItemMessageA(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
@@ -175,7 +176,7 @@ bool MainDialog::onCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_MODE_PATH: return onTargetMode(true);
     case IDC_MODE_LIST: return onTargetMode(false);
-    case IDC_SUBDIRS: return true; // read with the other options when a command starts
+    case IDC_SUBDIRS: return onSubdirs();
     case IDC_FOLDER_PREFIX:
     case IDC_REPLACE:
     case IDC_SWAP:
@@ -206,6 +207,12 @@ bool MainDialog::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
 
 bool MainDialog::onTargetMode(bool folderMode) {
     EnableWindow(item(IDC_SUBDIRS), folderMode ? TRUE : FALSE);
+    return true;
+}
+
+// The flag follows the box; choosing separate files disables the box but keeps the flag.
+bool MainDialog::onSubdirs() {
+    pipeline_.state().includeSubdirs = isChecked(IDC_SUBDIRS);
     return true;
 }
 
@@ -316,7 +323,7 @@ Options MainDialog::readOptions() {
     options.targetMode = isChecked(IDC_MODE_PATH) ? TargetMode::folderMode : TargetMode::listMode;
     options.pathSpec = text(IDC_PATH_NAME);
     options.fileListText = text(IDC_FILE_LIST);
-    options.includeSubdirs = isChecked(IDC_SUBDIRS);
+    options.includeSubdirs = pipeline_.state().includeSubdirs;
     options.numerate = isChecked(IDC_NUMERATE);
     options.startNumber = parseNumberField(text(IDC_START_NUMBER));
     options.digitCount = parseNumberField(text(IDC_DIGITS));

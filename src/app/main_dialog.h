@@ -68,6 +68,7 @@ private:
 
     // Command handlers.
     bool onTargetMode(bool folderMode);
+    bool onSubdirs();
     bool onOptionBox(int boxId);
     bool onBrowsePath();
     bool onBrowseFiles();

@@ -49,6 +49,7 @@ using FileList = std::vector<FileEntry>;
 struct RunState {
     std::string targetFolder;
     std::string targetPattern;
+    bool includeSubdirs = false; // follows the subfolder box on every click
     bool previewReady = false;
     bool warnBeforeRename = true;
 };

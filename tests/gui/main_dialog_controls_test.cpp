@@ -154,7 +154,7 @@ TEST_F(MainDialogControls, OptionBoxesSwitchTheirFields) {
     });
 }
 
-// Separate files disables the subfolder box without touching its mark.
+// Separate files disables the subfolder box without touching its mark or the flag.
 TEST_F(MainDialogControls, TargetModeSwitchesTheSubfolderBox) {
     runMainDialog(dialog, [&](HWND w, DWORD) {
         click(w, IDC_SUBDIRS);
@@ -171,6 +171,9 @@ TEST_F(MainDialogControls, TargetModeSwitchesTheSubfolderBox) {
         EXPECT_TRUE(checked(w, IDC_SUBDIRS));
         EXPECT_EQ(options(w).targetMode, TargetMode::folderMode);
         click(w, IDC_SUBDIRS);
+        EXPECT_FALSE(options(w).includeSubdirs);
+        // The options follow the flag, which only a click on the box changes.
+        SendDlgItemMessageA(w, IDC_SUBDIRS, BM_SETCHECK, BST_CHECKED, 0);
         EXPECT_FALSE(options(w).includeSubdirs);
     });
 }
