@@ -5,10 +5,11 @@ WIN := build/windows
 
 .PHONY: run test check dist deps build build-host build-windows clean screenshot
 
-run: deps build-windows
+run:
 	@if [ -z "$$DISPLAY" ]; then \
 	  echo "No X display: run 'make run' from a desktop session, or set DISPLAY (for example: xvfb-run make run)."; \
 	  exit 1; fi
+	@$(MAKE) --no-print-directory deps build-windows
 	@tools/run-windows.sh $(WIN) $(WIN)/tarnwick.exe
 
 test: deps build
@@ -36,12 +37,10 @@ deps:
 build: build-host build-windows
 
 build-host:
-	@[ -f $(HOST)/build.ninja ] || cmake --preset host >/dev/null
-	@cmake --build $(HOST) -- --quiet
+	@tools/build.sh host $(HOST)
 
 build-windows:
-	@[ -f $(WIN)/build.ninja ] || cmake --preset windows >/dev/null
-	@cmake --build $(WIN) -- --quiet
+	@tools/build.sh windows $(WIN)
 
 clean:
 	rm -rf build
