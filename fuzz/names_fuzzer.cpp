@@ -29,8 +29,6 @@ class FuzzWindow : public testing::NullWindow {
 public:
     bool previewed = false;
 
-    FuzzWindow() { confirmAnswer = {true, false}; }
-
     // Validation accepted the options: every new name must be free of the name set.
     bool runPreviewDialog(const FileList& files) override {
         previewed = true;

@@ -6,8 +6,9 @@
 //
 // Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
 // as one table row: label | engine s | floor s | ratio.
+#include "engine/rename.h"
 #include "engine/run_pipeline.h"
-#include "engine/win32_file_system.h"
+#include "win32/win32_file_system.h"
 #include "seconds.h"
 #include "support/null_window.h"
 
@@ -127,7 +128,7 @@ int renameBench(const std::string& folder, bool subfolders, int runs, const std:
         std::size_t renamed = 0;
         const double start = now();
         if (byEngine) {
-            renamed = static_cast<std::size_t>(pipeline.renameAll());
+            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window));
         } else {
             for (const FileEntry& entry : pipeline.fileList())
                 renamed += MoveFileExA((entry.folder + entry.oldName).c_str(),

@@ -7,7 +7,7 @@
 // dialog opens on them and a second thread closes it once it is on the screen.
 #include "engine/preview_text.h"
 #include "engine/run_pipeline.h"
-#include "engine/win32_file_system.h"
+#include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "seconds.h"
 #include "support/null_window.h"

@@ -1,5 +1,6 @@
 #include "main_dialog.h"
 
+#include "core/texts.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
@@ -35,6 +36,22 @@ constexpr OptionFields optionFields[] = {
     {IDC_INSERT, {IDC_INSERT_TEXT, IDC_INSERT_POS}},
     {IDC_NUMERATE, {IDC_START_NUMBER, IDC_DIGITS}},
 };
+
+// The control of each field the engine fills or focuses.
+int controlOf(Field field) {
+    switch (field) {
+    case Field::pathName: return IDC_PATH_NAME;
+    case Field::fileList: return IDC_FILE_LIST;
+    case Field::separator: return IDC_SEPARATOR;
+    case Field::replaceFind: return IDC_REPLACE_FIND;
+    case Field::replaceWith: return IDC_REPLACE_WITH;
+    case Field::swapPivot: return IDC_SWAP_PIVOT;
+    case Field::insertText: return IDC_INSERT_TEXT;
+    case Field::eraseUntil: return IDC_ERASE_UNTIL;
+    case Field::digits: return IDC_DIGITS;
+    }
+    return 0;
+}
 
 // The fields disabled at start, in the order they are disabled.
 constexpr int fieldsOffAtStart[] = {
@@ -157,9 +174,9 @@ void MainDialog::addAboutToSystemMenu() {
 }
 
 void MainDialog::setUpSpins() {
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_INSERT, UDM_SETRANGE, 0, MAKELPARAM(215, 0));
+    SendDlgItemMessageA(hwnd(), IDC_SPIN_INSERT, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 0));
     SendDlgItemMessageA(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(32767, 0));
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(215, 1));
+    SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 1));
     SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETPOS, 0, MAKELPARAM(1, 0));
 }
 
@@ -358,13 +375,13 @@ void MainDialog::showError(const std::string& text, const std::string& caption) 
         showWaitCursor();
 }
 
-void MainDialog::setFieldText(int fieldId, const std::string& text) {
-    setText(fieldId, text);
-    UpdateWindow(item(fieldId));
+void MainDialog::setFieldText(Field field, const std::string& text) {
+    setText(controlOf(field), text);
+    UpdateWindow(item(controlOf(field)));
 }
 
-void MainDialog::focusField(int fieldId) {
-    SetFocus(item(fieldId));
+void MainDialog::focusField(Field field) {
+    SetFocus(item(controlOf(field)));
 }
 
 void MainDialog::setStatusText(const std::string& text) {

@@ -3,8 +3,8 @@
 // class only provides the window the engine talks to.
 #pragma once
 
-#include "engine/file_system.h"
-#include "engine/main_surface.h"
+#include "core/file_system.h"
+#include "core/main_surface.h"
 #include "engine/run_pipeline.h"
 #include "ui/modal_dialog.h"
 #include "ui/shell_dialogs.h"
@@ -37,8 +37,8 @@ public:
     // MainSurface: the four operations of the window.
     Options readOptions() override;
     void showError(const std::string& text, const std::string& caption) override;
-    void setFieldText(int fieldId, const std::string& text) override;
-    void focusField(int fieldId) override;
+    void setFieldText(Field field, const std::string& text) override;
+    void focusField(Field field) override;
 
     // MainSurface: the status area.
     void setStatusText(const std::string& text) override;

@@ -1,7 +1,7 @@
 // Application start: the Main dialog, run modally with no parent; the process ends when it
 // closes. Nothing is saved.
 #include "app/main_dialog.h"
-#include "engine/win32_file_system.h"
+#include "win32/win32_file_system.h"
 #include "ui/shell_dialogs.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 // The text of the Preview dialog: one line per file entry, old name beside new name.
 #pragma once
 
-#include "run_model.h"
+#include "core/run_model.h"
 
 #include <string>
 

@@ -1,6 +1,9 @@
 #include "run_pipeline.h"
 
+#include "collect.h"
+#include "core/texts.h"
 #include "format/format_names.h"
+#include "rename.h"
 #include "validate/result_checks.h"
 #include "validate/validate_options.h"
 
@@ -8,14 +11,21 @@
 
 namespace tarnwick {
 
+namespace {
+constexpr int previewSteps = 4;
+constexpr int renameAfterPreviewSteps = 4;
+constexpr int renameSteps = 8;
+} // namespace
+
+void StepCounter::showStep(const std::string& text) {
+    window_.setStatusText(text);
+    window_.setStepLabel(texts::stepLabelStart + std::to_string(next_) + texts::stepLabelOf +
+                         std::to_string(total_));
+    ++next_;
+}
+
 RunPipeline::RunPipeline(MainSurface& window, FileSystem& fileSystem)
     : window_(window), fileSystem_(fileSystem) {}
-
-void RunPipeline::showStep(const std::string& text, int& n, int m) {
-    window_.setStatusText(text);
-    window_.setStepLabel("Step " + std::to_string(n) + " of " + std::to_string(m));
-    ++n;
-}
 
 void RunPipeline::clearFileList() {
     const int count = static_cast<int>(files_.size());
@@ -29,79 +39,90 @@ void RunPipeline::clearFileList() {
     window_.setProgressPos(0);
 }
 
-bool RunPipeline::buildList(int& n, int m) {
-    showStep("Clearing filename list ...", n, m);
+bool RunPipeline::prepareList(StepCounter& steps) {
+    options_ = window_.readOptions();
+    if (!validateOptions(options_, window_, fileSystem_, state_))
+        return false;
+    steps.showStep(texts::stepClearing);
     clearFileList();
-    showStep("Collecting all filenames ...", n, m);
-    collectTargets(state_.targetFolder, state_.targetPattern);
+    steps.showStep(texts::stepCollecting);
+    collectTargets(options_.targetMode, options_.includeSubdirs, state_.targetFolder,
+                   state_.targetPattern, fileSystem_, window_, files_);
     if (!checkNumberingCapacity(options_, files_.size(), window_)) {
         state_.previewReady = false;
         return false;
     }
-    showStep("Sorting filename list ...", n, m);
+    steps.showStep(texts::stepSorting);
     std::stable_sort(files_.begin(), files_.end(), compareEntries);
-    showStep("Formating filename list ...", n, m);
+    steps.showStep(texts::stepFormatting);
     formatNewNames(options_, files_, window_);
     return true;
 }
 
 void RunPipeline::runPreview() {
-    window_.showWaitCursor();
-    int n = 1;
-    options_ = window_.readOptions();
-    if (!validateOptions(options_, window_, fileSystem_, state_) || !buildList(n, 4)) {
-        window_.restoreCursor();
+    WaitCursor waiting(window_);
+    StepCounter steps(window_, previewSteps);
+    if (!prepareList(steps))
         return;
-    }
     window_.setStepLabel("");
-    window_.setStatusText("Opening preview dialog ...");
+    window_.setStatusText(texts::openingPreview);
     window_.setProgressPos(0);
     state_.previewReady = true;
-    window_.restoreCursor();
+    waiting.pause();
     if (window_.runPreviewDialog(files_))
         runRename();
 }
 
 void RunPipeline::runRename() {
-    window_.showWaitCursor();
-    int n = 1;
-    int m = 4;
-    if (!state_.previewReady) {
-        m = 8;
-        options_ = window_.readOptions();
-        if (!validateOptions(options_, window_, fileSystem_, state_) || !buildList(n, m)) {
-            window_.restoreCursor();
-            return;
-        }
-    }
+    WaitCursor waiting(window_);
+    StepCounter steps(window_, state_.previewReady ? renameAfterPreviewSteps : renameSteps);
+    if (!state_.previewReady && !prepareList(steps))
+        return;
     state_.previewReady = false;
-    showStep("Checking for empty or to long filenames ...", n, m);
-    if (!checkEmptyOrLongNames(files_, window_)) {
-        window_.restoreCursor();
+    steps.showStep(texts::stepCheckingEmptyOrLong);
+    if (!checkEmptyOrLongNames(files_, window_))
         return;
-    }
-    showStep("Checking for identical filenames ...", n, m);
-    if (!checkIdenticalNames(files_, window_)) {
-        window_.restoreCursor();
+    steps.showStep(texts::stepCheckingIdentical);
+    if (!checkIdenticalNames(files_, window_))
         return;
-    }
     if (state_.warnBeforeRename) {
-        window_.restoreCursor();
-        window_.setStatusText("Really rename?");
+        waiting.pause();
+        window_.setStatusText(texts::reallyRename);
         const ConfirmAnswer answer = window_.runConfirmDialog();
         if (!answer.rename)
             return;
         state_.warnBeforeRename = !answer.dontWarnAgain;
-        window_.showWaitCursor();
+        waiting.resume();
     }
-    showStep("Renaming ...", n, m);
-    const int renamed = renameAll();
-    showStep("Updating filename list ...", n, m);
+    steps.showStep(texts::stepRenaming);
+    const int renamed = renameAll(files_, fileSystem_, window_);
+    steps.showStep(texts::stepUpdating);
     updateFileList();
-    window_.restoreCursor();
+    waiting.pause();
     window_.setStepLabel("");
-    window_.setStatusText(std::to_string(renamed) + " file(s) successfully renamed.");
+    window_.setStatusText(std::to_string(renamed) + texts::filesRenamed);
     window_.setProgressPos(0);
+}
+
+void RunPipeline::updateFileList() {
+    window_.setProgressRange(static_cast<int>(files_.size()));
+    window_.setProgressPos(0);
+    window_.setProgressStep(1);
+    if (window_.readOptions().targetMode == TargetMode::listMode) {
+        std::string text;
+        for (FileEntry& entry : files_) {
+            entry.oldName = entry.newName;
+            if (&entry != &files_.front())
+                text += ':';
+            text += entry.oldName;
+            window_.stepProgress();
+        }
+        window_.setFieldText(Field::fileList, text);
+    } else {
+        clearFileList();
+        collectTargets(options_.targetMode, options_.includeSubdirs, state_.targetFolder,
+                       state_.targetPattern, fileSystem_, window_, files_);
+    }
 }
 
 } // namespace tarnwick

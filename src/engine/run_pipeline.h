@@ -1,16 +1,50 @@
 // The two commands, Preview and Rename, with their numbered steps and the status area.
 #pragma once
 
-#include "file_system.h"
-#include "main_surface.h"
-#include "run_model.h"
+#include "core/file_system.h"
+#include "core/main_surface.h"
+#include "core/run_model.h"
 
 #include <string>
 
 namespace tarnwick {
 
-// True when entry a belongs before entry b: by folder, then by old name, byte-wise.
-bool compareEntries(const FileEntry& a, const FileEntry& b);
+// The wait cursor of one command: shown when made, restored on every way out, and put aside
+// while the user is asked something.
+class WaitCursor {
+public:
+    explicit WaitCursor(MainSurface& window) : window_(window) { window_.showWaitCursor(); }
+    ~WaitCursor() { pause(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+    void pause() {
+        if (shown_)
+            window_.restoreCursor();
+        shown_ = false;
+    }
+    void resume() {
+        if (!shown_)
+            window_.showWaitCursor();
+        shown_ = true;
+    }
+
+private:
+    MainSurface& window_;
+    bool shown_ = true;
+};
+
+// The numbered steps of one command: each announces itself as "Step n of total" with its text.
+class StepCounter {
+public:
+    StepCounter(MainSurface& window, int total) : window_(window), total_(total) {}
+    void showStep(const std::string& text);
+
+private:
+    MainSurface& window_;
+    int total_;
+    int next_ = 1;
+};
 
 class RunPipeline {
 public:
@@ -21,13 +55,6 @@ public:
 
     // Empties the file list with its progress display.
     void clearFileList();
-
-    // Appends the targets of folder (ends in a backslash) and pattern to the file list.
-    void collectTargets(const std::string& folder, const std::string& pattern);
-    void walkFolder(const std::string& folder, const std::string& mask);
-
-    // Renames every entry; returns the number renamed.
-    int renameAll();
     // Brings the file list and the file list field in line with the renamed files.
     void updateFileList();
 
@@ -36,10 +63,9 @@ public:
     RunState& state() { return state_; }
 
 private:
-    void showStep(const std::string& text, int& n, int m);
-    // The steps both commands share: clear, collect, check capacity, sort, format.
-    // False when the capacity check refused the run.
-    bool buildList(int& n, int m);
+    // Reads and checks the options, then the steps both commands share: clear, collect, check
+    // capacity, sort, format. False when a check refused the run.
+    bool prepareList(StepCounter& steps);
 
     MainSurface& window_;
     FileSystem& fileSystem_;

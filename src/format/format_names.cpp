@@ -2,6 +2,8 @@
 
 #include "name_ops.h"
 
+#include "core/texts.h"
+
 #include <climits>
 #include <cstdint>
 
@@ -70,7 +72,7 @@ void formatNewNames(const Options& options, FileList& files, MainSurface& window
     if (options.caseOn)
         runPass(files, window, [&](FileEntry& entry) {
             if (!applyCase(entry.newName, options.caseStyle))
-                window.showError("The combobox returned a wrong value!", "Tarnwick Error");
+                window.showError(texts::wrongCaseStyle, texts::errorCaption);
         });
 }
 

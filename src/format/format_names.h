@@ -1,8 +1,8 @@
 // Computing each entry's new name from its old name by the chosen operations.
 #pragma once
 
-#include "engine/main_surface.h"
-#include "engine/run_model.h"
+#include "core/main_surface.h"
+#include "core/run_model.h"
 
 namespace tarnwick {
 

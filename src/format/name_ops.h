@@ -2,7 +2,7 @@
 // code page (Windows-1252) and depends only on its arguments.
 #pragma once
 
-#include "engine/run_model.h"
+#include "core/run_model.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -44,11 +44,5 @@ void applyErase(std::string& name, const std::string& until);
 // Sets the letter case of the whole name by caseStyle (smallLetters, capitalLetters,
 // capitalInitials). Returns false, leaving the name unchanged, for any other style.
 bool applyCase(std::string& name, int caseStyle);
-
-// Single-byte helpers of the case operation, by fixed tables: only A-Z/a-z and the umlauts
-// Ä/ä, Ö/ö, Ü/ü change case; a letter is any byte that is a letter in Windows-1252.
-char toSmall(char c);
-char toCapital(char c);
-bool isLetter(char c);
 
 } // namespace tarnwick

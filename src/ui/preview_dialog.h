@@ -1,7 +1,7 @@
 // The Preview dialog: every old name beside its new name.
 #pragma once
 
-#include "engine/run_model.h"
+#include "core/run_model.h"
 #include "modal_dialog.h"
 
 namespace tarnwick {

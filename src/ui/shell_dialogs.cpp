@@ -2,6 +2,8 @@
 
 #include "file_selection.h"
 
+#include "core/texts.h"
+
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -120,7 +122,7 @@ public:
         info.hwndOwner = owner_;
         info.pidlRoot = root.get();
         info.pszDisplayName = chosenFolder_;
-        info.lpszTitle = "Choose a folder.";
+        info.lpszTitle = texts::chooseFolder;
         info.ulFlags = 0;
         info.lpfn = preselect;
         info.lParam = reinterpret_cast<LPARAM>(initialFolder_);

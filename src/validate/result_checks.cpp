@@ -1,6 +1,7 @@
 #include "result_checks.h"
 
-#include "format/name_ops.h"
+#include "core/letter_case.h"
+#include "core/texts.h"
 
 #include <set>
 #include <string>
@@ -8,9 +9,6 @@
 namespace tarnwick {
 
 namespace {
-
-const char* const kCaption = "Tarnwick - Error";
-const std::size_t kMaxNameLength = 215;
 
 // Letter case as the file system ignores it for our purposes: that of the case operation's
 // small letters (A-Z and the umlauts Ä, Ö, Ü of code page 1252). Every other byte stays as it is.
@@ -21,7 +19,7 @@ std::string foldCase(std::string name) {
 }
 
 bool refuse(MainSurface& window, const std::string& text) {
-    window.showError(text, kCaption);
+    window.showError(text, texts::resultCheckCaption);
     window.setProgressPos(0);
     return false;
 }
@@ -34,20 +32,13 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
     window.setProgressStep(1);
     for (const FileEntry& entry : files) {
         if (entry.newName.empty())
-            return refuse(window, "With your format selections you create empty filenames."
-                                  "\nFor example the file\n\n" +
-                                      entry.folder + entry.oldName +
-                                      "\n\nresults in an empty filename.\n"
-                                      "That is not allowed and NO file will be renamed now!");
+            return refuse(window, texts::emptyNameHead + entry.folder + entry.oldName +
+                                      texts::emptyNameTail);
         // Only the name counts; the folder may be of any length.
-        if (entry.newName.size() > kMaxNameLength)
-            return refuse(window, "With your format selections you create filenames"
-                                  " with more than 215 characters."
-                                  "\nFor example the new filename\n\n" +
-                                      entry.folder + entry.newName + "\n\nhas now " +
-                                      std::to_string(entry.newName.size()) +
-                                      " characters.\n"
-                                      "That is not allowed and NO file will be renamed now!");
+        if (entry.newName.size() > static_cast<std::size_t>(maxNameLength))
+            return refuse(window, texts::longNameHead + entry.folder + entry.newName +
+                                      texts::longNameMiddle + std::to_string(entry.newName.size()) +
+                                      texts::longNameTail);
         window.stepProgress();
     }
     window.setProgressPos(0);
@@ -63,13 +54,8 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window) {
         std::string folded = foldCase(entry.newName);
         if (entry.folder == currentFolder) {
             if (!seen.insert(std::move(folded)).second)
-                return refuse(window, "With your format selections you create identical "
-                                      "filenames in the SAME directory.\n"
-                                      "You get the filename\n\n" +
-                                          entry.folder + entry.newName +
-                                          "\n\nat least twice.\n"
-                                          "That is not allowed and NO file will be "
-                                          "renamed now!");
+                return refuse(window, texts::identicalNameHead + entry.folder + entry.newName +
+                                          texts::identicalNameTail);
         } else {
             seen.clear();
             seen.insert(std::move(folded));

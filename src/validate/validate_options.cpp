@@ -1,14 +1,12 @@
 #include "validate_options.h"
 
-#include "res/resource.h"
+#include "core/texts.h"
 
 #include <string>
 
 namespace tarnwick {
 
 namespace {
-
-const char* const kCaption = "Tarnwick Error";
 
 // The characters no file mask may hold: the space is forbidden, the wildcards are not.
 const char* const kMaskSet = "\\/:<>|\" ";
@@ -17,26 +15,18 @@ const char* const kListSet = "\\/?*<>|\"";
 // The characters no part of a new name may hold.
 const char* const kNameSet = "\\\"/:*?<>|";
 
-// The lines that show the forbidden characters in the messages.
-const char* const kMaskLine = "\t\\ / : < > | \" or a space";
-const char* const kListLine = "\t\\ / ? * < > | \"";
-const char* const kNameLine = "\t\t\\ / : * ? < > | \"";
-
-const int kMaxDigits = 215;
-
 bool holdsAny(const std::string& text, const char* set) {
     return text.find_first_of(set) != std::string::npos;
 }
 
 std::string nameMessage(const char* ending) {
-    return std::string("A filename cannot contain any of the following characters:\n\n") +
-           kNameLine + ending;
+    return std::string(texts::nameHead) + ending;
 }
 
 // Shows the message and, once the user has closed it, puts the focus into the field to correct.
-bool refuse(MainSurface& window, const std::string& text, int fieldId) {
-    window.showError(text, kCaption);
-    window.focusField(fieldId);
+bool refuse(MainSurface& window, const std::string& text, Field field) {
+    window.showError(text, texts::errorCaption);
+    window.focusField(field);
     return false;
 }
 
@@ -44,13 +34,7 @@ bool refuse(MainSurface& window, const std::string& text, int fieldId) {
 bool checkFileList(const std::string& listText, MainSurface& window, FileSystem& fileSystem,
                    RunState& state) {
     if (holdsAny(listText, kListSet))
-        return refuse(window,
-                      std::string("A filename list cannot contain any of the following "
-                                  "characters:\n\n") +
-                          kListLine +
-                          "\n\nPlease verify it. Use colons to separate filenames.\n\n"
-                          "Example:\treadme.txt:install.bat:setup.exe\n\n",
-                      IDC_FILE_LIST);
+        return refuse(window, std::string(texts::listHead) + texts::listTail, Field::fileList);
 
     std::string list = listText;
     if (list.empty() || list.back() != ':')
@@ -63,11 +47,11 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
         const std::string name = list.substr(start, colon - start);
         if (!fileSystem.exists(state.targetFolder + name))
             return refuse(window,
-                          "The following file doesn't exist!\n\n" + state.targetFolder + name +
-                              "\n\nPlease verify your input.",
-                          IDC_FILE_LIST);
+                          texts::listFileMissingHead + state.targetFolder + name +
+                              texts::listFileMissingTail,
+                          Field::fileList);
         if (name.empty())
-            return refuse(window, "Write a filename between two colons!", IDC_FILE_LIST);
+            return refuse(window, texts::listEmptyName, Field::fileList);
         start = colon + 1;
     }
     state.targetPattern = list;
@@ -88,73 +72,52 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
                      RunState& state) {
     // The folder must exist; a file passes as well.
     if (options.pathSpec.empty() || !fileSystem.exists(options.pathSpec))
-        return refuse(window, "Your selected path does not exist!\nPlease change it.",
-                      IDC_PATH_NAME);
+        return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
     std::string folder = options.pathSpec;
     if (folder.back() != '\\') {
         folder += '\\';
-        window.setFieldText(IDC_PATH_NAME, folder);
+        window.setFieldText(Field::pathName, folder);
     }
     state.targetFolder = folder;
 
     if (options.targetMode == TargetMode::folderMode) {
         if (holdsAny(options.fileListText, kMaskSet))
-            return refuse(window,
-                          std::string("A file mask cannot contain any of the following "
-                                      "characters:\n\n") +
-                              kMaskLine +
-                              "\n\nPlease change it. If you are not sure what to do\nsimply type "
-                              "'*.*' to select all files.",
-                          IDC_FILE_LIST);
+            return refuse(window, std::string(texts::maskHead) + texts::maskTail, Field::fileList);
         state.targetPattern = options.fileListText;
     } else if (!checkFileList(options.fileListText, window, fileSystem, state)) {
         return false;
     }
 
     if (options.folderPrefix && holdsAny(options.separator, kNameSet))
-        return refuse(window, nameMessage("\n\nPlease change the separator string!"),
-                      IDC_SEPARATOR);
+        return refuse(window, nameMessage(texts::separatorTail), Field::separator);
 
     if (options.replaceOn) {
         if (options.replaceFind.empty())
-            return refuse(window, "Please choose a string you like to replace!", IDC_REPLACE_FIND);
+            return refuse(window, texts::replaceFindEmpty, Field::replaceFind);
         if (holdsAny(options.replaceFind, kNameSet))
-            return refuse(window,
-                          nameMessage("\n\nThat's why it's useless to search for your replace "
-                                      "string.\nPlease change it!"),
-                          IDC_REPLACE_FIND);
+            return refuse(window, nameMessage(texts::replaceFindTail), Field::replaceFind);
         if (holdsAny(options.replaceWith, kNameSet))
-            return refuse(window, nameMessage("\n\nPlease change the 'replace with' string!"),
-                          IDC_REPLACE_WITH);
+            return refuse(window, nameMessage(texts::replaceWithTail), Field::replaceWith);
     }
 
     if (options.swapOn && holdsAny(options.swapPivot, kNameSet))
-        return refuse(window,
-                      nameMessage("\n\nThat's why it's useless to search for your string to "
-                                  "turn arround.\nPlease change it!"),
-                      IDC_SWAP_PIVOT);
+        return refuse(window, nameMessage(texts::swapPivotTail), Field::swapPivot);
 
     if (options.insertOn && holdsAny(options.insertText, kNameSet))
-        return refuse(window, nameMessage("\n\nPlease change the string to insert!"),
-                      IDC_INSERT_TEXT);
+        return refuse(window, nameMessage(texts::insertTextTail), Field::insertText);
 
     if (options.eraseOn) {
         if (options.eraseUntil.empty())
-            return refuse(window, "Please choose a string you like to delete!", IDC_ERASE_UNTIL);
+            return refuse(window, texts::eraseUntilEmpty, Field::eraseUntil);
         if (holdsAny(options.eraseUntil, kNameSet))
-            return refuse(window,
-                          nameMessage("\n\nThat's why it's useless to search for your string to "
-                                      "delete.\nPlease change it!"),
-                          IDC_ERASE_UNTIL);
+            return refuse(window, nameMessage(texts::eraseUntilTail), Field::eraseUntil);
     }
 
     // The focus stays where it is for this one.
-    if (options.numerate && options.digitCount > kMaxDigits) {
-        window.showError("A file name can contain up to 215 characters.\nPlease decrease the "
-                         "number of digits!",
-                         kCaption);
+    if (options.numerate && options.digitCount > maxNameLength) {
+        window.showError(texts::tooManyDigits, texts::errorCaption);
         return false;
     }
     return true;
@@ -180,13 +143,13 @@ bool checkNumberingCapacity(const Options& options, std::size_t fileCount, MainS
     if (fits)
         return true;
 
-    std::string text = "There are " + std::to_string(fileCount) + " files to rename.\n" +
-                       std::to_string(digits) + " digits are insufficient";
+    std::string text = texts::capacityHead + std::to_string(fileCount) + texts::capacityFiles +
+                       std::to_string(digits) + texts::capacityDigits;
     if (start != 0)
-        text += " if you start with " + std::to_string(start);
-    text += ".\nThat's why it is necessary that you increase the number of digits!\n";
-    window.showError(text, kCaption);
-    window.focusField(IDC_DIGITS);
+        text += texts::capacityStart + std::to_string(start);
+    text += texts::capacityTail;
+    window.showError(text, texts::errorCaption);
+    window.focusField(Field::digits);
     return false;
 }
 

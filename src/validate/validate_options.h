@@ -1,9 +1,9 @@
 // The checks of the user's options before a run, and the numbering capacity check.
 #pragma once
 
-#include "engine/file_system.h"
-#include "engine/main_surface.h"
-#include "engine/run_model.h"
+#include "core/file_system.h"
+#include "core/main_surface.h"
+#include "core/run_model.h"
 
 #include <cstddef>
 

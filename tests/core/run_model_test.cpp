@@ -1,4 +1,4 @@
-#include "engine/run_model.h"
+#include "core/run_model.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // with the wildcard rules of the Windows folder search, renamed without replacing.
 #pragma once
 
-#include "engine/file_system.h"
+#include "core/file_system.h"
 
 #include <algorithm>
 #include <cctype>

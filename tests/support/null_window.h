@@ -1,9 +1,9 @@
 // A window for the engine that shows nothing: readOptions delivers options, an error text is
-// kept, and the modal questions are answered as told. Benchmarks and the fuzz target derive from
-// it to watch what they need.
+// kept, and the modal questions are answered as told. The recording window, the benchmarks and
+// the fuzz target derive from it to watch what they need.
 #pragma once
 
-#include "engine/main_surface.h"
+#include "core/main_surface.h"
 
 #include <string>
 
@@ -16,13 +16,13 @@ public:
     // The text of the last error shown.
     std::string lastError;
     // The answers to the modal questions.
-    bool previewAnswer = false; // true: the Preview dialog is closed with "Rename"
-    ConfirmAnswer confirmAnswer{};
+    bool previewAnswer = false;               // true: the Preview dialog is closed with "Rename"
+    ConfirmAnswer confirmAnswer{true, false}; // "Rename!", the box left unticked
 
     Options readOptions() override { return options; }
     void showError(const std::string& text, const std::string&) override { lastError = text; }
-    void setFieldText(int, const std::string&) override {}
-    void focusField(int) override {}
+    void setFieldText(Field, const std::string&) override {}
+    void focusField(Field) override {}
     void setStatusText(const std::string&) override {}
     void setStepLabel(const std::string&) override {}
     void setProgressRange(int) override {}

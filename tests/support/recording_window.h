@@ -1,25 +1,36 @@
 // A window for the engine that records every call, and answers the modal questions as told.
 #pragma once
 
-#include "engine/main_surface.h"
+#include "null_window.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::testing {
 
-class RecordingWindow : public MainSurface {
+inline const char* fieldName(Field field) {
+    switch (field) {
+    case Field::pathName: return "pathName";
+    case Field::fileList: return "fileList";
+    case Field::separator: return "separator";
+    case Field::replaceFind: return "replaceFind";
+    case Field::replaceWith: return "replaceWith";
+    case Field::swapPivot: return "swapPivot";
+    case Field::insertText: return "insertText";
+    case Field::eraseUntil: return "eraseUntil";
+    case Field::digits: return "digits";
+    }
+    return "?";
+}
+
+class RecordingWindow : public NullWindow {
 public:
     struct Message {
         std::string text;
         std::string caption;
     };
-
-    // What readOptions delivers.
-    Options options;
-    // The answers to the modal questions.
-    bool previewAnswer = false; // true: the Preview dialog is closed with "Rename"
-    ConfirmAnswer confirmAnswer{true, false};
 
     // What the engine did, in order.
     std::vector<std::string> calls;
@@ -28,31 +39,32 @@ public:
     std::vector<std::string> statusTexts; // every status text set, in order
     std::string statusText = "Still nothing to do.";
     std::string stepLabel;
-    int progressMax = 0;
+    // The progress bar as the real control keeps it: it starts with the range 0 to 100 and the
+    // step 10, and a step beyond the top wraps around.
+    int progressMax = 100;
     int progressPos = 0;
     int progressStepAmount = 10;
     int previewDialogs = 0;
     int confirmDialogs = 0;
     std::size_t previewedEntries = 0;
-    int fieldFocused = 0;
-    std::vector<std::pair<int, std::string>> fieldTexts;
+    std::optional<Field> fieldFocused;
+    std::vector<std::pair<Field, std::string>> fieldTexts;
     bool waitCursor = false;
     bool waitCursorDuringQuestion = false;
 
-    Options readOptions() override { return options; }
     void showError(const std::string& text, const std::string& caption) override {
+        NullWindow::showError(text, caption);
         calls.push_back("showError");
-        if (waitCursor)
-            waitCursorDuringQuestion = true;
+        noteQuestion();
         messages.push_back({text, caption});
     }
-    void setFieldText(int fieldId, const std::string& text) override {
-        calls.push_back("setFieldText " + std::to_string(fieldId));
-        fieldTexts.emplace_back(fieldId, text);
+    void setFieldText(Field field, const std::string& text) override {
+        calls.push_back(std::string("setFieldText ") + fieldName(field));
+        fieldTexts.emplace_back(field, text);
     }
-    void focusField(int fieldId) override {
-        calls.push_back("focusField " + std::to_string(fieldId));
-        fieldFocused = fieldId;
+    void focusField(Field field) override {
+        calls.push_back(std::string("focusField ") + fieldName(field));
+        fieldFocused = field;
     }
     void setStatusText(const std::string& text) override {
         statusText = text;
@@ -78,24 +90,28 @@ public:
         calls.push_back("stepProgress");
         progressPos += progressStepAmount;
         if (progressPos > progressMax)
-            progressPos = progressMax;
+            progressPos = progressMax > 0 ? progressPos % progressMax : 0;
     }
     void showWaitCursor() override { waitCursor = true; }
     void restoreCursor() override { waitCursor = false; }
     bool runPreviewDialog(const FileList& files) override {
         calls.push_back("previewDialog");
-        if (waitCursor)
-            waitCursorDuringQuestion = true;
+        noteQuestion();
         ++previewDialogs;
         previewedEntries = files.size();
-        return previewAnswer;
+        return NullWindow::runPreviewDialog(files);
     }
     ConfirmAnswer runConfirmDialog() override {
         calls.push_back("confirmDialog");
+        noteQuestion();
+        ++confirmDialogs;
+        return NullWindow::runConfirmDialog();
+    }
+
+private:
+    void noteQuestion() {
         if (waitCursor)
             waitCursorDuringQuestion = true;
-        ++confirmDialogs;
-        return confirmAnswer;
     }
 };
 

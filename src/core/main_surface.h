@@ -1,0 +1,57 @@
+// What the engine needs from the window it runs in. The Main dialog provides it on its real
+// controls; tests provide a recording fake.
+#pragma once
+
+#include "run_model.h"
+
+#include <string>
+
+namespace tarnwick {
+
+// The fields of the window that the engine fills or puts the focus in.
+enum class Field {
+    pathName,
+    fileList,
+    separator,
+    replaceFind,
+    replaceWith,
+    swapPivot,
+    insertText,
+    eraseUntil,
+    digits,
+};
+
+struct ConfirmAnswer {
+    bool rename = false;        // closed with "Rename!"
+    bool dontWarnAgain = false; // state of the check box when closed with "Rename!"
+};
+
+class MainSurface {
+public:
+    virtual ~MainSurface() = default;
+
+    // The four operations of the window.
+    virtual Options readOptions() = 0;
+    virtual void showError(const std::string& text, const std::string& caption) = 0;
+    virtual void setFieldText(Field field, const std::string& text) = 0;
+    virtual void focusField(Field field) = 0;
+
+    // The status area.
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setStepLabel(const std::string& text) = 0;
+    virtual void setProgressRange(int max) = 0;
+    virtual void setProgressPos(int pos) = 0;
+    virtual void setProgressStep(int step) = 0;
+    virtual void stepProgress() = 0;
+
+    // The wait cursor: shown while a command works, never while the user is asked something.
+    virtual void showWaitCursor() = 0;
+    virtual void restoreCursor() = 0;
+
+    // The two modal questions of the Rename and Preview commands.
+    // Returns true when the Preview dialog was closed with "Rename".
+    virtual bool runPreviewDialog(const FileList& files) = 0;
+    virtual ConfirmAnswer runConfirmDialog() = 0;
+};
+
+} // namespace tarnwick

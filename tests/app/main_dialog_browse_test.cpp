@@ -1,0 +1,160 @@
+// What the Main dialog does with the answers of the folder browser and the file chooser; the
+// two shell dialogs are stood in for, the Main dialog is real.
+#include "win32/win32_file_system.h"
+#include "main_dialog_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using namespace testing;
+
+class ScriptedShellDialogs : public ShellDialogs {
+public:
+    // The next answers; not chosen means Cancel.
+    bool folderChosen = false;
+    std::string folder;
+    bool filesChosen = false;
+    std::string filesFolder;
+    std::vector<std::string> names;
+
+    // What the dialog asked with.
+    std::vector<std::string> initialFolders;
+    HWND chooserOwner = nullptr;
+
+    bool browseFolder(const std::string& initialFolder, std::string& chosenFolder) override {
+        initialFolders.push_back(initialFolder);
+        if (folderChosen)
+            chosenFolder = folder;
+        return folderChosen;
+    }
+    bool chooseFiles(HWND owner, std::string& chosenFolder,
+                     std::vector<std::string>& chosenNames) override {
+        chooserOwner = owner;
+        if (filesChosen) {
+            chosenFolder = filesFolder;
+            chosenNames = names;
+        }
+        return filesChosen;
+    }
+};
+
+class MainDialogBrowse : public ::testing::Test {
+protected:
+    Win32FileSystem fileSystem;
+    ScriptedShellDialogs shell;
+    TestMainDialog dialog{fileSystem, shell};
+
+    bool previewReady(HWND w) {
+        bool ready = false;
+        onDialogThread(w, [&] { ready = dialog.pipeline().state().previewReady; });
+        return ready;
+    }
+    void setPreviewReadyWithEntries(HWND w) {
+        onDialogThread(w, [&] {
+            dialog.pipeline().state().previewReady = true;
+            dialog.pipeline().fileList().assign(3, FileEntry{"C:\\", "x", "x"});
+        });
+    }
+    std::size_t entries(HWND w) {
+        std::size_t count = 0;
+        onDialogThread(w, [&] { count = dialog.pipeline().fileList().size(); });
+        return count;
+    }
+};
+
+TEST_F(MainDialogBrowse, BrowsePathFillsFolderAndMask) {
+    struct Case {
+        const char* chosen;
+        const char* shown;
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        click(w, IDC_MODE_LIST);
+        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+        type(w, IDC_FILE_LIST, "*.jpg");
+        shell.folderChosen = true;
+        for (const Case& c : {Case{"C:\\", "C:\\"}, Case{"C:\\Data", "C:\\Data\\"}}) {
+            setPreviewReadyWithEntries(w);
+            shell.folder = c.chosen;
+            click(w, IDC_BROWSE_PATH);
+            EXPECT_EQ(itemText(w, IDC_PATH_NAME), c.shown);
+            EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
+            EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+            EXPECT_FALSE(checked(w, IDC_MODE_LIST));
+            EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+            EXPECT_FALSE(previewReady(w));
+            EXPECT_EQ(entries(w), 3u); // the list stays until the next command
+        }
+        // The browser opens on the folder chosen last; the first time on nothing.
+        EXPECT_EQ(shell.initialFolders, (std::vector<std::string>{"", "C:\\"}));
+    });
+}
+
+// Cancel switches the radio buttons and nothing else.
+TEST_F(MainDialogBrowse, CancelOnlySwitchesTheRadioButtons) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        type(w, IDC_PATH_NAME, "D:\\Pictures");
+        type(w, IDC_FILE_LIST, "*.jpg");
+        click(w, IDC_MODE_LIST);
+        setPreviewReadyWithEntries(w);
+        click(w, IDC_BROWSE_PATH);
+        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
+        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+
+        click(w, IDC_BROWSE_FILES);
+        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
+        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
+        EXPECT_EQ(shell.chooserOwner, w);
+
+        click(w, IDC_MODE_PATH);
+        click(w, IDC_BROWSE_FILES);
+        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), "D:\\Pictures");
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.jpg");
+        EXPECT_TRUE(previewReady(w));
+        EXPECT_EQ(entries(w), 3u);
+    });
+}
+
+TEST_F(MainDialogBrowse, BrowseFilesFillsFolderAndNameList) {
+    struct Case {
+        const char* folder;
+        std::vector<std::string> names;
+        const char* path;
+        const char* list;
+    };
+    const Case cases[] = {
+        {"C:\\Data", {"a.txt", "b.txt"}, "C:\\Data\\", "a.txt:b.txt"},
+        {"C:\\Data", {"a.txt"}, "C:\\Data\\", "a.txt"},
+        {"C:\\", {"readme.txt"}, "C:\\", "readme.txt"},
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        click(w, IDC_SUBDIRS);
+        shell.filesChosen = true;
+        for (const Case& c : cases) {
+            setPreviewReadyWithEntries(w);
+            shell.filesFolder = c.folder;
+            shell.names = c.names;
+            click(w, IDC_BROWSE_FILES);
+            EXPECT_EQ(itemText(w, IDC_PATH_NAME), c.path);
+            EXPECT_EQ(itemText(w, IDC_FILE_LIST), c.list);
+            EXPECT_TRUE(checked(w, IDC_MODE_LIST));
+            EXPECT_FALSE(checked(w, IDC_MODE_PATH));
+            EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+            EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+            EXPECT_FALSE(previewReady(w));
+            EXPECT_EQ(entries(w), 0u);
+        }
+        // Browse path afterwards starts from the files' folder.
+        click(w, IDC_BROWSE_PATH);
+        EXPECT_EQ(shell.initialFolders, (std::vector<std::string>{"C:\\"}));
+    });
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,132 @@
+// Preview and Rename started by their buttons on a real temporary folder: message boxes, the
+// focus after a refusal, the status area and the wait cursor as the user meets them.
+#include "win32/win32_file_system.h"
+#include "main_dialog_harness.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using namespace testing;
+
+class MainDialogCommands : public ::testing::Test {
+protected:
+    Win32FileSystem fileSystem;
+    NoShellDialogs shell;
+    TestMainDialog dialog{fileSystem, shell};
+    TempFolder temp;
+
+    // True while the dialog's thread shows the wait cursor, asked on that thread.
+    bool waitCursorOn(HWND window) {
+        bool on = true;
+        onDialogThread(window, [&] { on = dialog.waitCursor || GetCursor() == waitCursor(); });
+        return on;
+    }
+    static HCURSOR waitCursor() { return LoadCursorA(nullptr, IDC_WAIT); }
+
+    // Waits until the command has ended and the dialog is idle again with this status text.
+    static bool statusBecomes(HWND window, const std::string& text) {
+        return waitUntil([&] { return itemText(window, IDC_STATUS_TEXT) == text; });
+    }
+};
+
+TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        for (int button : {IDC_PREVIEW, IDC_RENAME}) {
+            clickButton(w, button);
+            HWND box = waitForWindow("Tarnwick Error", thread);
+            ASSERT_NE(box, nullptr) << button;
+            EXPECT_EQ(messageBoxText(box), "Your selected path does not exist!\nPlease change it.");
+            EXPECT_EQ(GetWindow(box, GW_OWNER), w);
+            // Nobody is kept waiting with an hourglass while the box asks.
+            EXPECT_FALSE(waitCursorOn(w));
+            EXPECT_NE(focusOf(thread), GetDlgItem(w, IDC_PATH_NAME));
+            clickButton(box, IDOK);
+            EXPECT_TRUE(waitUntil([&] { return focusOf(thread) == GetDlgItem(w, IDC_PATH_NAME); }))
+                << button;
+            EXPECT_FALSE(waitCursorOn(w));
+            EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
+            EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
+        }
+        EXPECT_EQ(dialog.waitCursorShown, 4); // once per command, once more after each box
+    });
+}
+
+// Preview, Cancel, a changed option, Rename: the previewed list is renamed. A later Rename runs
+// every step again and can be cancelled in the Confirm dialog.
+TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
+    temp.file("old1.txt");
+    temp.file("old2.txt");
+    const std::string folder = temp.path().substr(0, temp.path().size() - 1);
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        type(w, IDC_PATH_NAME, folder);
+        type(w, IDC_FILE_LIST, "*.txt");
+        click(w, IDC_REPLACE);
+        type(w, IDC_REPLACE_FIND, "old");
+        type(w, IDC_REPLACE_WITH, "new");
+
+        clickButton(w, IDC_PREVIEW);
+        HWND preview = waitForWindow("Preview", thread);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_FALSE(waitCursorOn(w));
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Opening preview dialog ...");
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path()); // completed by validation
+        clickButton(preview, IDCANCEL);
+        EXPECT_TRUE(waitUntil([preview] { return !IsWindow(preview); }));
+
+        type(w, IDC_REPLACE_WITH, "changed");
+        clickButton(w, IDC_RENAME);
+        HWND confirm = waitForWindow("Attention!", thread);
+        ASSERT_NE(confirm, nullptr);
+        EXPECT_FALSE(waitCursorOn(w));
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Really rename?");
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "Step 2 of 4");
+        clickButton(confirm, IDOK);
+        EXPECT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
+        EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETPOS, 0, 0), 0);
+        EXPECT_FALSE(waitCursorOn(w));
+        EXPECT_EQ(temp.list(), (std::vector<std::string>{"new1.txt", "new2.txt"}));
+
+        type(w, IDC_REPLACE_FIND, "new");
+        clickButton(w, IDC_RENAME);
+        confirm = waitForWindow("Attention!", thread);
+        ASSERT_NE(confirm, nullptr);
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Really rename?");
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "Step 6 of 8");
+        clickButton(confirm, IDCANCEL);
+        EXPECT_TRUE(waitUntil([confirm] { return !IsWindow(confirm); }));
+    });
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"new1.txt", "new2.txt"}));
+}
+
+// A message in the middle of a command: the wait cursor gives way to the box and comes back.
+TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
+    temp.file("a.txt");
+    temp.file("b.txt");
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        type(w, IDC_PATH_NAME, temp.path());
+        type(w, IDC_FILE_LIST, "*.*");
+        click(w, IDC_ERASE);
+        type(w, IDC_ERASE_UNTIL, ".txt"); // nothing is left of the names
+        clickButton(w, IDC_RENAME);
+        HWND box = waitForWindow("Tarnwick - Error", thread);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(messageBoxText(box).rfind("With your format selections you create empty", 0), 0u);
+        EXPECT_FALSE(waitCursorOn(w));
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Checking for empty or to long filenames ...");
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "Step 5 of 8");
+        clickButton(box, IDOK);
+        EXPECT_TRUE(waitUntil([box] { return !IsWindow(box); }));
+    });
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "b.txt"}));
+}
+
+} // namespace
+} // namespace tarnwick

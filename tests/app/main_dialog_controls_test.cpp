@@ -1,0 +1,334 @@
+// The Main dialog's controls as the user finds them: the start state, the enable rules, what
+// readOptions reads, the system menu, and the ways to close the program.
+#include "win32/win32_file_system.h"
+#include "main_dialog_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using namespace testing;
+
+class MainDialogControls : public ::testing::Test {
+protected:
+    Win32FileSystem fileSystem;
+    NoShellDialogs shell;
+    TestMainDialog dialog{fileSystem, shell};
+
+    Options options(HWND window) {
+        Options read;
+        onDialogThread(window, [&] { read = dialog.readOptions(); });
+        return read;
+    }
+};
+
+LONG_PTR style(HWND window, int id) {
+    return GetWindowLongPtrA(GetDlgItem(window, id), GWL_STYLE);
+}
+
+TEST_F(MainDialogControls, StartState) {
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
+        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        EXPECT_FALSE(checked(w, IDC_SUBDIRS));
+        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_FIRST_ONLY, IDC_SWAP,
+                        IDC_INSERT, IDC_ERASE, IDC_CASE}) {
+            EXPECT_FALSE(checked(w, box)) << box;
+        }
+        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_SWAP, IDC_INSERT,
+                        IDC_ERASE, IDC_CASE, IDC_MODE_PATH, IDC_MODE_LIST, IDC_PATH_NAME,
+                        IDC_FILE_LIST, IDC_SPIN_START, IDC_SPIN_INSERT, IDC_SPIN_DIGITS}) {
+            EXPECT_TRUE(enabled(w, box)) << box;
+        }
+        for (int field : {IDC_DIGITS, IDC_START_NUMBER, IDC_CASE_STYLE, IDC_ERASE_UNTIL,
+                          IDC_INSERT_POS, IDC_INSERT_TEXT, IDC_SWAP_PIVOT, IDC_REPLACE_WITH,
+                          IDC_REPLACE_FIND, IDC_SEPARATOR, IDC_FIRST_ONLY}) {
+            EXPECT_FALSE(enabled(w, field)) << field;
+        }
+        for (int field : {IDC_PATH_NAME, IDC_FILE_LIST, IDC_SEPARATOR, IDC_REPLACE_FIND,
+                          IDC_REPLACE_WITH, IDC_SWAP_PIVOT, IDC_ERASE_UNTIL, IDC_INSERT_TEXT,
+                          IDC_INSERT_POS, IDC_START_NUMBER, IDC_STEP_LABEL}) {
+            EXPECT_EQ(itemText(w, field), "") << field;
+        }
+        EXPECT_EQ(itemText(w, IDC_DIGITS), "1");
+        EXPECT_EQ(itemText(w, IDC_CASE_STYLE), "small letters.txt");
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
+        EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETPOS, 0, 0), 0);
+        EXPECT_EQ(focusOf(thread), GetDlgItem(w, IDC_MODE_PATH));
+
+        // The drop-down items come from the template, in order.
+        const char* items[] = {"small letters.txt", "CAPITAL LETTERS.TXT",
+                               "Capital Initial Letters.Txt"};
+        ASSERT_EQ(SendDlgItemMessageA(w, IDC_CASE_STYLE, CB_GETCOUNT, 0, 0), 3);
+        for (int i = 0; i < 3; ++i) {
+            char text[64] = {};
+            SendDlgItemMessageA(w, IDC_CASE_STYLE, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            EXPECT_STREQ(text, items[i]);
+        }
+
+        // Each spin serves the field before it, with its range, without arrow keys or wrapping.
+        struct Spin {
+            int id, buddy, low, high;
+        };
+        for (const Spin& spin : {Spin{IDC_SPIN_INSERT, IDC_INSERT_POS, 0, 215},
+                                 Spin{IDC_SPIN_START, IDC_START_NUMBER, 0, 32767},
+                                 Spin{IDC_SPIN_DIGITS, IDC_DIGITS, 1, 215}}) {
+            int low = -1, high = -1;
+            SendDlgItemMessageA(w, spin.id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                                reinterpret_cast<LPARAM>(&high));
+            EXPECT_EQ(low, spin.low) << spin.id;
+            EXPECT_EQ(high, spin.high) << spin.id;
+            EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(w, spin.id, UDM_GETBUDDY, 0, 0)),
+                      GetDlgItem(w, spin.buddy));
+            const LONG_PTR s = style(w, spin.id);
+            EXPECT_EQ(
+                s & (UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | UDS_WRAP),
+                UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS);
+            EXPECT_EQ(style(w, spin.buddy) & (ES_NUMBER | ES_RIGHT), ES_NUMBER | ES_RIGHT);
+        }
+        EXPECT_FALSE(style(w, IDC_PATH_NAME) & WS_TABSTOP);
+        EXPECT_FALSE(style(w, IDC_FILE_LIST) & WS_TABSTOP);
+        EXPECT_TRUE(style(w, IDC_SEPARATOR) & WS_TABSTOP);
+
+        // An application window with the icon, Exit as default button.
+        const LONG_PTR frame = GetWindowLongPtrA(w, GWL_STYLE);
+        EXPECT_EQ(frame & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+                  WS_CAPTION | WS_SYSMENU);
+        EXPECT_TRUE(GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr);
+        EXPECT_EQ(LOWORD(SendMessageA(w, DM_GETDEFID, 0, 0)), IDOK);
+        const LRESULT big = SendMessageA(w, WM_GETICON, ICON_BIG, 0);
+        EXPECT_NE(big, 0);
+        EXPECT_NE(SendMessageA(w, WM_GETICON, ICON_SMALL, 0), 0);
+        EXPECT_EQ(SendMessageA(w, WM_QUERYDRAGICON, 0, 0), big);
+    });
+}
+
+// Each option box switches its fields; they keep their contents while disabled.
+TEST_F(MainDialogControls, OptionBoxesSwitchTheirFields) {
+    struct Rule {
+        int box;
+        std::vector<int> fields;
+    };
+    const Rule rules[] = {
+        {IDC_NUMERATE, {IDC_START_NUMBER, IDC_DIGITS}},
+        {IDC_FOLDER_PREFIX, {IDC_SEPARATOR}},
+        {IDC_REPLACE, {IDC_REPLACE_FIND, IDC_REPLACE_WITH, IDC_FIRST_ONLY}},
+        {IDC_SWAP, {IDC_SWAP_PIVOT}},
+        {IDC_INSERT, {IDC_INSERT_TEXT, IDC_INSERT_POS}},
+        {IDC_ERASE, {IDC_ERASE_UNTIL}},
+        {IDC_CASE, {IDC_CASE_STYLE}},
+    };
+    const int allFields[] = {IDC_START_NUMBER, IDC_DIGITS,      IDC_SEPARATOR,  IDC_REPLACE_FIND,
+                             IDC_REPLACE_WITH, IDC_FIRST_ONLY,  IDC_SWAP_PIVOT, IDC_INSERT_TEXT,
+                             IDC_INSERT_POS,   IDC_ERASE_UNTIL, IDC_CASE_STYLE};
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        for (const Rule& rule : rules) {
+            click(w, rule.box);
+            EXPECT_TRUE(checked(w, rule.box));
+            for (int field : allFields) {
+                const bool own =
+                    std::find(rule.fields.begin(), rule.fields.end(), field) != rule.fields.end();
+                EXPECT_EQ(enabled(w, field), own) << "box " << rule.box << " field " << field;
+            }
+            if (rule.box == IDC_REPLACE)
+                click(w, IDC_FIRST_ONLY);
+            else if (rule.box != IDC_CASE)
+                type(w, rule.fields[0], "7");
+            click(w, rule.box);
+            for (int field : rule.fields)
+                EXPECT_FALSE(enabled(w, field)) << field;
+            for (int spin : {IDC_SPIN_START, IDC_SPIN_INSERT, IDC_SPIN_DIGITS})
+                EXPECT_TRUE(enabled(w, spin)) << spin;
+        }
+        EXPECT_TRUE(checked(w, IDC_FIRST_ONLY));
+        EXPECT_EQ(itemText(w, IDC_START_NUMBER), "7");
+        EXPECT_EQ(itemText(w, IDC_ERASE_UNTIL), "7");
+    });
+}
+
+// Separate files disables the subfolder box without touching its mark or the flag.
+TEST_F(MainDialogControls, TargetModeSwitchesTheSubfolderBox) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        click(w, IDC_SUBDIRS);
+        EXPECT_TRUE(options(w).includeSubdirs);
+        click(w, IDC_MODE_LIST);
+        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
+        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_TRUE(options(w).includeSubdirs);
+        EXPECT_EQ(options(w).targetMode, TargetMode::listMode);
+        click(w, IDC_MODE_PATH);
+        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_EQ(options(w).targetMode, TargetMode::folderMode);
+        click(w, IDC_SUBDIRS);
+        EXPECT_FALSE(options(w).includeSubdirs);
+        // The options follow the flag, which only a click on the box changes.
+        SendDlgItemMessageA(w, IDC_SUBDIRS, BM_SETCHECK, BST_CHECKED, 0);
+        EXPECT_FALSE(options(w).includeSubdirs);
+    });
+}
+
+TEST_F(MainDialogControls, ReadOptionsReadsEveryControl) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        const Options atStart = options(w);
+        EXPECT_EQ(atStart.targetMode, TargetMode::folderMode);
+        EXPECT_EQ(atStart.startNumber, 0);
+        EXPECT_EQ(atStart.insertPosition, 0);
+        EXPECT_EQ(atStart.digitCount, 1);
+        EXPECT_EQ(atStart.caseStyle, 0);
+        EXPECT_FALSE(atStart.numerate || atStart.folderPrefix || atStart.replaceOn ||
+                     atStart.replaceFirstOnly || atStart.swapOn || atStart.insertOn ||
+                     atStart.eraseOn || atStart.caseOn || atStart.includeSubdirs);
+
+        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_FIRST_ONLY, IDC_SWAP,
+                        IDC_INSERT, IDC_ERASE, IDC_CASE, IDC_SUBDIRS, IDC_MODE_LIST})
+            click(w, box);
+        type(w, IDC_PATH_NAME, "C:\\Data");
+        type(w, IDC_FILE_LIST, "a.txt:b.txt");
+        type(w, IDC_START_NUMBER, "40000"); // beyond the spin's end
+        type(w, IDC_DIGITS, "3");
+        type(w, IDC_SEPARATOR, " - ");
+        type(w, IDC_REPLACE_FIND, "old");
+        type(w, IDC_REPLACE_WITH, "new");
+        type(w, IDC_SWAP_PIVOT, "_");
+        type(w, IDC_INSERT_TEXT, "x");
+        type(w, IDC_INSERT_POS, "12");
+        type(w, IDC_ERASE_UNTIL, "#");
+        SendDlgItemMessageA(w, IDC_CASE_STYLE, CB_SETCURSEL, 2, 0);
+
+        const Options o = options(w);
+        EXPECT_EQ(o.targetMode, TargetMode::listMode);
+        EXPECT_EQ(o.pathSpec, "C:\\Data");
+        EXPECT_EQ(o.fileListText, "a.txt:b.txt");
+        EXPECT_TRUE(o.includeSubdirs);
+        EXPECT_TRUE(o.numerate);
+        EXPECT_EQ(o.startNumber, 40000);
+        EXPECT_EQ(o.digitCount, 3);
+        EXPECT_TRUE(o.folderPrefix);
+        EXPECT_EQ(o.separator, " - ");
+        EXPECT_TRUE(o.replaceOn);
+        EXPECT_EQ(o.replaceFind, "old");
+        EXPECT_EQ(o.replaceWith, "new");
+        EXPECT_TRUE(o.replaceFirstOnly);
+        EXPECT_TRUE(o.swapOn);
+        EXPECT_EQ(o.swapPivot, "_");
+        EXPECT_TRUE(o.insertOn);
+        EXPECT_EQ(o.insertText, "x");
+        EXPECT_EQ(o.insertPosition, 12);
+        EXPECT_TRUE(o.eraseOn);
+        EXPECT_EQ(o.eraseUntil, "#");
+        EXPECT_TRUE(o.caseOn);
+        EXPECT_EQ(o.caseStyle, 2);
+
+        type(w, IDC_DIGITS, "");
+        EXPECT_EQ(options(w).digitCount, 0);
+    });
+}
+
+// The status area on its controls. Steps inside the range reach the bar late, but before
+// anything else shows; the bar then stands where a bar given every message would stand.
+TEST_F(MainDialogControls, StatusAreaKeepsPaceWithAPlainProgressBar) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        onDialogThread(w, [&] {
+            HWND plain = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD, 0, 0, 100, 10, w,
+                                         nullptr, nullptr, nullptr);
+            auto both = [&](int steps) {
+                for (int i = 0; i < steps; ++i) {
+                    dialog.stepProgress();
+                    SendMessageA(plain, PBM_STEPIT, 0, 0);
+                }
+                dialog.setStatusText(std::to_string(steps) + " files found.");
+                EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETPOS, 0, 0),
+                          SendMessageA(plain, PBM_GETPOS, 0, 0))
+                    << steps;
+            };
+            auto setUp = [&](int max, int step) {
+                dialog.setProgressRange(max);
+                dialog.setProgressStep(step);
+                SendMessageA(plain, PBM_SETRANGE32, 0, max);
+                SendMessageA(plain, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+            };
+            setUp(1000, 1);
+            both(999);
+            both(3); // over the end: the bar wraps around
+            setUp(250, 250);
+            dialog.setProgressPos(0);
+            SendMessageA(plain, PBM_SETPOS, 0, 0);
+            both(1);
+            both(1);
+            setUp(0, 0);
+            both(2);
+            DestroyWindow(plain);
+        });
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "2 files found.");
+        onDialogThread(w, [&] { dialog.setStepLabel("Step 3 of 8"); });
+        EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "Step 3 of 8");
+        EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(w, IDC_STEP_LABEL), GWL_STYLE) & SS_TYPEMASK,
+                  SS_RIGHT);
+    });
+}
+
+TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutEntry) {
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        HMENU menu = GetSystemMenu(w, FALSE);
+        ASSERT_NE(menu, nullptr);
+        const int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 2);
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        char text[64] = {};
+        GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "&About Tarnwick");
+        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+
+        // The entry and the About button open the About dialog (once its template is there).
+        if (FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_ABOUT), RT_DIALOG) == nullptr)
+            return;
+        for (int way = 0; way < 2; ++way) {
+            if (way == 0)
+                PostMessageA(w, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+            else
+                clickButton(w, IDC_ABOUT);
+            HWND about = waitForWindow("About Tarnwick", thread);
+            ASSERT_NE(about, nullptr) << way;
+            EXPECT_EQ(GetWindow(about, GW_OWNER), w);
+            clickButton(about, IDOK);
+            EXPECT_TRUE(waitUntil([about] { return !IsWindow(about); }));
+        }
+    });
+}
+
+// Exit and Enter end with OK, Escape and the close box with Cancel; every way ends the dialog.
+TEST_F(MainDialogControls, EveryWayOutClosesTheProgram) {
+    const std::function<void(HWND)> ways[] = {
+        [](HWND w) { clickButton(w, IDOK); },
+        [](HWND w) {
+            HWND edit = GetDlgItem(w, IDC_PATH_NAME);
+            onDialogThread(w, [edit] { SetFocus(edit); });
+            PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+        },
+        [](HWND w) { PostMessageA(GetDlgItem(w, IDC_MODE_PATH), WM_KEYDOWN, VK_ESCAPE, 0); },
+        [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    const INT_PTR expected[] = {IDOK, IDOK, IDCANCEL, IDCANCEL};
+    for (int i = 0; i < 4; ++i) {
+        TestMainDialog fresh{fileSystem, shell};
+        const INT_PTR result = runMainDialog(fresh, [&](HWND w, DWORD) {
+            ways[i](w);
+            EXPECT_TRUE(waitUntil([w] { return !IsWindow(w); })) << i;
+        });
+        EXPECT_EQ(result, expected[i]) << i;
+    }
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,152 @@
+// Runs the real Main dialog modally on the test's thread while a driver thread works it by
+// control id, as a user would.
+#pragma once
+
+#include "app/main_dialog.h"
+#include "res/resource.h"
+#include "version.h"
+#include "support/dialog_driver.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+constexpr char kMainCaption[] = TARNWICK_TITLE;
+
+// A Main dialog that runs a function on its own thread when the driver asks, and notes what
+// the wait cursor did.
+class TestMainDialog : public MainDialog {
+public:
+    static constexpr UINT kRunOnDialogThread = WM_APP + 77;
+
+    using MainDialog::MainDialog;
+
+    void showWaitCursor() override {
+        MainDialog::showWaitCursor();
+        waitCursor = true;
+        ++waitCursorShown;
+    }
+    void restoreCursor() override {
+        MainDialog::restoreCursor();
+        waitCursor = false;
+    }
+
+    bool waitCursor = false;
+    int waitCursorShown = 0;
+
+protected:
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+        if (message != kRunOnDialogThread)
+            return MainDialog::onMessage(message, wParam, lParam, result);
+        (*reinterpret_cast<std::function<void()>*>(lParam))();
+        return true;
+    }
+};
+
+// The folder browser and file chooser, never opened: for tests that do not use them.
+class NoShellDialogs : public ShellDialogs {
+public:
+    bool browseFolder(const std::string&, std::string&) override { return false; }
+    bool chooseFiles(HWND, std::string&, std::vector<std::string>&) override { return false; }
+};
+
+// Runs work on the dialog's thread and returns when it is done.
+inline void onDialogThread(HWND dialog, std::function<void()> work) {
+    SendMessageA(dialog, TestMainDialog::kRunOnDialogThread, 0, reinterpret_cast<LPARAM>(&work));
+}
+
+inline bool checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+inline bool enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != 0;
+}
+inline void type(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+// Waits until condition holds; false on timeout.
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        if (condition())
+            return true;
+        Sleep(20);
+    }
+    return condition();
+}
+
+// What a message box said, read from the box, which is then closed with OK.
+struct BoxText {
+    std::string caption;
+    std::string text;
+};
+
+inline BoxText answerMessageBox(const char* caption, DWORD thread) {
+    HWND box = waitForWindow(caption, thread);
+    if (box == nullptr)
+        return {};
+    BoxText seen{windowText(box), messageBoxText(box)};
+    clickButton(box, IDOK);
+    waitUntil([box] { return !IsWindow(box); });
+    return seen;
+}
+
+// Closes every window of the thread that is still open above the Main dialog, then the dialog.
+inline void closeEverything(HWND dialog, DWORD thread) {
+    for (int round = 0; round < 10; ++round) {
+        std::vector<HWND> open;
+        EnumThreadWindows(
+            thread,
+            [](HWND hwnd, LPARAM param) -> BOOL {
+                if (IsWindowVisible(hwnd))
+                    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&open));
+        bool others = false;
+        for (HWND hwnd : open) {
+            if (hwnd != dialog) {
+                others = true;
+                PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+            }
+        }
+        if (!others)
+            break;
+        Sleep(200);
+    }
+    if (IsWindow(dialog))
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Runs the dialog modally; drive(window, thread of the dialog) acts on it from a second thread.
+// Whatever drive leaves open is closed afterwards. Returns the dialog's result.
+inline INT_PTR runMainDialog(TestMainDialog& dialog,
+                             const std::function<void(HWND, DWORD)>& drive) {
+    static const bool controlsReady = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)controlsReady;
+    INT_PTR result = 0;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND window = waitForWindow(kMainCaption, thread);
+            if (window == nullptr) {
+                ADD_FAILURE() << "the Main dialog did not open";
+                return;
+            }
+            drive(window, thread);
+            closeEverything(window, thread);
+        });
+        result = dialog.run();
+    }
+    return result;
+}
+
+} // namespace tarnwick::testing

@@ -1,0 +1,132 @@
+// Target collection and the order of the file list.
+#include "engine/collect.h"
+#include "engine/run_pipeline.h"
+
+#include "support/memory_file_system.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tarnwick {
+namespace {
+
+using testing::MemoryFileSystem;
+using testing::RecordingWindow;
+
+TEST(CompareEntries, OrdersByFolderThenNameByteWise) {
+    const struct {
+        FileEntry first;
+        FileEntry second;
+    } cases[] = {
+        {{"C:\\", "B.txt", ""}, {"C:\\", "a.txt", ""}},            // capitals sort before small
+        {{"C:\\", "a", ""}, {"C:\\", "a.txt", ""}},                // a prefix sorts first
+        {{"C:\\A\\", "z.txt", ""}, {"C:\\A\\sub\\", "a.txt", ""}}, // a folder before its subfolders
+        {{"C:\\A b\\", "x", ""}, {"C:\\A\\", "x", ""}},     // blank 0x20 before backslash 0x5C
+        {{"C:\\DATA\\", "x", ""}, {"C:\\Data\\", "x", ""}}, // case-sensitive
+        {{"C:\\", "z", ""}, {"C:\\", "\xE4", ""}},          // bytes compared unsigned
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(compareEntries(c.first, c.second)) << c.first.folder << c.first.oldName;
+        EXPECT_FALSE(compareEntries(c.second, c.first)) << c.second.folder << c.second.oldName;
+    }
+    const FileEntry same{"C:\\", "a.txt", "x"};
+    EXPECT_FALSE(compareEntries(same, FileEntry{"C:\\", "a.txt", "y"}));
+}
+
+class CollectTest : public ::testing::Test {
+protected:
+    CollectTest() : pipeline(window, fs) {}
+
+    // Runs a Preview over the given target and returns the collected list in collection order
+    // (before sorting) as folder + name.
+    std::vector<std::string> collect(const std::string& folder, const std::string& pattern) {
+        pipeline.clearFileList();
+        collectTargets(window.options.targetMode, window.options.includeSubdirs, folder, pattern,
+                       fs, window, pipeline.fileList());
+        std::vector<std::string> paths;
+        for (const FileEntry& e : pipeline.fileList()) {
+            EXPECT_EQ(e.oldName, e.newName);
+            paths.push_back(e.folder + e.oldName);
+        }
+        return paths;
+    }
+    std::vector<std::string> sorted() {
+        std::stable_sort(pipeline.fileList().begin(), pipeline.fileList().end(), compareEntries);
+        std::vector<std::string> paths;
+        for (const FileEntry& e : pipeline.fileList())
+            paths.push_back(e.folder + e.oldName);
+        return paths;
+    }
+    // Options are read when a command starts; these tests call collection directly.
+    void setOptions(TargetMode mode, bool subdirs) {
+        window.options.targetMode = mode;
+        window.options.includeSubdirs = subdirs;
+        window.options.pathSpec = "C:\\Missing";
+        pipeline.runPreview(); // reads the options; fails harmlessly or previews nothing
+    }
+
+    RecordingWindow window;
+    MemoryFileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(CollectTest, ListModeTakesTheNamesAsWritten) {
+    setOptions(TargetMode::listMode, false);
+    EXPECT_EQ(
+        collect("C:\\D\\", "readme.txt:install.bat:setup.exe:"),
+        (std::vector<std::string>{"C:\\D\\readme.txt", "C:\\D\\install.bat", "C:\\D\\setup.exe"}));
+    EXPECT_EQ(window.statusText, "3 files found.");
+    EXPECT_EQ(sorted(), (std::vector<std::string>{"C:\\D\\install.bat", "C:\\D\\readme.txt",
+                                                  "C:\\D\\setup.exe"}));
+
+    // Text after the last colon is ignored; blanks belong to the name; a name may come twice.
+    EXPECT_EQ(collect("C:\\D\\", " a.txt:b.txt:a.txt:tail"),
+              (std::vector<std::string>{"C:\\D\\ a.txt", "C:\\D\\b.txt", "C:\\D\\a.txt"}));
+    EXPECT_EQ(collect("C:\\D\\", "one.txt:"), (std::vector<std::string>{"C:\\D\\one.txt"}));
+    EXPECT_EQ(window.statusText, "1 file found.");
+    EXPECT_EQ(collect("C:\\D\\", "no colon"), (std::vector<std::string>{}));
+    EXPECT_EQ(window.statusText, "0 files found.");
+}
+
+TEST_F(CollectTest, ANameListedTwiceKeepsItsCollectionOrderAfterSorting) {
+    setOptions(TargetMode::listMode, false);
+    collect("C:\\D\\", "b:a:b:");
+    pipeline.fileList()[0].newName = "first";
+    pipeline.fileList()[2].newName = "second";
+    std::stable_sort(pipeline.fileList().begin(), pipeline.fileList().end(), compareEntries);
+    EXPECT_EQ(pipeline.fileList()[1].newName, "first");
+    EXPECT_EQ(pipeline.fileList()[2].newName, "second");
+}
+
+TEST_F(CollectTest, SubfoldersComeFirstDepthFirstThenTheFolderItself) {
+    fs.addFolder("C:\\T");
+    fs.addFile("C:\\T\\top.txt");
+    fs.addFolder("C:\\T\\one");
+    fs.addFile("C:\\T\\one\\x.txt");
+    fs.addFolder("C:\\T\\one\\deep");
+    fs.addFile("C:\\T\\one\\deep\\y.TXT");
+    fs.addFolder("C:\\T\\old.txt"); // a folder matching the mask is never an entry
+    fs.addFile("C:\\T\\old.txt\\z.txt");
+    fs.addFile("C:\\T\\skip.doc");
+
+    setOptions(TargetMode::folderMode, true);
+    EXPECT_EQ(collect("C:\\T\\", "*.txt"),
+              (std::vector<std::string>{"C:\\T\\one\\deep\\y.TXT", "C:\\T\\one\\x.txt",
+                                        "C:\\T\\old.txt\\z.txt", "C:\\T\\top.txt"}));
+    EXPECT_EQ(window.statusText, "4 files found.");
+
+    setOptions(TargetMode::folderMode, false);
+    EXPECT_EQ(collect("C:\\T\\", "*.txt"), (std::vector<std::string>{"C:\\T\\top.txt"}));
+    EXPECT_EQ(window.statusText, "1 file found.");
+}
+
+TEST_F(CollectTest, AFolderThatCannotBeSearchedContributesNothing) {
+    setOptions(TargetMode::folderMode, true);
+    EXPECT_EQ(collect("C:\\Gone\\", "*.*"), (std::vector<std::string>{}));
+    EXPECT_EQ(window.statusText, "0 files found.");
+}
+
+} // namespace
+} // namespace tarnwick

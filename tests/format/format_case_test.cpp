@@ -1,0 +1,98 @@
+#include "core/letter_case.h"
+#include "format/name_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+// Names are Windows-1252 bytes: \xC4 Ä, \xE4 ä, \xDC Ü, \xFC ü, \xDF ß, \xC9 É, \xE9 é.
+TEST(LetterCase, ThreeStyles) {
+    const struct {
+        const char* name;
+        const char* small;
+        const char* capital;
+        const char* initials;
+    } cases[] = {
+        {"my HOLIDAY.jpg", "my holiday.jpg", "MY HOLIDAY.JPG", "My Holiday.Jpg"},
+        {"2nd-try_FINAL.txt", "2nd-try_final.txt", "2ND-TRY_FINAL.TXT", "2Nd-Try_Final.Txt"},
+        {"o'neil.txt", "o'neil.txt", "O'NEIL.TXT", "O'Neil.Txt"},
+        {"\xC4RGER.TXT", "\xE4rger.txt", "\xC4RGER.TXT", "\xC4rger.Txt"},
+        {"gr\xFCne.txt", "gr\xFCne.txt", "GR\xDCNE.TXT", "Gr\xFCne.Txt"},
+        {"x", "x", "X", "X"},
+        {"", "", "", ""},
+        {"a.TXT", "a.txt", "A.TXT", "A.Txt"},
+        {"gr\xFC\xDF"
+         "e.txt",
+         "gr\xFC\xDF"
+         "e.txt",
+         "GR\xDC\xDF"
+         "E.TXT",
+         "Gr\xFC\xDF"
+         "e.Txt"},
+        {"M\xDCLLER", "m\xFCller", "M\xDCLLER", "M\xFCller"},
+        {"\xC9"
+         "COLE",
+         "\xC9"
+         "cole",
+         "\xC9"
+         "COLE",
+         "\xC9"
+         "cole"},
+        {"caf\xE9 OLE", "caf\xE9 ole", "CAF\xE9 OLE", "Caf\xE9 Ole"},
+        {"a\xD7"
+         "b \xB5m",
+         "a\xD7"
+         "b \xB5m",
+         "A\xD7"
+         "B \xB5M",
+         "A\xD7"
+         "B \xB5m"},
+        {"123 -_.()", "123 -_.()", "123 -_.()", "123 -_.()"},
+    };
+    for (const auto& c : cases) {
+        std::string name = c.name;
+        EXPECT_TRUE(applyCase(name, smallLetters));
+        EXPECT_EQ(name, c.small) << c.name;
+        name = c.name;
+        EXPECT_TRUE(applyCase(name, capitalLetters));
+        EXPECT_EQ(name, c.capital) << c.name;
+        name = c.name;
+        EXPECT_TRUE(applyCase(name, capitalInitials));
+        EXPECT_EQ(name, c.initials) << c.name;
+    }
+}
+
+TEST(LetterCase, OnlyAsciiLettersAndUmlautsChange) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        const bool ascii = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+        const bool umlaut = byte == 0xC4 || byte == 0xD6 || byte == 0xDC || byte == 0xE4 ||
+                            byte == 0xF6 || byte == 0xFC;
+        if (!ascii && !umlaut) {
+            EXPECT_EQ(toSmall(c), c) << byte;
+            EXPECT_EQ(toCapital(c), c) << byte;
+        }
+    }
+    EXPECT_EQ(toSmall('\xD6'), '\xF6');
+    EXPECT_EQ(toCapital('\xF6'), '\xD6');
+}
+
+TEST(LetterCase, UnknownStyleLeavesTheNameAndFails) {
+    for (int style : {-1, 3, 99}) {
+        std::string name = "MiXed.Txt";
+        EXPECT_FALSE(applyCase(name, style));
+        EXPECT_EQ(name, "MiXed.Txt");
+    }
+}
+
+TEST(LetterCase, LongNamesEnd) {
+    std::string name(4000, '\xFC');
+    ASSERT_TRUE(applyCase(name, capitalInitials));
+    EXPECT_EQ(name, "\xDC" + std::string(3999, '\xFC'));
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,172 @@
+// The Confirm dialog, driven by its controls: the answer, the switch that stops the question for
+// the rest of the session, and the bold question.
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+#include "res/resource.h"
+#include "support/dialog_driver.h"
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+#include "ui/confirm_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+using testing::clickButton;
+using testing::Driver;
+using testing::itemText;
+using testing::waitForWindow;
+
+const char kCaption[] = "Attention!";
+
+struct Answer {
+    INT_PTR result = 0;
+    bool dontWarnAgain = true;
+};
+
+// Runs a Confirm dialog; the driver ticks the box when told to, then clicks button id.
+Answer answer(bool tick, int id) {
+    ConfirmDialog dialog(nullptr);
+    Answer got;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND window = waitForWindow(kCaption, thread);
+            ASSERT_NE(window, nullptr);
+            if (tick)
+                clickButton(window, IDC_DONT_WARN);
+            clickButton(window, id);
+        });
+        got.result = dialog.run();
+    }
+    got.dontWarnAgain = dialog.dontWarnAgain();
+    return got;
+}
+
+TEST(ConfirmDialog, RenameTakesTheBoxCancelChangesNothing) {
+    const Answer ticked = answer(true, IDOK);
+    EXPECT_EQ(ticked.result, IDOK);
+    EXPECT_TRUE(ticked.dontWarnAgain);
+
+    const Answer unticked = answer(false, IDOK);
+    EXPECT_EQ(unticked.result, IDOK);
+    EXPECT_FALSE(unticked.dontWarnAgain);
+
+    const Answer cancelled = answer(true, IDCANCEL);
+    EXPECT_EQ(cancelled.result, IDCANCEL);
+    EXPECT_FALSE(cancelled.dontWarnAgain);
+}
+
+TEST(ConfirmDialog, CloseBoxCancels) {
+    ConfirmDialog dialog(nullptr);
+    INT_PTR result = 0;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND window = waitForWindow(kCaption, thread);
+            ASSERT_NE(window, nullptr);
+            clickButton(window, IDC_DONT_WARN);
+            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+        result = dialog.run();
+    }
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_FALSE(dialog.dontWarnAgain());
+}
+
+TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
+    std::string question, box, rename, cancel;
+    bool tickedAtOpen = true;
+    LOGFONTA font = {};
+    {
+        ConfirmDialog dialog(nullptr);
+        Driver driver([&](DWORD thread) {
+            HWND window = waitForWindow(kCaption, thread);
+            ASSERT_NE(window, nullptr);
+            question = itemText(window, IDC_QUESTION);
+            box = itemText(window, IDC_DONT_WARN);
+            rename = itemText(window, IDOK);
+            cancel = itemText(window, IDCANCEL);
+            tickedAtOpen = IsDlgButtonChecked(window, IDC_DONT_WARN) == BST_CHECKED;
+            const HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(
+                SendMessageA(GetDlgItem(window, IDC_QUESTION), WM_GETFONT, 0, 0));
+            GetObjectA(handle, sizeof font, &font);
+            clickButton(window, IDCANCEL);
+        });
+        dialog.run();
+    }
+    EXPECT_EQ(question, "Do you really want to rename your files now?");
+    EXPECT_EQ(box, "Don't warn me again in this session.");
+    EXPECT_EQ(rename, "Rename!");
+    EXPECT_EQ(cancel, "Cancel");
+    EXPECT_FALSE(tickedAtOpen);
+    EXPECT_EQ(font.lfWeight, 700);
+    EXPECT_FALSE(font.lfUnderline);
+}
+
+// A window whose Confirm dialog is the real one, as the Main dialog shows it.
+class ConfirmingWindow : public testing::RecordingWindow {
+public:
+    ConfirmAnswer runConfirmDialog() override {
+        ++confirmDialogs;
+        ConfirmDialog dialog(nullptr);
+        const INT_PTR result = dialog.run();
+        return ConfirmAnswer{result == IDOK, dialog.dontWarnAgain()};
+    }
+};
+
+class ConfirmInRunTest : public ::testing::Test {
+protected:
+    ConfirmInRunTest() : pipeline(window, fs) {
+        pipeline.state().targetFolder = temp.path();
+        pipeline.state().targetPattern = "*.*";
+    }
+    // Renames one file of the previewed list; the driver answers the Confirm dialog if it
+    // comes, and tells whether it came.
+    bool renameAnswering(const char* from, const char* to, bool tick, int id) {
+        temp.file(from);
+        pipeline.fileList() = {FileEntry{temp.path(), from, to}};
+        pipeline.state().previewReady = true;
+        bool asked = false;
+        {
+            Driver driver([&](DWORD thread) {
+                HWND window = waitForWindow(kCaption, thread, 3000);
+                asked = window != nullptr;
+                if (!asked)
+                    return;
+                if (tick)
+                    clickButton(window, IDC_DONT_WARN);
+                clickButton(window, id);
+            });
+            pipeline.runRename();
+        }
+        return asked;
+    }
+
+    testing::TempFolder temp;
+    ConfirmingWindow window;
+    Win32FileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(ConfirmInRunTest, TickedBoxStopsTheQuestionForTheNextCommands) {
+    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", true, IDOK));
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+    EXPECT_FALSE(renameAnswering("c.txt", "d.txt", false, IDCANCEL));
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+    EXPECT_EQ(window.confirmDialogs, 1);
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"b.txt", "d.txt"}));
+}
+
+TEST_F(ConfirmInRunTest, CancelWithTheBoxTickedRenamesNothingAndAsksAgain) {
+    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", true, IDCANCEL));
+    EXPECT_EQ(window.statusText, "Really rename?");
+    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", false, IDOK));
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"b.txt"}));
+    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,217 @@
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+#include "res/resource.h"
+#include "support/dialog_driver.h"
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+#include "ui/preview_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+using testing::click;
+using testing::clickButton;
+using testing::Driver;
+using testing::focusOf;
+using testing::itemText;
+using testing::waitForWindow;
+
+const char names[] = "IMG_1.JPG ---> img_1.jpg\r\n"
+                     "same.txt ---> same.txt\r\n"
+                     "IMG_1.JPG ---> img_1.jpg\r\n";
+const char paths[] = "C:\\Photos\\IMG_1.JPG ---> C:\\Photos\\img_1.jpg\r\n"
+                     "C:\\Photos\\same.txt ---> C:\\Photos\\same.txt\r\n"
+                     "C:\\Photos\\Old\\IMG_1.JPG ---> C:\\Photos\\Old\\img_1.jpg\r\n";
+
+FileList photos() {
+    return {{"C:\\Photos\\", "IMG_1.JPG", "img_1.jpg"},
+            {"C:\\Photos\\", "same.txt", "same.txt"},
+            {"C:\\Photos\\Old\\", "IMG_1.JPG", "img_1.jpg"}};
+}
+
+// Posts a key to the control that has the focus in the dialog's thread.
+void pressKey(DWORD thread, WPARAM key) {
+    HWND focus = focusOf(thread);
+    PostMessageA(focus, WM_KEYDOWN, key, 1);
+    PostMessageA(focus, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
+    const FileList files = photos();
+    std::string opened, ticked, cleared;
+    HWND focused = nullptr, renameButton = nullptr;
+    LONG editStyle = 0;
+    bool editBordered = false;
+    bool checkedAtOpen = true;
+    INT_PTR result = 0;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND dialog = waitForWindow("Preview", thread);
+            ASSERT_NE(dialog, nullptr);
+            opened = itemText(dialog, IDC_PREVIEW_TEXT);
+            HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
+            editStyle = GetWindowLongA(edit, GWL_STYLE);
+            // The dialog manager draws a bordered edit with a sunken client edge.
+            editBordered = (editStyle & WS_BORDER) != 0 ||
+                           (GetWindowLongA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+            checkedAtOpen = IsDlgButtonChecked(dialog, IDC_SHOW_PATH) == BST_CHECKED;
+            focused = focusOf(thread);
+            renameButton = GetDlgItem(dialog, IDOK);
+            EXPECT_EQ(itemText(dialog, IDOK), "Rename");
+            EXPECT_EQ(itemText(dialog, IDCANCEL), "Cancel");
+            EXPECT_EQ(itemText(dialog, IDC_SHOW_PATH), "Show path name");
+            click(dialog, IDC_SHOW_PATH);
+            ticked = itemText(dialog, IDC_PREVIEW_TEXT);
+            click(dialog, IDC_SHOW_PATH);
+            cleared = itemText(dialog, IDC_PREVIEW_TEXT);
+            clickButton(dialog, IDOK);
+        });
+        result = PreviewDialog(nullptr, files).run();
+    }
+    EXPECT_EQ(opened, names);
+    EXPECT_FALSE(checkedAtOpen);
+    EXPECT_EQ(ticked, paths);
+    EXPECT_EQ(cleared, opened);
+    EXPECT_EQ(focused, renameButton);
+    const LONG wanted = ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                        ES_WANTRETURN | WS_VSCROLL | WS_HSCROLL;
+    EXPECT_EQ(editStyle & wanted, wanted);
+    EXPECT_TRUE(editBordered);
+    EXPECT_EQ(result, IDOK);
+}
+
+TEST(PreviewDialog, EmptyListGivesEmptyTextAndRenameStillAnswersOk) {
+    const FileList files;
+    std::string shown = "not read";
+    INT_PTR result = 0;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND dialog = waitForWindow("Preview", thread);
+            ASSERT_NE(dialog, nullptr);
+            shown = itemText(dialog, IDC_PREVIEW_TEXT);
+            clickButton(dialog, IDOK);
+        });
+        result = PreviewDialog(nullptr, files).run();
+    }
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(result, IDOK);
+}
+
+struct Closing {
+    const char* what;
+    void (*close)(HWND dialog, DWORD thread);
+    INT_PTR result;
+};
+
+TEST(PreviewDialog, ClosingAnswers) {
+    const Closing closings[] = {
+        {"Cancel button", [](HWND dialog, DWORD) { clickButton(dialog, IDCANCEL); }, IDCANCEL},
+        {"Escape", [](HWND, DWORD thread) { pressKey(thread, VK_ESCAPE); }, IDCANCEL},
+        {"close box", [](HWND dialog, DWORD) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
+         IDCANCEL},
+        {"Enter on the focused Rename button",
+         [](HWND, DWORD thread) { pressKey(thread, VK_RETURN); }, IDOK},
+        {"Enter in the text field is kept by the field",
+         [](HWND dialog, DWORD thread) {
+             SendMessageA(dialog, WM_NEXTDLGCTL,
+                          reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PREVIEW_TEXT)), TRUE);
+             pressKey(thread, VK_RETURN);
+             clickButton(dialog, IDCANCEL); // reached only when Enter left the dialog open
+         },
+         IDCANCEL},
+    };
+    const FileList files = photos();
+    for (const Closing& closing : closings) {
+        INT_PTR result = 0;
+        {
+            Driver driver([&](DWORD thread) {
+                HWND dialog = waitForWindow("Preview", thread);
+                ASSERT_NE(dialog, nullptr);
+                closing.close(dialog, thread);
+            });
+            result = PreviewDialog(nullptr, files).run();
+        }
+        EXPECT_EQ(result, closing.result) << closing.what;
+    }
+}
+
+TEST(PreviewDialog, ShowsAHundredThousandLines) {
+    FileList files;
+    files.reserve(100000);
+    for (int i = 0; i < 100000; ++i) {
+        const std::string n = std::to_string(100000 + i);
+        files.push_back({"C:\\Many\\", "IMG_" + n + ".JPG", "img_" + n + ".jpg"});
+    }
+    LRESULT lines = 0;
+    int length = 0;
+    std::string last;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND dialog = waitForWindow("Preview", thread, 60000);
+            ASSERT_NE(dialog, nullptr);
+            HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
+            lines = SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
+            length = GetWindowTextLengthA(edit);
+            char line[64] = {};
+            *reinterpret_cast<WORD*>(line) = sizeof line - 1;
+            const LRESULT got =
+                SendMessageA(edit, EM_GETLINE, 99999, reinterpret_cast<LPARAM>(line));
+            last.assign(line, static_cast<std::size_t>(got));
+            clickButton(dialog, IDCANCEL);
+        });
+        PreviewDialog(nullptr, files).run();
+    }
+    EXPECT_EQ(lines, 100001); // the closing "\r\n" leaves an empty last line
+    EXPECT_EQ(length, 100000 * 36);
+    EXPECT_EQ(last, "IMG_199999.JPG ---> img_199999.jpg");
+}
+
+// The engine's window with the real Preview dialog; everything else is recorded.
+class PreviewingWindow : public testing::RecordingWindow {
+public:
+    std::string previewText;
+    bool runPreviewDialog(const FileList& files) override {
+        calls.push_back("previewDialog");
+        ++previewDialogs;
+        return PreviewDialog(nullptr, files).run() == IDOK;
+    }
+};
+
+TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
+    testing::TempFolder folder;
+    folder.file("IMG_2.JPG");
+    folder.file("IMG_1.JPG");
+    PreviewingWindow window;
+    window.options.targetMode = TargetMode::folderMode;
+    window.options.pathSpec = folder.path();
+    window.options.fileListText = "*.JPG";
+    window.options.replaceOn = true;
+    window.options.replaceFind = "IMG";
+    window.options.replaceWith = "pic";
+    Win32FileSystem fileSystem;
+    RunPipeline pipeline(window, fileSystem);
+    std::string shown;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND dialog = waitForWindow("Preview", thread);
+            ASSERT_NE(dialog, nullptr);
+            shown = itemText(dialog, IDC_PREVIEW_TEXT);
+            clickButton(dialog, IDOK);
+        });
+        pipeline.runPreview();
+    }
+    EXPECT_EQ(shown, "IMG_1.JPG ---> pic_1.JPG\r\nIMG_2.JPG ---> pic_2.JPG\r\n");
+    EXPECT_EQ(folder.list(), (std::vector<std::string>{"pic_1.JPG", "pic_2.JPG"}));
+    // The preview's own steps count to 4, then the rename goes on from "Step 1 of 4".
+    EXPECT_EQ(std::count(window.stepLabels.begin(), window.stepLabels.end(), "Step 1 of 4"), 2);
+    EXPECT_EQ(std::count(window.stepLabels.begin(), window.stepLabels.end(), "Step 1 of 8"), 0);
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+} // namespace
+} // namespace tarnwick

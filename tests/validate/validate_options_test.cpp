@@ -1,0 +1,423 @@
+#include "validate/validate_options.h"
+
+#include "support/memory_file_system.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+using testing::MemoryFileSystem;
+using testing::RecordingWindow;
+
+const std::string kFolderMissing = "Your selected path does not exist!\nPlease change it.";
+const std::string kMaskMessage =
+    "A file mask cannot contain any of the following characters:\n\n"
+    "\t\\ / : < > | \" or a space"
+    "\n\nPlease change it. If you are not sure what to do\nsimply type '*.*' to select all files.";
+const std::string kListMessage =
+    "A filename list cannot contain any of the following characters:\n\n"
+    "\t\\ / ? * < > | \""
+    "\n\nPlease verify it. Use colons to separate filenames.\n\n"
+    "Example:\treadme.txt:install.bat:setup.exe\n\n";
+const std::string kEmptyName = "Write a filename between two colons!";
+const std::string kNameHead = "A filename cannot contain any of the following characters:\n\n"
+                              "\t\t\\ / : * ? < > | \"";
+const std::string kDigitLimit =
+    "A file name can contain up to 215 characters.\nPlease decrease the number of digits!";
+
+class ValidateOptions : public ::testing::Test {
+protected:
+    ValidateOptions() {
+        fs.addFolder("C:\\Photos");
+        fs.addFile("C:\\Photos\\a.txt");
+        fs.addFile("C:\\Photos\\b.txt");
+        fs.addFile("C:\\Photos\\my file.txt");
+        fs.addFile("C:\\note.txt");
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = "*.*";
+    }
+
+    bool validate() { return validateOptions(options, window, fs, state); }
+
+    MemoryFileSystem fs;
+    RecordingWindow window;
+    Options options;
+    RunState state;
+};
+
+struct FailureCase {
+    const char* what;
+    std::function<void(Options&)> setUp;
+    std::string message;
+    std::optional<Field> focus; // none: the focus is not moved
+};
+
+TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
+    auto list = [](const char* text) {
+        return [text](Options& o) {
+            o.targetMode = TargetMode::listMode;
+            o.fileListText = text;
+        };
+    };
+    const FailureCase cases[] = {
+        {"empty path", [](Options& o) { o.pathSpec = ""; }, kFolderMissing, Field::pathName},
+        {"missing path", [](Options& o) { o.pathSpec = "C:\\Missing"; }, kFolderMissing,
+         Field::pathName},
+        {"mask with a blank", [](Options& o) { o.fileListText = "my *.txt"; }, kMaskMessage,
+         Field::fileList},
+        {"mask with a colon", [](Options& o) { o.fileListText = "a:b"; }, kMaskMessage,
+         Field::fileList},
+        {"list with a folder part", list("sub\\a.txt"), kListMessage, Field::fileList},
+        {"list with a wildcard", list("a.txt:*.txt"), kListMessage, Field::fileList},
+        {"missing list file", list("a.txt:c.txt"),
+         "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
+         Field::fileList},
+        {"missing first list file", list("c.txt:a.txt"),
+         "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
+         Field::fileList},
+        {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
+        {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
+        {"empty list", list(""), kEmptyName, Field::fileList},
+        {"separator",
+         [](Options& o) {
+             o.folderPrefix = true;
+             o.separator = " : ";
+         },
+         kNameHead + "\n\nPlease change the separator string!", Field::separator},
+        {"empty replace string", [](Options& o) { o.replaceOn = true; },
+         "Please choose a string you like to replace!", Field::replaceFind},
+        {"replace string",
+         [](Options& o) {
+             o.replaceOn = true;
+             o.replaceFind = "a?";
+         },
+         kNameHead + "\n\nThat's why it's useless to search for your replace string.\n"
+                     "Please change it!",
+         Field::replaceFind},
+        {"replace with",
+         [](Options& o) {
+             o.replaceOn = true;
+             o.replaceFind = "a";
+             o.replaceWith = "x|y";
+         },
+         kNameHead + "\n\nPlease change the 'replace with' string!", Field::replaceWith},
+        {"swap pivot",
+         [](Options& o) {
+             o.swapOn = true;
+             o.swapPivot = "<";
+         },
+         kNameHead + "\n\nThat's why it's useless to search for your string to turn arround.\n"
+                     "Please change it!",
+         Field::swapPivot},
+        {"insert text",
+         [](Options& o) {
+             o.insertOn = true;
+             o.insertText = "\"q\"";
+         },
+         kNameHead + "\n\nPlease change the string to insert!", Field::insertText},
+        {"empty erase string", [](Options& o) { o.eraseOn = true; },
+         "Please choose a string you like to delete!", Field::eraseUntil},
+        {"erase string",
+         [](Options& o) {
+             o.eraseOn = true;
+             o.eraseUntil = "a/b";
+         },
+         kNameHead + "\n\nThat's why it's useless to search for your string to delete.\n"
+                     "Please change it!",
+         Field::eraseUntil},
+        {"digit limit",
+         [](Options& o) {
+             o.numerate = true;
+             o.digitCount = 216;
+         },
+         kDigitLimit, std::nullopt},
+        {"digit count beyond the 32-bit range",
+         [](Options& o) {
+             o.numerate = true;
+             o.digitCount = parseNumberField("99999999999");
+         },
+         kDigitLimit, std::nullopt},
+    };
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = "*.*";
+        window = RecordingWindow{};
+        c.setUp(options);
+
+        EXPECT_FALSE(validate());
+        ASSERT_EQ(window.messages.size(), 1u);
+        EXPECT_EQ(window.messages[0].text, c.message);
+        EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
+        // The focus moves only after the message box has been closed.
+        ASSERT_FALSE(window.calls.empty());
+        if (!c.focus) {
+            EXPECT_EQ(window.calls.back(), "showError");
+            EXPECT_FALSE(window.fieldFocused);
+        } else {
+            ASSERT_GE(window.calls.size(), 2u);
+            EXPECT_EQ(window.calls[window.calls.size() - 2], "showError");
+            EXPECT_EQ(window.calls.back(),
+                      std::string("focusField ") + testing::fieldName(*c.focus));
+        }
+    }
+}
+
+TEST_F(ValidateOptions, AllChecksPassWithAcceptableValues) {
+    options.folderPrefix = true;
+    options.separator = " - ";
+    options.replaceOn = true;
+    options.replaceFind = "old";
+    options.swapOn = true;
+    options.insertOn = true;
+    options.eraseOn = true;
+    options.eraseUntil = "_";
+    options.numerate = true;
+    options.digitCount = 215;
+    EXPECT_TRUE(validate());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_FALSE(window.fieldFocused);
+}
+
+TEST_F(ValidateOptions, SwitchedOffChecksAreSkipped) {
+    options.separator = ":";
+    options.replaceFind = "";
+    options.replaceWith = "*";
+    options.swapPivot = "?";
+    options.insertText = "|";
+    options.eraseUntil = "";
+    options.digitCount = 216;
+    EXPECT_TRUE(validate());
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(ValidateOptions, StopsAtTheFirstFailure) {
+    options.pathSpec = "C:\\Missing";
+    options.replaceOn = true;
+    options.eraseOn = true;
+    EXPECT_FALSE(validate());
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, kFolderMissing);
+
+    window = RecordingWindow{};
+    options.pathSpec = "C:\\Photos";
+    EXPECT_FALSE(validate());
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, "Please choose a string you like to replace!");
+}
+
+// Every byte against the three sets: exactly the listed characters are refused.
+TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
+    for (int b = 1; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        SCOPED_TRACE(b);
+
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = std::string("*") + c + "*";
+        window = RecordingWindow{};
+        EXPECT_EQ(validate(), std::strchr("\\/:<>|\" ", c) == nullptr);
+
+        options.fileListText = "*.*";
+        options.insertOn = true;
+        options.insertText = std::string("x") + c;
+        window = RecordingWindow{};
+        EXPECT_EQ(validate(), std::strchr("\\/:*?<>|\"", c) == nullptr);
+
+        if (c == ':')
+            continue; // the separator of the list
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.targetMode = TargetMode::listMode;
+        options.fileListText = std::string("a.txt") + c;
+        window = RecordingWindow{};
+        validate();
+        ASSERT_EQ(window.messages.size(), 1u); // the name a.txt<c> does not exist
+        EXPECT_EQ(window.messages[0].text == kListMessage, std::strchr("\\/?*<>|\"", c) != nullptr);
+    }
+}
+
+TEST_F(ValidateOptions, FolderGetsItsClosingBackslashInTheField) {
+    EXPECT_TRUE(validate());
+    EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
+    ASSERT_EQ(window.fieldTexts.size(), 1u);
+    EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::pathName, std::string("C:\\Photos\\")));
+}
+
+TEST_F(ValidateOptions, FolderWithBackslashAndRootStayUnchanged) {
+    for (const char* path : {"C:\\Photos\\", "C:\\"}) {
+        SCOPED_TRACE(path);
+        window = RecordingWindow{};
+        options.pathSpec = path;
+        EXPECT_TRUE(validate());
+        EXPECT_EQ(state.targetFolder, path);
+        EXPECT_TRUE(window.fieldTexts.empty());
+    }
+}
+
+TEST_F(ValidateOptions, PathNamingAFilePasses) {
+    options.pathSpec = "C:\\note.txt";
+    EXPECT_TRUE(validate());
+    EXPECT_EQ(state.targetFolder, "C:\\note.txt\\");
+}
+
+TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
+    state.targetPattern = "earlier";
+    options.fileListText = "my *.txt";
+    EXPECT_FALSE(validate());
+    EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
+    EXPECT_EQ(state.targetPattern, "earlier");
+    ASSERT_EQ(window.calls.size(), 3u);
+    EXPECT_EQ(window.calls[0], "setFieldText pathName");
+}
+
+TEST_F(ValidateOptions, MasksPassAsTyped) {
+    for (const char* mask : {"*.jpg", "*.*", "", "a?c.*"}) {
+        SCOPED_TRACE(mask);
+        options.fileListText = mask;
+        EXPECT_TRUE(validate());
+        EXPECT_EQ(state.targetPattern, mask);
+    }
+}
+
+TEST_F(ValidateOptions, ListGetsItsClosingColonButTheFieldKeepsTheText) {
+    options.targetMode = TargetMode::listMode;
+    for (const char* list : {"a.txt:b.txt", "a.txt:b.txt:"}) {
+        SCOPED_TRACE(list);
+        window = RecordingWindow{};
+        options.fileListText = list;
+        EXPECT_TRUE(validate());
+        EXPECT_EQ(state.targetPattern, "a.txt:b.txt:");
+        for (const auto& field : window.fieldTexts)
+            EXPECT_NE(field.first, Field::fileList);
+    }
+    options.fileListText = "my file.txt";
+    EXPECT_TRUE(validate());
+    EXPECT_EQ(state.targetPattern, "my file.txt:");
+}
+
+TEST_F(ValidateOptions, ListNamesAreTestedInTheCompletedFolder) {
+    options.targetMode = TargetMode::listMode;
+    options.fileListText = "a.txt";
+    EXPECT_TRUE(validate());
+    // A name that is not in the folder, even if it exists elsewhere, is refused.
+    options.fileListText = "note.txt";
+    EXPECT_FALSE(validate());
+}
+
+TEST_F(ValidateOptions, DigitLimit) {
+    options.numerate = true;
+    options.digitCount = 215;
+    EXPECT_TRUE(validate());
+    options.digitCount = 216;
+    EXPECT_FALSE(validate());
+    EXPECT_FALSE(window.fieldFocused);
+}
+
+struct CapacityCase {
+    int start;
+    int digits;
+    std::size_t files;
+    bool fits;
+};
+
+TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
+    const CapacityCase cases[] = {
+        {0, 1, 10, true},
+        {0, 1, 11, false},
+        {1, 1, 9, true},
+        {1, 1, 10, false},
+        {95, 2, 5, true},
+        {95, 2, 6, false},
+        {0, 2, 100, true},
+        {0, 2, 101, false},
+        {0, 0, 0, false},
+        {0, 0, 1, false},
+        {5, 0, 0, false},
+        {0, 1, 0, true},
+        {10, 1, 0, true},
+        {11, 1, 0, false},
+        {100, 2, 0, true},
+        {2147483647, 10, 1, true},
+        {2147483647, 9, 1, false},
+        {0, 215, static_cast<std::size_t>(-1), true},
+        {0, -3, 1, false},
+        {-5, 1, 1, true},   // ‘-5’ has one digit
+        {-9, 1, 19, true},  // -9 .. 9
+        {-9, 1, 20, false}, // -9 .. 10
+        {-10, 1, 1, false}, // ‘-10’ has two digits
+        {-10, 1, 0, true},
+        {-2147483647 - 1, 10, 1, true},
+        {-2147483647 - 1, 9, 1, false},
+    };
+    for (const CapacityCase& c : cases) {
+        SCOPED_TRACE("S=" + std::to_string(c.start) + " D=" + std::to_string(c.digits) +
+                     " N=" + std::to_string(c.files));
+        Options options;
+        options.numerate = true;
+        options.startNumber = c.start;
+        options.digitCount = c.digits;
+        RecordingWindow window;
+        EXPECT_EQ(checkNumberingCapacity(options, c.files, window), c.fits);
+        EXPECT_EQ(window.messages.size(), c.fits ? 0u : 1u);
+        if (!c.fits) {
+            EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
+            EXPECT_EQ(window.calls, (std::vector<std::string>{"showError", "focusField digits"}));
+        }
+    }
+}
+
+TEST(CheckNumberingCapacity, OffPassesWhateverTheNumbers) {
+    Options options;
+    options.digitCount = 0;
+    RecordingWindow window;
+    EXPECT_TRUE(checkNumberingCapacity(options, 1000, window));
+    EXPECT_TRUE(window.calls.empty());
+}
+
+TEST(CheckNumberingCapacity, Messages) {
+    const struct {
+        int start;
+        int digits;
+        std::size_t files;
+        std::string message;
+    } cases[] = {
+        {0, 1, 12,
+         "There are 12 files to rename.\n1 digits are insufficient.\nThat's why it is necessary "
+         "that you increase the number of digits!\n"},
+        {1, 1, 10,
+         "There are 10 files to rename.\n1 digits are insufficient if you start with 1.\nThat's "
+         "why it is necessary that you increase the number of digits!\n"},
+        {100, 2, 1,
+         "There are 1 files to rename.\n2 digits are insufficient if you start with 100.\nThat's "
+         "why it is necessary that you increase the number of digits!\n"},
+        {0, 0, 3,
+         "There are 3 files to rename.\n0 digits are insufficient.\nThat's why it is necessary "
+         "that you increase the number of digits!\n"},
+        {-10, 1, 1,
+         "There are 1 files to rename.\n1 digits are insufficient if you start with -10.\nThat's "
+         "why it is necessary that you increase the number of digits!\n"},
+    };
+    for (const auto& c : cases) {
+        Options options;
+        options.numerate = true;
+        options.startNumber = c.start;
+        options.digitCount = c.digits;
+        RecordingWindow window;
+        EXPECT_FALSE(checkNumberingCapacity(options, c.files, window));
+        ASSERT_EQ(window.messages.size(), 1u);
+        EXPECT_EQ(window.messages[0].text, c.message);
+    }
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,124 @@
+// The checks as the Rename and Preview commands meet them.
+#include "engine/run_pipeline.h"
+
+#include "support/memory_file_system.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using testing::MemoryFileSystem;
+using testing::RecordingWindow;
+
+class ChecksInCommands : public ::testing::Test {
+protected:
+    ChecksInCommands() : pipeline(window, fs) {
+        fs.addFolder("C:\\Photos");
+        fs.addFile("C:\\Photos\\a.txt");
+        fs.addFile("C:\\Photos\\b.txt");
+        window.options.pathSpec = "C:\\Photos";
+        window.options.fileListText = "*.*";
+        before = fs.files();
+    }
+
+    bool renamedNothing() const {
+        return fs.files() == before &&
+               std::count(window.calls.begin(), window.calls.end(), "confirmDialog") == 0 &&
+               window.statusText.find("successfully renamed") == std::string::npos;
+    }
+
+    RecordingWindow window;
+    MemoryFileSystem fs;
+    RunPipeline pipeline;
+    std::vector<std::string> before;
+};
+
+TEST_F(ChecksInCommands, RefusedOptionsLeaveStatusAndListAlone) {
+    const FileList earlier{FileEntry{"C:\\Old\\", "x.txt", "y.txt"}};
+    window.options.fileListText = "my *.txt";
+    for (bool preview : {true, false}) {
+        SCOPED_TRACE(preview ? "Preview" : "Rename");
+        pipeline.fileList() = earlier;
+        window.calls.clear();
+        if (preview)
+            pipeline.runPreview();
+        else
+            pipeline.runRename();
+        EXPECT_EQ(window.statusText, "Still nothing to do.");
+        EXPECT_TRUE(window.statusTexts.empty());
+        EXPECT_TRUE(window.stepLabels.empty());
+        EXPECT_EQ(window.calls, (std::vector<std::string>{"setFieldText pathName", "showError",
+                                                          "focusField fileList"}));
+        ASSERT_EQ(pipeline.fileList().size(), 1u);
+        EXPECT_EQ(pipeline.fileList()[0].newName, "y.txt");
+        EXPECT_TRUE(renamedNothing());
+    }
+}
+
+TEST_F(ChecksInCommands, RefusedPreviewKeepsThePreviewedList) {
+    pipeline.runPreview(); // closed with "Cancel"
+    ASSERT_TRUE(pipeline.state().previewReady);
+    const std::size_t entries = pipeline.fileList().size();
+    window.options.pathSpec = "C:\\Missing";
+    pipeline.runPreview();
+    EXPECT_TRUE(pipeline.state().previewReady);
+    EXPECT_EQ(pipeline.fileList().size(), entries);
+    EXPECT_EQ(window.statusText, "Opening preview dialog ...");
+    EXPECT_EQ(window.stepLabel, "");
+}
+
+TEST_F(ChecksInCommands, RenameRunsAllEightStepsAgainAfterIdenticalNames) {
+    fs.addFile("C:\\Photos\\A.TXT"); // a.txt and A.TXT keep their names: they clash
+    before = fs.files();
+    window.previewAnswer = true; // the Preview dialog is closed with "Rename"
+    pipeline.runPreview();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].caption, "Tarnwick - Error");
+    EXPECT_EQ(window.stepLabel, "Step 2 of 4");
+    EXPECT_FALSE(pipeline.state().previewReady);
+
+    window.stepLabels.clear();
+    pipeline.runRename();
+    EXPECT_EQ(window.stepLabels,
+              (std::vector<std::string>{"Step 1 of 8", "Step 2 of 8", "Step 3 of 8", "Step 4 of 8",
+                                        "Step 5 of 8", "Step 6 of 8"}));
+    EXPECT_EQ(window.statusText, "Checking for identical filenames ...");
+    EXPECT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(window.progressPos, 0);
+    EXPECT_TRUE(renamedNothing());
+
+    window.stepLabels.clear();
+    pipeline.runRename();
+    EXPECT_EQ(window.stepLabels.front(), "Step 1 of 8");
+}
+
+TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
+    for (int i = 0; i < 9; ++i)
+        fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
+    before = fs.files();
+    window.options.numerate = true;
+    window.options.digitCount = 1; // 11 files, numbers 0 to 10
+    pipeline.runRename();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text.substr(0, 50),
+              "There are 11 files to rename.\n1 digits are insuffi");
+    EXPECT_EQ(window.calls.back(), "focusField digits");
+    EXPECT_EQ(window.stepLabel, "Step 2 of 8");
+    EXPECT_EQ(window.statusText, "11 files found.");
+    EXPECT_EQ(pipeline.fileList().size(), 11u);
+    EXPECT_TRUE(renamedNothing());
+
+    window.options.digitCount = 2;
+    pipeline.runRename();
+    EXPECT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.statusText, "11 file(s) successfully renamed.");
+}
+
+} // namespace
+} // namespace tarnwick

@@ -1,0 +1,159 @@
+#include "validate/result_checks.h"
+
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+using testing::RecordingWindow;
+
+const std::string kTail = "That is not allowed and NO file will be renamed now!";
+
+FileEntry entry(const std::string& folder, const std::string& oldName, const std::string& newName) {
+    return FileEntry{folder, oldName, newName};
+}
+
+std::string longMessage(const std::string& path, std::size_t length) {
+    return "With your format selections you create filenames with more than 215 characters.\n"
+           "For example the new filename\n\n" +
+           path + "\n\nhas now " + std::to_string(length) + " characters.\n" + kTail;
+}
+
+std::string emptyMessage(const std::string& path) {
+    return "With your format selections you create empty filenames.\nFor example the file\n\n" +
+           path + "\n\nresults in an empty filename.\n" + kTail;
+}
+
+std::string identicalMessage(const std::string& path) {
+    return "With your format selections you create identical filenames in the SAME directory.\n"
+           "You get the filename\n\n" +
+           path + "\n\nat least twice.\n" + kTail;
+}
+
+TEST(CheckEmptyOrLongNames, NameOf215PassesWhateverTheFolder) {
+    const std::string folder = "C:\\" + std::string(300, 'f') + "\\";
+    const FileList files{entry(folder, "a.txt", std::string(215, 'n'))};
+    RecordingWindow window;
+    EXPECT_TRUE(checkEmptyOrLongNames(files, window));
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"setProgressRange 1", "setProgressPos 0",
+                                        "setProgressStep 1", "stepProgress", "setProgressPos 0"}));
+}
+
+TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
+    const std::string name216(216, 'n');
+    const struct {
+        const char* what;
+        FileList files;
+        std::string message;
+    } cases[] = {
+        {"too long",
+         {entry("C:\\A\\", "a.txt", "ok.txt"), entry("C:\\A\\", "b.txt", name216)},
+         longMessage("C:\\A\\" + name216, 216)},
+        {"empty",
+         {entry("C:\\A\\", "a.txt", "ok.txt"), entry("C:\\B\\", "b.txt", "")},
+         emptyMessage("C:\\B\\b.txt")},
+        {"empty before too long",
+         {entry("C:\\A\\", "a.txt", ""), entry("C:\\A\\", "b.txt", name216)},
+         emptyMessage("C:\\A\\a.txt")},
+        {"too long before empty",
+         {entry("C:\\A\\", "a.txt", name216 + "x"), entry("C:\\A\\", "b.txt", "")},
+         longMessage("C:\\A\\" + name216 + "x", 217)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingWindow window;
+        EXPECT_FALSE(checkEmptyOrLongNames(c.files, window));
+        ASSERT_EQ(window.messages.size(), 1u);
+        EXPECT_EQ(window.messages[0].text, c.message);
+        EXPECT_EQ(window.messages[0].caption, "Tarnwick - Error");
+        EXPECT_EQ(window.calls.back(), "setProgressPos 0");
+        EXPECT_EQ(window.progressPos, 0);
+        EXPECT_FALSE(window.fieldFocused);
+    }
+}
+
+TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
+    const struct {
+        const char* first;
+        const char* second;
+        bool clash;
+    } cases[] = {
+        {"Report.txt", "REPORT.TXT", true},
+        {"\xC4rger.txt", "\xE4rger.txt", true}, // Ärger / ärger
+        {"\xD6l.txt", "\xF6L.TXT", true},       // Öl / öL
+        {"\xDC"
+         "ber.txt",
+         "\xFC"
+         "ber.txt",
+         true}, // Über / über
+        {"\xC9"
+         "cole.txt",
+         "\xE9"
+         "cole.txt",
+         false}, // École / école: É is not folded
+        {"a.txt", "a.txt ", false},
+        {"[a].txt", "{a}.txt", false}, // only A-Z are letters here
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.second);
+        const FileList files{entry("C:\\A\\", "1", c.first), entry("C:\\A\\", "2", c.second)};
+        RecordingWindow window;
+        EXPECT_EQ(checkIdenticalNames(files, window), !c.clash);
+        if (c.clash) {
+            ASSERT_EQ(window.messages.size(), 1u);
+            EXPECT_EQ(window.messages[0].text, identicalMessage(std::string("C:\\A\\") + c.second));
+            EXPECT_EQ(window.messages[0].caption, "Tarnwick - Error");
+            EXPECT_EQ(window.calls, (std::vector<std::string>{"showError", "setProgressPos 0"}));
+        } else {
+            EXPECT_TRUE(window.calls.empty()); // the progress bar is left alone
+        }
+    }
+}
+
+TEST(CheckIdenticalNames, ComparesWithinOneFolderOnly) {
+    const FileList files{
+        entry("C:\\A\\", "1", "x.txt"),      entry("C:\\A\\", "2", "y.txt"),
+        entry("C:\\A\\sub\\", "3", "x.txt"), entry("C:\\a\\", "4", "X.TXT"),
+        entry("C:\\a\\", "5", "y.txt"),
+    };
+    RecordingWindow window;
+    EXPECT_TRUE(checkIdenticalNames(files, window));
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST(CheckIdenticalNames, SetIsEmptiedAtEveryFolderChange) {
+    // A folder that comes back after another one starts afresh: the list is sorted by folder,
+    // so this cannot happen in a run, and the check relies on it.
+    const FileList files{entry("C:\\A\\", "1", "x.txt"), entry("C:\\B\\", "2", "y.txt"),
+                         entry("C:\\A\\", "3", "x.txt")};
+    RecordingWindow window;
+    EXPECT_TRUE(checkIdenticalNames(files, window));
+}
+
+TEST(CheckIdenticalNames, ReportsTheFirstClashInListOrder) {
+    const FileList files{entry("C:\\A\\", "1", "a.txt"), entry("C:\\A\\", "2", "b.txt"),
+                         entry("C:\\A\\", "3", "B.txt"), entry("C:\\A\\", "4", "A.TXT")};
+    RecordingWindow window;
+    EXPECT_FALSE(checkIdenticalNames(files, window));
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, identicalMessage("C:\\A\\B.txt"));
+}
+
+TEST(ResultChecks, EmptyListPassesBothWithRangeZero) {
+    const FileList files;
+    RecordingWindow window;
+    EXPECT_TRUE(checkEmptyOrLongNames(files, window));
+    EXPECT_TRUE(checkIdenticalNames(files, window));
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.progressMax, 0);
+    EXPECT_EQ(window.progressPos, 0);
+}
+
+} // namespace
+} // namespace tarnwick

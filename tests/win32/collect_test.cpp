@@ -1,0 +1,109 @@
+// Collection against real folders: the wildcard rules and the order of the Windows folder search.
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace tarnwick {
+namespace {
+
+using testing::RecordingWindow;
+using testing::TempFolder;
+
+class RealCollectTest : public ::testing::Test {
+protected:
+    RealCollectTest() : pipeline(window, fs) { window.options.pathSpec = temp.path(); }
+
+    // Runs a Preview (cancelled) and returns the previewed list relative to the folder.
+    std::vector<std::string> preview(const std::string& mask, bool subdirs = false) {
+        window.options.fileListText = mask;
+        window.options.includeSubdirs = subdirs;
+        pipeline.runPreview();
+        std::vector<std::string> names;
+        for (const FileEntry& e : pipeline.fileList())
+            names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
+        return names;
+    }
+    bool found(const std::string& status) const {
+        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
+               window.statusTexts.end();
+    }
+
+    TempFolder temp;
+    RecordingWindow window;
+    Win32FileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
+    temp.file("a.txt");
+    temp.file("B.TXT");
+    temp.file("c.doc");
+    temp.file("old.txt\\inner.txt");
+    EXPECT_EQ(preview("*.txt"), (std::vector<std::string>{"B.TXT", "a.txt"}));
+    EXPECT_TRUE(found("2 files found."));
+}
+
+TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
+    temp.file("README");
+    temp.file("x.y");
+    EXPECT_EQ(preview("*.*"), (std::vector<std::string>{"README", "x.y"}));
+}
+
+TEST_F(RealCollectTest, QuestionMarkStandsForOneCharacter) {
+    temp.file("a1.txt");
+    temp.file("a22.txt");
+    EXPECT_EQ(preview("a?.txt"), (std::vector<std::string>{"a1.txt"}));
+    EXPECT_TRUE(found("1 file found."));
+}
+
+TEST_F(RealCollectTest, HiddenSystemAndReadOnlyFilesAreCollected) {
+    temp.file("hidden.txt");
+    temp.file("system.txt");
+    temp.file("readonly.txt");
+    SetFileAttributesA((temp.path() + "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA((temp.path() + "system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA((temp.path() + "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(preview("*.txt"),
+              (std::vector<std::string>{"hidden.txt", "readonly.txt", "system.txt"}));
+}
+
+TEST_F(RealCollectTest, SubfoldersAreSearchedWhetherOrNotTheyMatchAndSortAfterTheFolder) {
+    temp.file("top.txt");
+    temp.file("A\\a.txt");
+    temp.file("A b\\b.txt");
+    temp.file("A\\deeper\\d.txt");
+    temp.file("photos\\skip.jpg");
+    temp.file("B.txt");
+    EXPECT_EQ(preview("*.txt", true), (std::vector<std::string>{"B.txt", "top.txt", "A b\\b.txt",
+                                                                "A\\a.txt", "A\\deeper\\d.txt"}));
+    EXPECT_TRUE(found("5 files found."));
+
+    EXPECT_EQ(preview("*.txt", false), (std::vector<std::string>{"B.txt", "top.txt"}));
+}
+
+TEST_F(RealCollectTest, AnEmptyFolderFindsNothing) {
+    EXPECT_EQ(preview("*.*"), (std::vector<std::string>{}));
+    EXPECT_TRUE(found("0 files found."));
+    EXPECT_EQ(window.previewDialogs, 1);
+}
+
+TEST_F(RealCollectTest, ListModeCollectsInListOrderThenSorts) {
+    temp.file("readme.txt");
+    temp.file("install.bat");
+    temp.file("setup.exe");
+    window.options.targetMode = TargetMode::listMode;
+    EXPECT_EQ(preview("readme.txt:install.bat:setup.exe"),
+              (std::vector<std::string>{"install.bat", "readme.txt", "setup.exe"}));
+    EXPECT_TRUE(found("3 files found."));
+}
+
+} // namespace
+} // namespace tarnwick

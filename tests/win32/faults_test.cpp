@@ -1,0 +1,304 @@
+// Faults during a run on real folders: each is reported (or passed over as the rules say), the
+// run goes on with the next file, and no file is lost.
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+#include "wine_host.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using testing::PreviewKeepingWindow;
+using testing::TempFolder;
+using testing::wideFromAnsi;
+
+const char* const kNotFound = "File or path specified by oldname not found.";
+const char* const kAccess =
+    "File or directory specified by newname already exists or could not be created (invalid "
+    "path); or oldname is a directory and newname specifies a different path.";
+const char* const kInvalid = "Name contains invalid characters.";
+
+// The real file system with a hook before each search and each rename.
+class FaultFileSystem : public FileSystem {
+public:
+    std::function<void(const std::string& pattern)> beforeSearch;
+    std::function<void(const std::string& oldPath)> beforeRename;
+
+    void search(const std::string& pattern, const Visitor& visit) override {
+        if (beforeSearch)
+            beforeSearch(pattern);
+        real_.search(pattern, visit);
+    }
+    bool exists(const std::string& path) override { return real_.exists(path); }
+    int rename(const std::string& oldPath, const std::string& newPath) override {
+        if (beforeRename)
+            beforeRename(oldPath);
+        return real_.rename(oldPath, newPath);
+    }
+
+private:
+    Win32FileSystem real_;
+};
+
+// Names (as Windows knows them, in UTF-16) and contents of the files below a folder, whatever
+// their length and whatever the code page can show.
+void wideTree(const std::wstring& folder, const std::wstring& relative,
+              std::map<std::wstring, std::string>& tree) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + relative + L"*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            wideTree(folder, relative + name + L"\\", tree);
+            continue;
+        }
+        std::string content;
+        HANDLE h = CreateFileW((folder + relative + name).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE) {
+            content = testing::readToEnd(h);
+            CloseHandle(h);
+        }
+        tree[relative + name] = content;
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+}
+
+// Removes a tree of any depth and names of any kind.
+void removeLongTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                removeLongTree(folder + name + L"\\");
+            else
+                DeleteFileW((folder + name).c_str());
+        } while (FindNextFileW(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+class Faults : public ::testing::Test {
+protected:
+    Faults() : pipeline(window, fs) {
+        window.options.pathSpec = temp.path();
+        window.options.fileListText = "*.*";
+        window.options.numerate = true; // a.txt, b.txt, c.txt become 1.txt, 2.txt, 3.txt
+        window.options.startNumber = 1;
+        window.options.digitCount = 1;
+        window.previewAnswer = true; // Preview, then "Rename"
+    }
+    // Also what the temporary folder's own clean-up cannot reach: deep paths and names outside
+    // the code page.
+    ~Faults() override { removeLongTree(L"\\\\?\\" + wideFromAnsi(temp.path())); }
+
+    void makeFiles(const std::vector<std::string>& names) {
+        for (const std::string& name : names)
+            temp.file(name, "content of " + name);
+    }
+    std::string failure(const std::string& oldName, const std::string& newName,
+                        const std::string& reason) const {
+        return "Access denied.\n\n" + temp.path() + oldName + "\n\ncould not renamed to\n\n" +
+               temp.path() + newName + "\n\n" + reason;
+    }
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const auto& m : window.messages)
+            texts.push_back(m.text);
+        return texts;
+    }
+    std::map<std::wstring, std::string> tree() const {
+        std::map<std::wstring, std::string> files;
+        wideTree(L"\\\\?\\" + wideFromAnsi(temp.path()), L"", files);
+        return files;
+    }
+    // Every content that was there is there still, once.
+    static std::multiset<std::string> contents(const std::map<std::wstring, std::string>& t) {
+        std::multiset<std::string> all;
+        for (const auto& entry : t)
+            all.insert(entry.second);
+        return all;
+    }
+
+    TempFolder temp;
+    PreviewKeepingWindow window;
+    FaultFileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
+    makeFiles({"a.txt", "b.txt", "c.txt"});
+    // Open without FILE_SHARE_DELETE: the file cannot be renamed while this handle lives.
+    HANDLE lock = CreateFileA((temp.path() + "b.txt").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    pipeline.runPreview();
+    CloseHandle(lock);
+    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccess)});
+    EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
+    EXPECT_EQ(temp.read("b.txt"), "content of b.txt");
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+TEST_F(Faults, FileRemovedMidRunIsReportedAsNotFoundAndTheRunGoesOn) {
+    makeFiles({"a.txt", "b.txt", "c.txt"});
+    fs.beforeRename = [&](const std::string& oldPath) {
+        if (oldPath == temp.path() + "b.txt")
+            DeleteFileA(oldPath.c_str());
+    };
+    pipeline.runPreview();
+    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kNotFound)});
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt"}));
+    EXPECT_EQ(temp.read("1.txt"), "content of a.txt");
+    EXPECT_EQ(temp.read("3.txt"), "content of c.txt");
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+// Windows lets the files of a folder with the read-only attribute be renamed, and read-only files
+// too; so does Wine, which as root is not stopped even by a folder without write permission on
+// the Linux side. Whatever the platform decides, each file is renamed or reported.
+TEST_F(Faults, ReadOnlyFolderAndFileLoseNothing) {
+    makeFiles({"a.txt", "b.txt", "c.txt"});
+    SetFileAttributesA((temp.path() + "b.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    std::string folder = temp.path();
+    folder.pop_back();
+    ASSERT_TRUE(SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_READONLY));
+    if (testing::underWine())
+        testing::runShell("chmod a-w " + testing::shellQuote(testing::unixPath(temp.path())),
+                          temp.path());
+    const auto before = tree();
+    pipeline.runPreview();
+    if (testing::underWine())
+        testing::runShell("chmod u+w " + testing::shellQuote(testing::unixPath(temp.path())),
+                          temp.path());
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const auto after = tree();
+    EXPECT_EQ(contents(after), contents(before));
+    std::size_t renamed = 0;
+    for (const char* name : {"1.txt", "2.txt", "3.txt"})
+        renamed += after.count(wideFromAnsi(name));
+    EXPECT_EQ(renamed + window.messages.size(), 3u);
+    EXPECT_EQ(window.statusText, std::to_string(renamed) + " file(s) successfully renamed.");
+}
+
+TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
+    temp.file("top.txt", "top");
+    temp.file("gone\\x.txt", "x");
+    temp.file("kept\\y.txt", "y");
+    window.options.includeSubdirs = true;
+    fs.beforeSearch = [&](const std::string& pattern) {
+        if (pattern.rfind(temp.path() + "gone\\", 0) == 0) {
+            DeleteFileA((temp.path() + "gone\\x.txt").c_str());
+            RemoveDirectoryA((temp.path() + "gone").c_str());
+        }
+    };
+    pipeline.runPreview();
+    EXPECT_EQ(window.previewedEntries, 2u);
+    EXPECT_NE(std::find(window.statusTexts.begin(), window.statusTexts.end(), "2 files found."),
+              window.statusTexts.end());
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "kept"}));
+    EXPECT_EQ(temp.list("kept\\"), std::vector<std::string>{"1.txt"});
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+// A tree deeper than the ANSI functions reach: folders past the limit are not searched, a file
+// whose own path is past it is collected but cannot be renamed and is reported; nothing is lost.
+TEST_F(Faults, PathsLongerThanThePlatformAcceptsAreSkippedOrReported) {
+    const std::wstring root = L"\\\\?\\" + wideFromAnsi(temp.path());
+    const std::wstring level(60, L'd');
+    std::wstring folder;
+    for (int depth = 0; depth < 6; ++depth) {
+        folder += level + std::wstring(1, static_cast<wchar_t>(L'0' + depth)) + L"\\";
+        ASSERT_TRUE(CreateDirectoryW((root + folder).c_str(), nullptr));
+        const std::wstring file = root + folder + L"f.txt";
+        HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        const std::string content = "depth " + std::to_string(depth);
+        DWORD written = 0;
+        WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    window.options.includeSubdirs = true;
+    window.options.numerate = false;
+    window.options.caseOn = true; // f.txt becomes F.TXT where it can
+    window.options.caseStyle = capitalLetters;
+    const auto before = tree();
+    pipeline.runPreview();
+    const auto after = tree();
+
+    EXPECT_EQ(contents(after), contents(before));
+    // The ANSI search reaches every folder whose path with the mask fits; deeper ones are skipped.
+    EXPECT_GE(window.previewedEntries, 3u);
+    EXPECT_LT(window.previewedEntries, 6u);
+    // Each collected file is renamed or reported with both its paths.
+    EXPECT_EQ(static_cast<std::size_t>(std::stoi(window.statusText)) + window.messages.size(),
+              window.previewedEntries);
+    for (const auto& m : window.messages)
+        EXPECT_EQ(m.text.rfind("Access denied.\n\n" + temp.path(), 0), 0u) << m.text;
+}
+
+// Names the ANSI code page cannot show, made on the Linux side: a Chinese character and a Polish
+// capital L with stroke, beside a real l.txt. The search must not hand out a look-alike ("L.txt"
+// for the L with stroke), which would have the real l.txt renamed in its place (Wine finds l.txt
+// for L.txt) and then l.txt's own rename reported as not found.
+TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
+    if (!testing::underWine())
+        GTEST_SKIP() << "needs the Linux side of Wine to make the names";
+    ASSERT_TRUE(testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
+                                      "\nprintf chinese > \"$(printf '\\344\\270\\255').txt\""
+                                      "\nprintf stroke > \"$(printf '\\305\\201').txt\""
+                                      "\nprintf l > l.txt\nprintf b > b.txt",
+                                  temp.path()));
+    const auto before = tree();
+    ASSERT_EQ(before.size(), 4u);
+    pipeline.runPreview();
+    const auto after = tree();
+    EXPECT_EQ(contents(after), contents(before));
+    // The real files got their own previewed names.
+    std::map<std::string, std::string> renamedTo;
+    for (const FileEntry& e : window.previewed)
+        renamedTo[e.oldName] = e.newName;
+    EXPECT_EQ(window.previewedEntries, 4u);
+    auto contentOf = [&](const std::string& name) {
+        auto at = after.find(wideFromAnsi(name));
+        return at == after.end() ? std::string("<missing>") : at->second;
+    };
+    EXPECT_EQ(contentOf(renamedTo["l.txt"]), "l");
+    EXPECT_EQ(contentOf(renamedTo["b.txt"]), "b");
+    // The other two keep their names.
+    EXPECT_EQ(after.count(L"\x4E2D.txt"), 1u);
+    EXPECT_EQ(after.count(L"\x141.txt"), 1u);
+    EXPECT_EQ(window.messages.size(), 2u);
+    for (const auto& m : window.messages)
+        EXPECT_NE(m.text.find(kInvalid), std::string::npos) << m.text;
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+} // namespace
+} // namespace tarnwick

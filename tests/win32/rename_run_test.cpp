@@ -1,0 +1,161 @@
+// Renaming a previewed list on real folders: the per-file reports, the count and the update of
+// the list afterwards.
+#include "engine/rename.h"
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace tarnwick {
+namespace {
+
+using testing::RecordingWindow;
+using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+const char* const kEaccesReason =
+    "File or directory specified by newname already exists or could not be created (invalid "
+    "path); or oldname is a directory and newname specifies a different path.";
+
+class RenameRunTest : public ::testing::Test {
+protected:
+    RenameRunTest() : pipeline(window, fs) {
+        pipeline.state().targetFolder = temp.path();
+        pipeline.state().targetPattern = "*.*";
+    }
+
+    // The list as the Preview dialog showed it: Rename takes it as it is.
+    void previewed(std::initializer_list<std::pair<const char*, const char*>> renames) {
+        for (const auto& r : renames)
+            pipeline.fileList().push_back(FileEntry{temp.path(), r.first, r.second});
+        pipeline.state().previewReady = true;
+    }
+    std::string failure(const std::string& from, const std::string& to,
+                        const std::string& reason) const {
+        return "Access denied.\n\n" + temp.path() + from + "\n\ncould not renamed to\n\n" +
+               temp.path() + to + "\n\n" + reason;
+    }
+
+    TempFolder temp;
+    RecordingWindow window;
+    Win32FileSystem fs;
+    RunPipeline pipeline;
+};
+
+TEST_F(RenameRunTest, NameStillHeldByALaterEntryIsPassedOverSilently) {
+    temp.file("a.txt", "a");
+    temp.file("b.txt", "b");
+    previewed({{"a.txt", "b.txt"}, {"b.txt", "d.txt"}});
+    pipeline.runRename();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(temp.list(), (Names{"a.txt", "d.txt"}));
+    EXPECT_EQ(temp.read("d.txt"), "b");
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+}
+
+TEST_F(RenameRunTest, ExistingTargetKeepsItsContents) {
+    temp.file("a.txt", "a");
+    temp.file("b.txt", "keep");
+    previewed({{"a.txt", "b.txt"}});
+    pipeline.runRename();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(temp.read("b.txt"), "keep");
+    EXPECT_EQ(temp.read("a.txt"), "a");
+    EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
+}
+
+TEST_F(RenameRunTest, FileDeletedSincePreviewIsReportedAndTheRunGoesOn) {
+    temp.file("next.txt");
+    previewed({{"gone.txt", "x.txt"}, {"next.txt", "y.txt"}});
+    pipeline.runRename();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text,
+              failure("gone.txt", "x.txt", "File or path specified by oldname not found."));
+    EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
+    EXPECT_EQ(temp.list(), (Names{"y.txt"}));
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+}
+
+TEST_F(RenameRunTest, FileOpenElsewhereIsReportedAndTheNextIsRenamed) {
+    temp.file("held.txt");
+    temp.file("other.txt");
+    HANDLE held = CreateFileA((temp.path() + "held.txt").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    previewed({{"held.txt", "h.txt"}, {"other.txt", "o.txt"}});
+    pipeline.runRename();
+    CloseHandle(held);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, failure("held.txt", "h.txt", kEaccesReason));
+    EXPECT_EQ(temp.list(), (Names{"held.txt", "o.txt"}));
+}
+
+TEST_F(RenameRunTest, ProgressStepsForRenamedAndReportedEntriesButNotForTakenNames) {
+    temp.file("a.txt");
+    temp.file("b.txt");
+    previewed({{"a.txt", "c.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "x.txt"}});
+    EXPECT_EQ(renameAll(pipeline.fileList(), fs, window), 1);
+    EXPECT_EQ(window.calls, (Names{"setProgressRange 3", "setProgressPos 0", "setProgressStep 1",
+                                   "stepProgress", "showError", "stepProgress"}));
+}
+
+TEST_F(RenameRunTest, ChangeOfLetterCaseAndUnchangedNamesCountAsRenamed) {
+    temp.file("readme.txt");
+    temp.file("setup.exe");
+    previewed({{"readme.txt", "README.TXT"}, {"setup.exe", "setup.exe"}});
+    pipeline.runRename();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(temp.list(), (Names{"README.TXT", "setup.exe"}));
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+TEST_F(RenameRunTest, ListModeWritesTheNewNamesIntoTheFileListField) {
+    temp.file("readme.txt");
+    temp.file("setup.exe");
+    window.options.targetMode = TargetMode::listMode;
+    previewed({{"readme.txt", "01.txt"}, {"setup.exe", "02.exe"}});
+    pipeline.runRename();
+    ASSERT_EQ(window.fieldTexts.size(), 1u);
+    EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string("01.txt:02.exe")));
+    EXPECT_EQ(temp.list(), (Names{"01.txt", "02.exe"}));
+    for (const FileEntry& e : pipeline.fileList())
+        EXPECT_EQ(e.oldName, e.newName);
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+TEST_F(RenameRunTest, ListModeKeepsNamesThatCouldNotBeRenamed) {
+    // Every entry takes its new name in the field, renamed or not.
+    temp.file("a.txt");
+    temp.file("b.txt");
+    window.options.targetMode = TargetMode::listMode;
+    previewed({{"a.txt", "b.txt"}, {"b.txt", "c.txt"}});
+    pipeline.runRename();
+    ASSERT_EQ(window.fieldTexts.size(), 1u);
+    EXPECT_EQ(window.fieldTexts[0].second, "b.txt:c.txt");
+}
+
+TEST_F(RenameRunTest, FolderModeCollectsTheFolderAgain) {
+    for (const char* name : {"one.txt", "two.txt", "three.txt"})
+        temp.file(name);
+    temp.file("keep.doc");
+    pipeline.state().targetPattern = "*.txt";
+    previewed({{"one.txt", "one.bak"}, {"three.txt", "three.bak"}, {"two.txt", "two.bak"}});
+    pipeline.runRename();
+    EXPECT_TRUE(pipeline.fileList().empty());
+    EXPECT_TRUE(window.fieldTexts.empty());
+    EXPECT_EQ(window.statusText, "3 file(s) successfully renamed.");
+
+    // The refilled list holds the folder as it now is, in the order the search delivers it.
+    pipeline.state().targetPattern = "*.bak";
+    pipeline.updateFileList();
+    EXPECT_EQ(pipeline.fileList().size(), 3u);
+}
+
+} // namespace
+} // namespace tarnwick
