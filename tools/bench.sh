@@ -17,9 +17,7 @@ build=$(cd "$build" && pwd)
 
 WINEPREFIX="$build/wineprefix"
 . "$root/tools/wine-env.sh"
-trap 'wine_stop; xvfb_stop' EXIT INT TERM
-xvfb_start
-wine_start
+wine_session
 
 # The trees: 10,000 and 100,000 files in one folder, and 100,000 files in 1,000 folders.
 trees="$WINEPREFIX/drive_c/tarnwick-bench"

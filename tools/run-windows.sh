@@ -5,5 +5,5 @@ build=$(cd "$1" && pwd)
 shift
 WINEPREFIX="$build/wineprefix"
 . "$dir/wine-env.sh"
-wine_start
+wine_session
 "$WINE" "$@"

@@ -12,16 +12,9 @@ out=$2
 WINEPREFIX="$build/screenshot-prefix"
 . "$dir/wine-env.sh"
 
-DISPLAY="" # always a display of our own, whatever the desktop shows
 app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    wine_stop
-    xvfb_stop
-}
-trap cleanup EXIT INT TERM
-xvfb_start
-wine_start
+WINE_SESSION_CLEANUP='[ -n "$app" ] && kill "$app" 2>/dev/null || true'
+wine_session private # always a display of our own, whatever the desktop shows
 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 for font in /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf; do

@@ -6,7 +6,5 @@ build=$(cd "$1" && pwd)
 shift
 WINEPREFIX="$build/wineprefix"
 . "$dir/wine-env.sh"
-trap 'wine_stop; xvfb_stop' EXIT INT TERM
-xvfb_start
-wine_start
+wine_session
 ctest --test-dir "$build" --output-on-failure "$@"

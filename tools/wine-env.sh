@@ -1,5 +1,5 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale.
-# Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh
+# Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh; wine_session [display]
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -36,4 +36,15 @@ xvfb_start() {
 
 xvfb_stop() {
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# The start-up every script shares: a display (ours when none is given, or always ours with
+# "private"), Wine's services, and both stopped again on any exit. Extra clean-up can go into
+# WINE_SESSION_CLEANUP (a command run first on exit).
+wine_session() {
+    [ "${1:-}" = private ] && DISPLAY=""
+    trap 'eval "${WINE_SESSION_CLEANUP:-:}"; wine_stop; xvfb_stop' EXIT
+    trap 'exit 130' INT TERM
+    xvfb_start
+    wine_start
 }
