@@ -1,0 +1,121 @@
+// Opens the program's four dialogs one after another, takes a picture of each from the screen
+// and closes it again: dialog_shots.exe <folder>. Writes main.bmp, preview.bmp, confirm.bmp and
+// about.bmp there. tools/screenshot.sh runs it at a raised DPI to show how the dialogs scale.
+#include "app/main_dialog.h"
+#include "support/dialog_driver.h"
+#include "ui/about_dialog.h"
+#include "ui/confirm_dialog.h"
+#include "ui/preview_dialog.h"
+#include "ui/shell_dialogs.h"
+#include "version.h"
+#include "win32/win32_file_system.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using tarnwick::testing::Driver;
+using tarnwick::testing::waitForWindow;
+
+// Writes what the screen shows of the window as a 24-bit BMP file.
+bool saveWindow(HWND window, const std::string& path) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height; // bottom-up, as a BMP file stores its rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (picture != nullptr && bits != nullptr) {
+        HGDIOBJ old = SelectObject(memory, picture);
+        BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+        GdiFlush();
+        SelectObject(memory, old);
+        const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+        const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42; // "BM"
+        file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+        file.bfSize = file.bfOffBits + imageBytes;
+        if (FILE* out = std::fopen(path.c_str(), "wb")) {
+            saved = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                    std::fwrite(bits, imageBytes, 1, out) == 1;
+            saved = std::fclose(out) == 0 && saved;
+        }
+    }
+    if (picture != nullptr)
+        DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+struct Shot {
+    const char* caption;
+    const char* file;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: dialog_shots <folder>\n");
+        return 2;
+    }
+    const std::string folder = std::string(argv[1]) + "\\";
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                  ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+
+    const Shot shots[] = {{TARNWICK_TITLE, "main.bmp"},
+                          {"Preview", "preview.bmp"},
+                          {"Attention!", "confirm.bmp"},
+                          {"About Tarnwick", "about.bmp"}};
+    int failures = 0;
+    {
+        // The pictures are taken from a second thread while this one runs each dialog.
+        Driver driver([&](DWORD thread) {
+            for (const Shot& shot : shots) {
+                HWND dialog = waitForWindow(shot.caption, thread);
+                if (dialog == nullptr) {
+                    std::fprintf(stderr, "%s did not open\n", shot.caption);
+                    ++failures;
+                    return;
+                }
+                Sleep(1500); // let it paint
+                if (!saveWindow(dialog, folder + shot.file)) {
+                    std::fprintf(stderr, "%s: no picture\n", shot.caption);
+                    ++failures;
+                }
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+        tarnwick::Win32FileSystem fileSystem;
+        tarnwick::SystemShellDialogs shellDialogs;
+        tarnwick::MainDialog(fileSystem, shellDialogs).run();
+        const tarnwick::FileList files = {
+            {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},
+            {"C:\\Photos\\Rome\\", "IMG_4712.JPG", "rome - 002.jpg"},
+            {"C:\\Photos\\Rome\\", "IMG_4713.JPG", "rome - 003.jpg"},
+        };
+        tarnwick::PreviewDialog(nullptr, files).run();
+        tarnwick::ConfirmDialog(nullptr).run();
+        tarnwick::AboutDialog(nullptr).run();
+    }
+    return failures == 0 ? 0 : 1;
+}
