@@ -1,11 +1,12 @@
 #include "link_label.h"
 
+#include "error_box.h"
+#include "window_text.h"
+
 #include "res/resource.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
-
-#include <string>
 
 namespace tarnwick {
 
@@ -134,11 +135,8 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN: {
         // Opens whatever the label shows: a web address, a mailto: text. The shell's answer
         // is not examined; a link that cannot be opened simply does nothing.
-        const int length = GetWindowTextLengthA(control_);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        GetWindowTextA(control_, &text[0], length + 1);
-        text.resize(static_cast<std::size_t>(length));
-        ShellExecuteA(nullptr, "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteA(nullptr, "open", windowText(control_).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
         break;
     }
     case WM_SETCURSOR:
@@ -159,10 +157,11 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 LRESULT CALLBACK LinkLabel::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR self) {
-    // No exception may cross into the window manager.
+    // No exception may cross into the window manager; the user hears of it.
     try {
         return reinterpret_cast<LinkLabel*>(self)->onControlMessage(message, wParam, lParam);
     } catch (...) {
+        showCurrentException(GetParent(hwnd));
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
 }

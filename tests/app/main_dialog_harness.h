@@ -40,7 +40,7 @@ public:
     int waitCursorShown = 0;
 
 protected:
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message != kRunOnDialogThread)
             return MainDialog::onMessage(message, wParam, lParam, result);
         (*reinterpret_cast<std::function<void()>*>(lParam))();

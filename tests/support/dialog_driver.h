@@ -3,6 +3,8 @@
 // the modal loop of the test's thread.
 #pragma once
 
+#include "ui/window_text.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -40,13 +42,7 @@ inline HWND waitForWindow(const char* caption, DWORD thread, int timeoutMs = 100
     return nullptr;
 }
 
-inline std::string windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
+using tarnwick::windowText;
 
 inline std::string itemText(HWND dialog, int id) {
     return windowText(GetDlgItem(dialog, id));
