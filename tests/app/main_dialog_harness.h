@@ -70,16 +70,6 @@ inline void type(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
 }
 
-// Waits until condition holds; false on timeout.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (condition())
-            return true;
-        Sleep(20);
-    }
-    return condition();
-}
-
 // What a message box said, read from the box, which is then closed with OK.
 struct BoxText {
     std::string caption;
