@@ -123,7 +123,7 @@ void LinkLabel::redraw() {
         RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-LRESULT LinkLabel::onColorRequest(HDC dc) {
+LRESULT LinkLabel::onColorRequest(HDC dc) noexcept {
     SelectObject(dc, font());
     SetTextColor(dc, textColor_);
     SetBkMode(dc, TRANSPARENT);
@@ -168,6 +168,7 @@ LRESULT CALLBACK LinkLabel::controlProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT CALLBACK LinkLabel::parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) {
+    // Nothing here can throw: the colour answer is made of system calls only.
     auto* label = reinterpret_cast<LinkLabel*>(self);
     if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == label->control_)
         return label->onColorRequest(reinterpret_cast<HDC>(wParam));
