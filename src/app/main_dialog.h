@@ -6,27 +6,16 @@
 #include "core/file_system.h"
 #include "core/main_surface.h"
 #include "engine/run_pipeline.h"
+#include "ui/icon.h"
 #include "ui/modal_dialog.h"
 #include "ui/shell_dialogs.h"
+#include "ui/status_area.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace tarnwick {
-
-// An icon loaded from the resources, destroyed with its owner.
-class OwnedIcon {
-public:
-    OwnedIcon(int resourceId, int size);
-    ~OwnedIcon();
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-    HICON get() const { return icon_; }
-
-private:
-    HICON icon_;
-};
 
 class MainDialog : public ModalDialog, public MainSurface {
 public:
@@ -41,68 +30,48 @@ public:
     void focusField(Field field) override;
 
     // MainSurface: the status area.
-    void setStatusText(const std::string& text) override;
-    void setStepLabel(const std::string& text) override;
-    void setProgressRange(int max) override;
-    void setProgressPos(int pos) override;
-    void setProgressStep(int step) override;
-    void stepProgress() override;
+    void setStatusText(const std::string& text) override { status_.setStatusText(text); }
+    void setStepLabel(const std::string& text) override { status_.setStepLabel(text); }
+    void setProgressRange(int max) override { status_.setProgressRange(max); }
+    void setProgressPos(int pos) override { status_.setProgressPos(pos); }
+    void setProgressStep(int step) override { status_.setProgressStep(step); }
+    void stepProgress() override { status_.stepProgress(); }
 
     // MainSurface: the wait cursor and the two modal questions.
-    void showWaitCursor() override;
-    void restoreCursor() override;
+    void showWaitCursor() override { status_.showWaitCursor(); }
+    void restoreCursor() override { status_.restoreCursor(); }
     bool runPreviewDialog(const FileList& files) override;
     ConfirmAnswer runConfirmDialog() override;
 
 protected:
     bool onInit() override;
-    bool onCommand(int id, int notifyCode) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool onButtonClicked(int id) override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     // Initialisation steps.
-    void fillListsFromTemplate();
     void addAboutToSystemMenu();
     void setUpSpins();
-    void disableOptionFields();
 
-    // Command handlers.
+    // Button handlers.
     bool onTargetMode(bool folderMode);
     bool onSubdirs();
     bool onOptionBox(int boxId);
     bool onBrowsePath();
     bool onBrowseFiles();
-    bool onPreview();
-    bool onRename();
+    // Preview or Rename.
+    bool runCommand(void (RunPipeline::*command)());
     bool onAbout();
 
     // Message handlers.
     bool onSysCommand(WPARAM command);
-    bool onPaint();
-    bool onQueryDragIcon(INT_PTR& result);
-    bool onSetCursor(INT_PTR& result);
-
-    std::string text(int id) const;
-    void setText(int id, const std::string& text);
-    void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
-    // Hands the steps counted since the last one to the progress bar.
-    void flushProgress();
-    // Lets the status area show during a long step, at most every 100 ms.
-    void keepStatusVisible();
+    bool onQueryDragIcon(LRESULT& result);
 
     RunPipeline pipeline_;
     ShellDialogs& shellDialogs_;
     OwnedIcon largeIcon_;
     OwnedIcon smallIcon_;
-    bool waiting_ = false;
-    HCURSOR cursorBeforeWait_ = nullptr;
-    DWORD lastRepaint_ = 0;
-    // The progress bar as the commands have set it; the bar itself may lag behind by the steps
-    // not handed on yet. The bar starts with the range 0 to 100 and the step 10.
-    int progressMax_ = 100;
-    int progressPos_ = 0;
-    int progressStep_ = 10;
-    bool progressPending_ = false;
+    StatusArea status_;
 };
 
 } // namespace tarnwick

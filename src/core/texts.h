@@ -18,8 +18,8 @@ inline constexpr int invalid = 22;      // EINVAL
 
 namespace texts {
 
-// Captions of the message boxes: option validation, rename failures and the formatting message;
-// the checks of the new names.
+// Captions of the message boxes: option validation, rename failures, the formatting message and
+// an unexpected error; the checks of the new names.
 inline constexpr char errorCaption[] = "Tarnwick Error";
 inline constexpr char resultCheckCaption[] = "Tarnwick - Error";
 
@@ -109,6 +109,9 @@ inline constexpr char identicalNameTail[] =
 
 // The folder browser's title.
 inline constexpr char chooseFolder[] = "Choose a folder.";
+
+// An exception that reached a window without a text of its own.
+inline constexpr char unexpectedError[] = "An unexpected error occurred.";
 
 } // namespace texts
 } // namespace tarnwick

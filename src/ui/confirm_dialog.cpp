@@ -14,14 +14,11 @@ bool ConfirmDialog::onInit() {
     return true;
 }
 
-bool ConfirmDialog::onCommand(int id, int notifyCode) {
-    if (id == IDOK) {
+// "Cancel", Escape and the close box leave everything as it was, whatever the box shows.
+bool ConfirmDialog::onButtonClicked(int id) {
+    if (id == IDOK)
         dontWarnAgain_ = isChecked(IDC_DONT_WARN);
-        end(IDOK);
-        return true;
-    }
-    // "Cancel", Escape and the close box leave everything as it was, whatever the box shows.
-    return ModalDialog::onCommand(id, notifyCode);
+    return ModalDialog::onButtonClicked(id);
 }
 
 } // namespace tarnwick

@@ -15,7 +15,7 @@ public:
 
 protected:
     bool onInit() override;
-    bool onCommand(int id, int notifyCode) override;
+    bool onButtonClicked(int id) override;
 
 private:
     LinkLabel question_;

@@ -1,11 +1,12 @@
 #include "link_label.h"
 
+#include "error_box.h"
+#include "window_text.h"
+
 #include "res/resource.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
-
-#include <string>
 
 namespace tarnwick {
 
@@ -122,7 +123,7 @@ void LinkLabel::redraw() {
         RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-LRESULT LinkLabel::onColorRequest(HDC dc) {
+LRESULT LinkLabel::onColorRequest(HDC dc) noexcept {
     SelectObject(dc, font());
     SetTextColor(dc, textColor_);
     SetBkMode(dc, TRANSPARENT);
@@ -134,11 +135,8 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN: {
         // Opens whatever the label shows: a web address, a mailto: text. The shell's answer
         // is not examined; a link that cannot be opened simply does nothing.
-        const int length = GetWindowTextLengthA(control_);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        GetWindowTextA(control_, &text[0], length + 1);
-        text.resize(static_cast<std::size_t>(length));
-        ShellExecuteA(nullptr, "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteA(nullptr, "open", windowText(control_).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
         break;
     }
     case WM_SETCURSOR:
@@ -159,16 +157,18 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 LRESULT CALLBACK LinkLabel::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR self) {
-    // No exception may cross into the window manager.
+    // No exception may cross into the window manager; the user hears of it.
     try {
         return reinterpret_cast<LinkLabel*>(self)->onControlMessage(message, wParam, lParam);
     } catch (...) {
+        showCurrentException(GetParent(hwnd));
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
 }
 
 LRESULT CALLBACK LinkLabel::parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) {
+    // Nothing here can throw: the colour answer is made of system calls only.
     auto* label = reinterpret_cast<LinkLabel*>(self);
     if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == label->control_)
         return label->onColorRequest(reinterpret_cast<HDC>(wParam));

@@ -78,7 +78,7 @@ private:
     static LRESULT CALLBACK parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
     LRESULT onControlMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onColorRequest(HDC dc);
+    LRESULT onColorRequest(HDC dc) noexcept;
     void detachControl(bool restoreFont);
     void recreateFont();
     void applyLinkStyle();

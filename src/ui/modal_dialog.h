@@ -1,8 +1,11 @@
 // A small base for modal dialogs built from resource templates: a static dialog procedure that
-// forwards to member handlers.
+// forwards to member handlers, gives their results to the dialog manager, and tells the user of
+// an exception instead of letting it cross into the dialog manager.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 namespace tarnwick {
 
@@ -18,15 +21,18 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+    std::string itemText(int id) const;
+    void setItemText(int id, const std::string& text) { SetWindowTextA(item(id), text.c_str()); }
 
 protected:
     // Called on WM_INITDIALOG; return true to let the dialog manager set the focus.
     virtual bool onInit() { return true; }
-    // A command from a control or a menu; return true when handled. By default OK and Cancel
-    // end the dialog with their id.
-    virtual bool onCommand(int id, int notifyCode);
-    // Any other message; return true when handled, with result set.
-    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+    // A click on a button, or OK and Cancel from Enter, Escape and the close box; return true
+    // when handled. By default OK and Cancel end the dialog with their id.
+    virtual bool onButtonClicked(int id);
+    // Any other message; return true when handled, with the message's result in result where it
+    // has one.
+    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     void end(INT_PTR result) { EndDialog(hwnd_, result); }
     bool isChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
@@ -37,6 +43,8 @@ protected:
 private:
     static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR onCommand(WPARAM wParam);
+    INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     int templateId_;
     HWND owner_;

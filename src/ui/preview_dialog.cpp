@@ -3,8 +3,6 @@
 #include "engine/preview_text.h"
 #include "res/resource.h"
 
-#include <string>
-
 namespace tarnwick {
 
 namespace {
@@ -21,17 +19,15 @@ bool PreviewDialog::onInit() {
     return true; // the dialog manager focuses the first tab stop, "Rename"
 }
 
-bool PreviewDialog::onCommand(int id, int notifyCode) {
-    if (id == IDC_SHOW_PATH && notifyCode == BN_CLICKED) {
-        showText();
-        return true;
-    }
-    return ModalDialog::onCommand(id, notifyCode);
+bool PreviewDialog::onButtonClicked(int id) {
+    if (id != IDC_SHOW_PATH)
+        return ModalDialog::onButtonClicked(id);
+    showText();
+    return true;
 }
 
 void PreviewDialog::showText() {
-    const std::string text = buildPreviewText(files_, isChecked(IDC_SHOW_PATH));
-    SetWindowTextA(item(IDC_PREVIEW_TEXT), text.c_str());
+    setItemText(IDC_PREVIEW_TEXT, buildPreviewText(files_, isChecked(IDC_SHOW_PATH)));
 }
 
 } // namespace tarnwick

@@ -13,7 +13,7 @@ public:
 
 protected:
     bool onInit() override;
-    bool onCommand(int id, int notifyCode) override;
+    bool onButtonClicked(int id) override;
 
 private:
     // Shows the text built from the list and the current state of "Show path name".

@@ -42,6 +42,7 @@ TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
             HWND box = waitForWindow("Tarnwick Error", thread);
             ASSERT_NE(box, nullptr) << button;
             EXPECT_EQ(messageBoxText(box), "Your selected path does not exist!\nPlease change it.");
+            EXPECT_EQ(messageBoxLook(box), errorBoxLook());
             EXPECT_EQ(GetWindow(box, GW_OWNER), w);
             // Nobody is kept waiting with an hourglass while the box asks.
             EXPECT_FALSE(waitCursorOn(w));
@@ -54,6 +55,26 @@ TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
             EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
         }
         EXPECT_EQ(dialog.waitCursorShown, 4); // once per command, once more after each box
+    });
+}
+
+// While a command works, the controls under the mouse keep the wait cursor: the dialog answers
+// their cursor requests for them. Afterwards each control shows its own again.
+TEST_F(MainDialogCommands, WaitCursorStaysOverTheControls) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        HWND edit = GetDlgItem(w, IDC_PATH_NAME);
+        HCURSOR waiting = nullptr, after = nullptr;
+        onDialogThread(w, [&] {
+            const LPARAM hover = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+            dialog.showWaitCursor();
+            SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), hover);
+            waiting = GetCursor();
+            dialog.restoreCursor();
+            SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), hover);
+            after = GetCursor();
+        });
+        EXPECT_EQ(waiting, waitCursor());
+        EXPECT_EQ(after, LoadCursorA(nullptr, IDC_IBEAM));
     });
 }
 

@@ -290,9 +290,9 @@ TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutEntry) {
         EXPECT_STREQ(text, "&About Tarnwick");
         EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
 
-        // The entry and the About button open the About dialog (once its template is there).
-        if (FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_ABOUT), RT_DIALOG) == nullptr)
-            return;
+        // The entry and the About button open the About dialog.
+        ASSERT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_ABOUT), RT_DIALOG), nullptr)
+            << "the About dialog's template is missing";
         for (int way = 0; way < 2; ++way) {
             if (way == 0)
                 PostMessageA(w, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);

@@ -40,7 +40,7 @@ public:
     int waitCursorShown = 0;
 
 protected:
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override {
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message != kRunOnDialogThread)
             return MainDialog::onMessage(message, wParam, lParam, result);
         (*reinterpret_cast<std::function<void()>*>(lParam))();
@@ -68,16 +68,6 @@ inline bool enabled(HWND dialog, int id) {
 }
 inline void type(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
-}
-
-// Waits until condition holds; false on timeout.
-inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (condition())
-            return true;
-        Sleep(20);
-    }
-    return condition();
 }
 
 // What a message box said, read from the box, which is then closed with OK.

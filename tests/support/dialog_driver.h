@@ -3,11 +3,15 @@
 // the modal loop of the test's thread.
 #pragma once
 
+#include "ui/window_text.h"
+
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace tarnwick::testing {
 
@@ -40,12 +44,16 @@ inline HWND waitForWindow(const char* caption, DWORD thread, int timeoutMs = 100
     return nullptr;
 }
 
-inline std::string windowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+using tarnwick::windowText;
+
+// Waits until condition holds; false on timeout.
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        if (condition())
+            return true;
+        Sleep(20);
+    }
+    return condition();
 }
 
 inline std::string itemText(HWND dialog, int id) {
@@ -55,6 +63,44 @@ inline std::string itemText(HWND dialog, int id) {
 // The text of a message box (its static control has the id 0xFFFF).
 inline std::string messageBoxText(HWND box) {
     return itemText(box, 0xFFFF);
+}
+
+// What a message box shows besides its text: the ids of its visible buttons in window order, and
+// its icon (null when it shows none).
+struct BoxLook {
+    std::vector<int> buttons;
+    HICON icon = nullptr;
+};
+
+inline BoxLook messageBoxLook(HWND box) {
+    BoxLook look;
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = {};
+        GetClassNameA(child, kind, sizeof kind);
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(kind, "Button") == 0 && IsWindowVisible(child))
+            look.buttons.push_back(GetDlgCtrlID(child));
+        else if (lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON)
+            look.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    }
+    return look;
+}
+
+// The look of a box shown with MB_OK | MB_ICONERROR: the error (stop) icon and OK alone.
+inline BoxLook errorBoxLook() {
+    return {{IDOK}, LoadIconA(nullptr, IDI_ERROR)};
+}
+
+inline bool operator==(const BoxLook& a, const BoxLook& b) {
+    return a.buttons == b.buttons && a.icon == b.icon;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const BoxLook& look) {
+    out << "buttons";
+    for (int id : look.buttons)
+        out << ' ' << id;
+    return out << ", icon " << static_cast<const void*>(look.icon);
 }
 
 // Clicks a button the way the user does: the dialog gets BN_CLICKED from the control. Posted, so

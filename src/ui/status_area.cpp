@@ -1,0 +1,109 @@
+#include "status_area.h"
+
+#include <commctrl.h>
+
+namespace tarnwick {
+
+namespace {
+
+// The status area is repainted during a command at most this often.
+constexpr DWORD repaintIntervalMs = 100;
+
+} // namespace
+
+void StatusArea::attach(HWND stepLabel, HWND statusText, HWND progressBar) {
+    stepLabel_ = stepLabel;
+    statusText_ = statusText;
+    progressBar_ = progressBar;
+    progressMax_ = static_cast<int>(SendMessageA(progressBar_, PBM_GETRANGE, FALSE, 0));
+}
+
+void StatusArea::setStatusText(const std::string& text) {
+    flushProgress();
+    SetWindowTextA(statusText_, text.c_str());
+    keepVisible();
+}
+
+void StatusArea::setStepLabel(const std::string& text) {
+    flushProgress();
+    SetWindowTextA(stepLabel_, text.c_str());
+    keepVisible();
+}
+
+void StatusArea::setProgressRange(int max) {
+    sendProgress(PBM_SETRANGE32, 0, max);
+    progressMax_ = max;
+}
+
+void StatusArea::setProgressPos(int pos) {
+    sendProgress(PBM_SETPOS, static_cast<WPARAM>(pos), 0);
+}
+
+void StatusArea::setProgressStep(int step) {
+    sendProgress(PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+    progressStep_ = step;
+}
+
+// The bar repaints itself on every change, which costs more than the work on one file. A step
+// that stays inside the range is therefore counted here and handed to the bar with the next
+// repaint of the status area, or before anything else shows; a step beyond the range goes to
+// the bar at once, which wraps it around.
+void StatusArea::stepProgress() {
+    const long long next = static_cast<long long>(progressPos_) + progressStep_;
+    if (next < 0 || next > progressMax_) {
+        sendProgress(PBM_STEPIT, 0, 0);
+        return;
+    }
+    progressPos_ = static_cast<int>(next);
+    progressPending_ = true;
+    keepVisible();
+}
+
+void StatusArea::flushProgress() {
+    if (!progressPending_)
+        return;
+    progressPending_ = false;
+    SendMessageA(progressBar_, PBM_SETPOS, static_cast<WPARAM>(progressPos_), 0);
+}
+
+void StatusArea::showWaitCursor() {
+    waiting_ = true;
+    cursorBeforeWait_ = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+void StatusArea::restoreCursor() {
+    waiting_ = false;
+    SetCursor(cursorBeforeWait_ != nullptr ? cursorBeforeWait_ : LoadCursorA(nullptr, IDC_ARROW));
+}
+
+bool StatusArea::onSetCursor(LRESULT& result) {
+    if (!waiting_)
+        return false;
+    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    result = TRUE;
+    return true;
+}
+
+void StatusArea::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
+    flushProgress();
+    SendMessageA(progressBar_, message, wParam, lParam);
+    progressPos_ = static_cast<int>(SendMessageA(progressBar_, PBM_GETPOS, 0, 0));
+    keepVisible();
+}
+
+// A command runs inside a button handler, so the window's own loop does not paint meanwhile.
+// Paint the status area now and then, and look at the queue without taking anything from it, so
+// that the system does not take the window for hung. No input is dispatched.
+void StatusArea::keepVisible() {
+    const DWORD now = GetTickCount();
+    if (now - lastRepaint_ < repaintIntervalMs)
+        return;
+    lastRepaint_ = now;
+    flushProgress();
+    for (HWND control : {stepLabel_, statusText_, progressBar_})
+        UpdateWindow(control);
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+} // namespace tarnwick
