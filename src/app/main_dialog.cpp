@@ -1,10 +1,13 @@
 #include "main_dialog.h"
 
+#include "app/main_controls.h"
 #include "core/texts.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
+#include "engine/drop_target.h"
 #include "ui/dialog_init_data.h"
+#include "ui/dropped_files.h"
 #include "ui/preview_dialog.h"
 
 #include <commctrl.h>
@@ -14,45 +17,6 @@
 namespace tarnwick {
 
 namespace {
-
-// The fields each option check box switches on and off; zero ends a row.
-struct OptionFields {
-    int box;
-    int fields[3];
-};
-
-constexpr OptionFields optionFields[] = {
-    {IDC_FOLDER_PREFIX, {IDC_SEPARATOR}},
-    {IDC_REPLACE, {IDC_REPLACE_FIND, IDC_REPLACE_WITH, IDC_FIRST_ONLY}},
-    {IDC_SWAP, {IDC_SWAP_PIVOT}},
-    {IDC_ERASE, {IDC_ERASE_UNTIL}},
-    {IDC_CASE, {IDC_CASE_STYLE}},
-    {IDC_INSERT, {IDC_INSERT_TEXT, IDC_INSERT_POS}},
-    {IDC_NUMERATE, {IDC_START_NUMBER, IDC_DIGITS}},
-};
-
-// The control of each field the engine fills or focuses.
-int controlOf(Field field) {
-    switch (field) {
-    case Field::pathName: return IDC_PATH_NAME;
-    case Field::fileList: return IDC_FILE_LIST;
-    case Field::separator: return IDC_SEPARATOR;
-    case Field::replaceFind: return IDC_REPLACE_FIND;
-    case Field::replaceWith: return IDC_REPLACE_WITH;
-    case Field::swapPivot: return IDC_SWAP_PIVOT;
-    case Field::insertText: return IDC_INSERT_TEXT;
-    case Field::eraseUntil: return IDC_ERASE_UNTIL;
-    case Field::digits: return IDC_DIGITS;
-    }
-    return 0;
-}
-
-// The fields disabled at start, in the order they are disabled.
-constexpr int fieldsOffAtStart[] = {
-    IDC_DIGITS,       IDC_START_NUMBER, IDC_CASE_STYLE, IDC_ERASE_UNTIL,
-    IDC_INSERT_POS,   IDC_INSERT_TEXT,  IDC_SWAP_PIVOT, IDC_REPLACE_WITH,
-    IDC_REPLACE_FIND, IDC_SEPARATOR,    IDC_FIRST_ONLY,
-};
 
 std::string withClosingBackslash(std::string folder) {
     if (folder.empty() || folder.back() != '\\')
@@ -94,6 +58,7 @@ bool MainDialog::onInit() {
     for (int id : fieldsOffAtStart)
         EnableWindow(item(id), FALSE);
     status_.attach(item(IDC_STEP_LABEL), item(IDC_STATUS_TEXT), item(IDC_PROGRESS));
+    DragAcceptFiles(hwnd(), TRUE);
     return true; // the focus goes to the first tab stop
 }
 
@@ -144,6 +109,7 @@ bool MainDialog::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     case WM_PAINT: return paintMinimised(hwnd(), largeIcon_.get());
     case WM_QUERYDRAGICON: return onQueryDragIcon(result);
     case WM_SETCURSOR: return status_.onSetCursor(result);
+    case WM_DROPFILES: return onDropFiles(reinterpret_cast<HDROP>(wParam));
     default: return false;
     }
 }
@@ -175,28 +141,39 @@ bool MainDialog::onOptionBox(int boxId) {
     return true;
 }
 
+// Pressing a Browse button switches the radio buttons, even when the user then cancels.
 bool MainDialog::onBrowsePath() {
-    setChecked(IDC_MODE_PATH, true);
-    setChecked(IDC_MODE_LIST, false);
-    RunState& state = pipeline_.state();
+    selectMode(true);
     std::string chosen;
-    if (!shellDialogs_.browseFolder(state.targetFolder, chosen))
-        return true;
-    state.targetFolder = withClosingBackslash(chosen);
-    setItemText(IDC_PATH_NAME, state.targetFolder);
-    setItemText(IDC_FILE_LIST, "*.*");
-    state.previewReady = false;
-    EnableWindow(item(IDC_SUBDIRS), TRUE);
+    if (shellDialogs_.browseFolder(pipeline_.state().targetFolder, chosen))
+        takeFolder(chosen);
     return true;
 }
 
 bool MainDialog::onBrowseFiles() {
-    setChecked(IDC_MODE_LIST, true);
-    setChecked(IDC_MODE_PATH, false);
+    selectMode(false);
     std::string folder;
     std::vector<std::string> names;
-    if (!shellDialogs_.chooseFiles(hwnd(), folder, names))
-        return true;
+    if (shellDialogs_.chooseFiles(hwnd(), folder, names))
+        takeFiles(folder, names);
+    return true;
+}
+
+void MainDialog::selectMode(bool folderMode) {
+    setChecked(IDC_MODE_PATH, folderMode);
+    setChecked(IDC_MODE_LIST, !folderMode);
+}
+
+void MainDialog::takeFolder(const std::string& folder) {
+    RunState& state = pipeline_.state();
+    state.targetFolder = withClosingBackslash(folder);
+    setItemText(IDC_PATH_NAME, state.targetFolder);
+    setItemText(IDC_FILE_LIST, "*.*");
+    state.previewReady = false;
+    EnableWindow(item(IDC_SUBDIRS), TRUE);
+}
+
+void MainDialog::takeFiles(const std::string& folder, const std::vector<std::string>& names) {
     pipeline_.clearFileList();
     RunState& state = pipeline_.state();
     state.targetFolder = withClosingBackslash(folder);
@@ -204,13 +181,16 @@ bool MainDialog::onBrowseFiles() {
     setItemText(IDC_PATH_NAME, state.targetFolder);
     state.previewReady = false;
     EnableWindow(item(IDC_SUBDIRS), FALSE);
-    return true;
 }
 
 // A command runs to its end inside the click; its last steps reach the bar before the dialog
-// waits for the user again.
+// waits for the user again. Meanwhile nothing can be dropped on the window.
 bool MainDialog::runCommand(void (RunPipeline::*command)()) {
+    DragAcceptFiles(hwnd(), FALSE);
+    commandRunning_ = true;
     (pipeline_.*command)();
+    commandRunning_ = false;
+    DragAcceptFiles(hwnd(), TRUE);
     status_.flushProgress();
     return true;
 }
@@ -226,6 +206,26 @@ bool MainDialog::onSysCommand(WPARAM command) {
     if ((command & 0xFFF0) != IDM_ABOUTBOX)
         return false; // the default handling
     return onAbout();
+}
+
+// A drop does what the Browse buttons do with the same choice; it starts no command.
+bool MainDialog::onDropFiles(HDROP drop) {
+    const DroppedFiles dropped(drop);
+    if (commandRunning_)
+        return true;
+    const DropTarget target = chooseDropTarget(dropped.items());
+    switch (target.kind) {
+    case DropTarget::Kind::folder:
+        selectMode(true);
+        takeFolder(target.folder);
+        break;
+    case DropTarget::Kind::files:
+        selectMode(false);
+        takeFiles(target.folder, target.names);
+        break;
+    case DropTarget::Kind::nothing: setStatusText(texts::dropHint); break;
+    }
+    return true;
 }
 
 bool MainDialog::onQueryDragIcon(LRESULT& result) {

@@ -13,7 +13,10 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
@@ -59,12 +62,17 @@ private:
     bool onOptionBox(int boxId);
     bool onBrowsePath();
     bool onBrowseFiles();
+    // What a chosen folder or chosen files do, from a Browse button or a drop.
+    void selectMode(bool folderMode);
+    void takeFolder(const std::string& folder);
+    void takeFiles(const std::string& folder, const std::vector<std::string>& names);
     // Preview or Rename.
     bool runCommand(void (RunPipeline::*command)());
     bool onAbout();
 
     // Message handlers.
     bool onSysCommand(WPARAM command);
+    bool onDropFiles(HDROP drop);
     bool onQueryDragIcon(LRESULT& result);
 
     RunPipeline pipeline_;
@@ -72,6 +80,7 @@ private:
     OwnedIcon largeIcon_;
     OwnedIcon smallIcon_;
     StatusArea status_;
+    bool commandRunning_ = false;
 };
 
 } // namespace tarnwick

@@ -107,8 +107,12 @@ inline constexpr char identicalNameHead[] =
 inline constexpr char identicalNameTail[] =
     "\n\nat least twice.\nThat is not allowed and NO file will be renamed now!";
 
-// The folder browser's title.
+// The folder browser's and the file chooser's titles.
 inline constexpr char chooseFolder[] = "Choose a folder.";
+inline constexpr char selectFiles[] = "Select files to rename";
+
+// The status text after a drop that chooses nothing.
+inline constexpr char dropHint[] = "Drop one folder, or one or more files of one folder.";
 
 // An exception that reached a window without a text of its own.
 inline constexpr char unexpectedError[] = "An unexpected error occurred.";

@@ -169,7 +169,7 @@ bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
     dialog.hwndOwner = owner;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrTitle = "Select files to rename";
+    dialog.lpstrTitle = texts::selectFiles;
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameA(&dialog))

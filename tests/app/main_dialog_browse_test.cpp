@@ -2,9 +2,13 @@
 // two shell dialogs are stood in for, the Main dialog is real.
 #include "win32/win32_file_system.h"
 #include "main_dialog_harness.h"
+#include "support/temp_folder.h"
+
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,6 +68,27 @@ protected:
         std::size_t count = 0;
         onDialogThread(w, [&] { count = dialog.pipeline().fileList().size(); });
         return count;
+    }
+    // Drops the paths on the dialog as the shell does: a global block of ANSI names, ended by an
+    // empty one, that the receiver hands back.
+    static void drop(HWND w, const std::vector<std::string>& paths) {
+        std::size_t size = sizeof(DROPFILES) + 1;
+        for (const std::string& path : paths)
+            size += path.size() + 1;
+        HGLOBAL memory = GlobalAlloc(GHND, size);
+        auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+        files->pFiles = sizeof(DROPFILES);
+        files->fWide = FALSE;
+        char* at = reinterpret_cast<char*>(files) + sizeof(DROPFILES);
+        for (const std::string& path : paths) {
+            std::memcpy(at, path.c_str(), path.size() + 1);
+            at += path.size() + 1;
+        }
+        GlobalUnlock(memory);
+        SendMessageA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    }
+    static bool acceptsDrops(HWND w) {
+        return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
     }
 };
 
@@ -154,6 +179,95 @@ TEST_F(MainDialogBrowse, BrowseFilesFillsFolderAndNameList) {
         click(w, IDC_BROWSE_PATH);
         EXPECT_EQ(shell.initialFolders, (std::vector<std::string>{"C:\\"}));
     });
+}
+
+// A drop does exactly what the Browse buttons do with the same choice, and starts no command.
+TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
+    TempFolder temp;
+    temp.file("a.txt");
+    temp.file("b.txt");
+    temp.folder("sub");
+    const std::string folder = temp.path().substr(0, temp.path().size() - 1);
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        EXPECT_TRUE(acceptsDrops(w));
+        click(w, IDC_SUBDIRS);
+        click(w, IDC_MODE_LIST);
+        setPreviewReadyWithEntries(w);
+        drop(w, {folder});
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path());
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
+        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
+        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_FALSE(previewReady(w));
+        EXPECT_EQ(entries(w), 3u); // the list stays until the next command, as after Browse
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
+
+        setPreviewReadyWithEntries(w);
+        drop(w, {temp.path() + "b.txt", temp.path() + "a.txt"});
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path());
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "b.txt:a.txt");
+        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
+        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_FALSE(previewReady(w));
+        EXPECT_EQ(entries(w), 0u);
+        EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
+    });
+}
+
+TEST_F(MainDialogBrowse, AnyOtherDropChangesNothingAndSaysWhatADropCanBe) {
+    TempFolder temp;
+    temp.file("a.txt");
+    temp.file("sub\\b.txt");
+    temp.folder("other");
+    const std::string sub = temp.path() + "sub";
+    const std::vector<std::vector<std::string>> drops = {
+        {sub, temp.path() + "other"},
+        {sub, temp.path() + "a.txt"},
+        {temp.path() + "a.txt", sub + "\\b.txt"},
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        type(w, IDC_PATH_NAME, "D:\\Pictures");
+        type(w, IDC_FILE_LIST, "*.jpg");
+        setPreviewReadyWithEntries(w);
+        for (const auto& paths : drops) {
+            type(w, IDC_STATUS_TEXT, "");
+            drop(w, paths);
+            EXPECT_EQ(itemText(w, IDC_STATUS_TEXT),
+                      "Drop one folder, or one or more files of one folder.");
+            EXPECT_EQ(itemText(w, IDC_PATH_NAME), "D:\\Pictures");
+            EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.jpg");
+            EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+            EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+            EXPECT_TRUE(previewReady(w));
+            EXPECT_EQ(entries(w), 3u);
+        }
+    });
+}
+
+// While a command runs, the window takes no drop; one that arrives all the same is ignored.
+TEST_F(MainDialogBrowse, NoDropWhileACommandRuns) {
+    TempFolder temp;
+    temp.file("a.txt");
+    temp.folder("other");
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        type(w, IDC_PATH_NAME, temp.path());
+        type(w, IDC_FILE_LIST, "*.txt");
+        clickButton(w, IDC_RENAME);
+        HWND confirm = waitForWindow("Attention!", thread);
+        ASSERT_NE(confirm, nullptr);
+        EXPECT_FALSE(acceptsDrops(w));
+        drop(w, {temp.path() + "other"});
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path());
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.txt");
+        clickButton(confirm, IDCANCEL);
+        EXPECT_TRUE(waitUntil([confirm] { return !IsWindow(confirm); }));
+        EXPECT_TRUE(waitUntil([w] { return acceptsDrops(w); }));
+    });
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "other"}));
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tarnwick {
@@ -30,6 +33,80 @@ protected:
 
 LONG_PTR style(HWND window, int id) {
     return GetWindowLongPtrA(GetDlgItem(window, id), GWL_STYLE);
+}
+
+// The controls of a dialog template as the resource holds them: class, id and style. Built-in
+// classes are named by their ordinal (0x0080 button, 0x0081 edit, 0x0085 combo box), others 0.
+struct TemplateItem {
+    int kind;
+    int id;
+    DWORD style;
+};
+
+std::vector<TemplateItem> templateItems(int templateId) {
+    std::vector<TemplateItem> items;
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+    if (found == nullptr)
+        return items;
+    const auto* at = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    auto word = [&at] {
+        WORD value;
+        std::memcpy(&value, at, sizeof value);
+        at += sizeof value;
+        return value;
+    };
+    auto dword = [&at] {
+        DWORD value;
+        std::memcpy(&value, at, sizeof value);
+        at += sizeof value;
+        return value;
+    };
+    // A name or an ordinal: 0xFFFF and the ordinal, or a string ended by a zero. The names of
+    // the built-in classes count as their ordinals.
+    auto nameOrOrdinal = [&word]() -> int {
+        WORD first = word();
+        if (first == 0xFFFF)
+            return word();
+        std::string name;
+        for (; first != 0; first = word())
+            name += static_cast<char>(first < 0x80 ? std::tolower(first) : '?');
+        return name == "button"     ? 0x0080
+               : name == "edit"     ? 0x0081
+               : name == "combobox" ? 0x0085
+                                    : 0;
+    };
+    auto align = [&at](std::uintptr_t to) {
+        at += (to - reinterpret_cast<std::uintptr_t>(at) % to) % to;
+    };
+    word();               // version
+    if (word() != 0xFFFF) // only the extended form, as the resource compiler writes it
+        return items;
+    dword(); // help id
+    dword(); // extended style
+    const DWORD style = dword();
+    const WORD count = word();
+    at += 4 * sizeof(short); // x, y, cx, cy
+    nameOrOrdinal();         // menu
+    nameOrOrdinal();         // class
+    nameOrOrdinal();         // caption
+    if (style & (DS_SETFONT | DS_SHELLFONT)) {
+        at += 2 * sizeof(WORD) + 2; // size, weight, italic, character set
+        nameOrOrdinal();            // typeface
+    }
+    for (WORD i = 0; i < count; ++i) {
+        align(4);
+        dword(); // help id
+        dword(); // extended style
+        TemplateItem item{0, 0, dword()};
+        at += 4 * sizeof(short);
+        item.id = static_cast<int>(dword());
+        item.kind = nameOrOrdinal();
+        nameOrOrdinal(); // title
+        at += word();    // creation data
+        items.push_back(item);
+    }
+    return items;
 }
 
 TEST_F(MainDialogControls, StartState) {
@@ -93,9 +170,26 @@ TEST_F(MainDialogControls, StartState) {
                 UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS);
             EXPECT_EQ(style(w, spin.buddy) & (ES_NUMBER | ES_RIGHT), ES_NUMBER | ES_RIGHT);
         }
-        EXPECT_FALSE(style(w, IDC_PATH_NAME) & WS_TABSTOP);
-        EXPECT_FALSE(style(w, IDC_FILE_LIST) & WS_TABSTOP);
-        EXPECT_TRUE(style(w, IDC_SEPARATOR) & WS_TABSTOP);
+        // Every button, check box, radio button, edit field and the drop-down list is a tab stop,
+        // except the two target fields. The template says so; at run time the radio buttons
+        // pass their tab stop on to whichever of them is checked.
+        const std::vector<TemplateItem> controls = templateItems(IDD_MAIN);
+        int tabStops = 0;
+        for (const TemplateItem& control : controls) {
+            const bool groupBox =
+                control.kind == 0x0080 && (control.style & BS_TYPEMASK) == BS_GROUPBOX;
+            if (groupBox ||
+                (control.kind != 0x0080 && control.kind != 0x0081 && control.kind != 0x0085))
+                continue; // group boxes, labels, spins, the progress bar
+            const bool wanted = control.id != IDC_PATH_NAME && control.id != IDC_FILE_LIST;
+            EXPECT_EQ((control.style & WS_TABSTOP) != 0, wanted) << control.id;
+            tabStops += wanted;
+        }
+        EXPECT_EQ(tabStops, 27);
+        click(w, IDC_MODE_LIST);
+        EXPECT_EQ(GetNextDlgTabItem(w, GetDlgItem(w, IDC_BROWSE_PATH), FALSE),
+                  GetDlgItem(w, IDC_MODE_LIST));
+        click(w, IDC_MODE_PATH);
 
         // An application window with the icon, Exit as default button.
         const LONG_PTR frame = GetWindowLongPtrA(w, GWL_STYLE);
