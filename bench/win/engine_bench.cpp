@@ -165,7 +165,8 @@ void storedNames(const std::string& folder, bool subfolders, std::vector<std::st
 // Changes only the letter case of every file, small letters and capitals in turn, alternately
 // by the engine and by a floor of two bare renames per file (through a temporary name, the least
 // that makes the new spelling stick where a direct rename keeps the old one). The passes run as
-// in renameBench. After each pass every file must carry its new spelling on disk.
+// in renameBench; with an even number of runs each side changes the case both ways equally
+// often. After each pass every file must carry its new spelling on disk.
 int caseBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
     GoOnWindow window;
     window.options = benchOptions(folder, subfolders);

@@ -143,7 +143,7 @@ std::string temporaryName(const std::string& folder, const std::string& name, un
     char mark[16];
     std::snprintf(mark, sizeof mark, "~tw%04x", number & 0xFFFFu);
     const std::size_t markSize = std::strlen(mark);
-    const std::size_t longestName = 255;
+    const std::size_t longestName = 255; // characters of one folder entry
     std::size_t room = folder.size() + 1 < MAX_PATH ? MAX_PATH - 1 - folder.size() : 0;
     room = std::min(room, longestName);
     if (noLonger)
@@ -161,7 +161,7 @@ std::string ansiName(const wchar_t* name) {
     std::size_t ascii = 0;
     for (; ascii < MAX_PATH && name[ascii] != 0 && name[ascii] < 0x80; ++ascii)
         buffer[ascii] = static_cast<char>(name[ascii]);
-    if (name[ascii] == 0)
+    if (ascii < MAX_PATH && name[ascii] == 0)
         return std::string(buffer, ascii);
     const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, buffer,
                                            sizeof buffer, "?", nullptr);
