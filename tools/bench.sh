@@ -2,12 +2,14 @@
 # Speed and memory of Tarnwick under Wine against the bare platform calls: bench.sh [build-dir]
 # Builds the benchmark programs (Release), makes the file trees from the Linux side in the Wine
 # prefix's drive C:, runs engine and floor alternately and prints the medians as a table.
-# BENCH_RUNS (default 5) and BENCH_RENAME_RUNS (default 3) set the runs of each side.
+# BENCH_RUNS (default 5), BENCH_RENAME_RUNS (default 3) and BENCH_CASE_RUNS (default 2; even, so
+# that each side changes the letter case both ways equally often) set the runs of each side.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench-win}
 runs=${BENCH_RUNS:-5}
 renameRuns=${BENCH_RENAME_RUNS:-3}
+caseRuns=${BENCH_CASE_RUNS:-2}
 cd "$root"
 
 [ -f "$build/build.ninja" ] ||
@@ -19,12 +21,14 @@ WINEPREFIX="$build/wineprefix"
 . "$root/tools/wine-env.sh"
 wine_session
 
-# The trees: 10,000 and 100,000 files in one folder, and 100,000 files in 1,000 folders.
+# The trees: 10,000 and 100,000 files in one folder, 100,000 files in 1,000 folders, and
+# 10,000 files with capital letters in one folder.
 trees="$WINEPREFIX/drive_c/tarnwick-bench"
 echo "Making the trees in $trees ..."
 rm -rf "$trees"
-mkdir -p "$trees/one10k" "$trees/one100k" "$trees/tree100k"
+mkdir -p "$trees/one10k" "$trees/one100k" "$trees/tree100k" "$trees/case10k"
 (cd "$trees/one10k" && seq -f '%.0f.jpg' 100001 110000 | xargs touch)
+(cd "$trees/case10k" && seq -f 'IMG_%05.0f.JPG' 1 10000 | xargs touch)
 (cd "$trees/one100k" && seq -f '%.0f.jpg' 100001 200000 | xargs touch)
 (cd "$trees/tree100k" && seq -f 'album_%04.0f' 1 1000 | xargs mkdir &&
     awk 'BEGIN { for (d = 1; d <= 1000; d++) for (f = 100001; f <= 100100; f++)
@@ -39,7 +43,8 @@ log="$build/bench.log"
     echo "Tarnwick under $("$WINE" --version), $(nproc) cores; medians; engine and floor alternately."
     echo "Collection: $runs runs each (collect + sort + format, numbering on, against a bare"
     echo "FindFirstFileA/FindNextFileA walk). Renaming: $renameRuns runs each (renameAll against a bare"
-    echo "MoveFileExA loop over the same names, both directions alternately)."
+    echo "MoveFileExA loop over the same names, both directions alternately); a change of letter"
+    echo "case alone: $caseRuns runs each, against two bare renames per file through a temporary name."
     echo "Goals: ratio <= 1.3 for collection and <= 1.1 for renaming; the Preview dialog open in"
     echo "under 2 s (its floor: a bare edit control of the same styles and font) and the whole"
     echo "process under 200 MB at its peak."
@@ -57,6 +62,8 @@ engine rename 'C:\tarnwick-bench\one10k' 0 "$renameRuns" \
     "Rename 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
 engine rename 'C:\tarnwick-bench\tree100k' 1 "$renameRuns" \
     "Rename 100,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
+engine case 'C:\tarnwick-bench\case10k' 0 "$caseRuns" \
+    "Change the letter case of 10,000 files" >>"$build/bench.table" 2>>"$log"
 preview 'C:\tarnwick-bench\one100k' "Preview dialog, 100,000 entries" \
     >>"$build/bench.table" 2>>"$log"
 tr -d '\r' <"$build/bench.table"

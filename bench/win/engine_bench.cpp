@@ -3,6 +3,7 @@
 //
 //   engine_bench collect <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench rename  <folder> <subfolders 0|1> <runs> <label>
+//   engine_bench case    <folder> <subfolders 0|1> <runs> <label>
 //
 // Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
 // as one table row: label | engine s | floor s | ratio.
@@ -145,12 +146,77 @@ int renameBench(const std::string& folder, bool subfolders, int runs, const std:
     return 0;
 }
 
+// The names of the files below folder as they are stored, by their full paths.
+void storedNames(const std::string& folder, bool subfolders, std::vector<std::string>& names) {
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.push_back(folder + data.cFileName);
+        else if (subfolders && std::strcmp(data.cFileName, ".") != 0 &&
+                 std::strcmp(data.cFileName, "..") != 0)
+            storedNames(folder + data.cFileName + "\\", true, names);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+}
+
+// Changes only the letter case of every file, small letters and capitals in turn, alternately
+// by the engine and by a floor of two bare renames per file (through a temporary name, the least
+// that makes the new spelling stick where a direct rename keeps the old one). The passes run as
+// in renameBench; with an even number of runs each side changes the case both ways equally
+// often. After each pass every file must carry its new spelling on disk.
+int caseBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    GoOnWindow window;
+    window.options = benchOptions(folder, subfolders);
+    window.options.numerate = false;
+    window.options.caseOn = true;
+    Win32FileSystem fs;
+    std::vector<double> engine, floor;
+    std::size_t files = 0;
+    for (int pass = 0; pass < 2 * runs; ++pass) {
+        const bool byEngine = ((pass + 1) / 2) % 2 == 0;
+        window.options.caseStyle = pass % 2 == 0 ? smallLetters : capitalLetters;
+        RunPipeline pipeline(window, fs);
+        pipeline.runPreview();
+        files = pipeline.fileList().size();
+        std::size_t renamed = 0;
+        const double start = now();
+        if (byEngine) {
+            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window));
+        } else {
+            for (const FileEntry& entry : pipeline.fileList()) {
+                const std::string temporary = entry.folder + entry.oldName + "~tw0000";
+                renamed +=
+                    MoveFileExA((entry.folder + entry.oldName).c_str(), temporary.c_str(), 0) !=
+                        0 &&
+                    MoveFileExA(temporary.c_str(), (entry.folder + entry.newName).c_str(), 0) != 0;
+            }
+        }
+        (byEngine ? engine : floor).push_back(now() - start);
+        std::vector<std::string> expected, found;
+        for (const FileEntry& entry : pipeline.fileList())
+            expected.push_back(entry.folder + entry.newName);
+        storedNames(folder, subfolders, found);
+        std::sort(expected.begin(), expected.end());
+        std::sort(found.begin(), found.end());
+        if (renamed != files || files == 0 || found != expected) {
+            std::fprintf(stderr, "%s: renamed %zu of %zu, %s on disk %s\n", label.c_str(), renamed,
+                         files, found == expected ? "all" : "not all", window.lastError.c_str());
+            return 1;
+        }
+    }
+    printRow(label, engine, floor, files);
+    return 0;
+}
+
 } // namespace
 } // namespace tarnwick
 
 int main(int argc, char** argv) {
     if (argc != 6) {
-        std::fprintf(stderr, "usage: engine_bench collect|rename <folder> <subfolders 0|1> "
+        std::fprintf(stderr, "usage: engine_bench collect|rename|case <folder> <subfolders 0|1> "
                              "<runs> <label>\n");
         return 2;
     }
@@ -164,5 +230,7 @@ int main(int argc, char** argv) {
         return tarnwick::collectBench(folder, subfolders, runs, argv[5]);
     if (mode == "rename")
         return tarnwick::renameBench(folder, subfolders, runs, argv[5]);
+    if (mode == "case")
+        return tarnwick::caseBench(folder, subfolders, runs, argv[5]);
     return 2;
 }

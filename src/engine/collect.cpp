@@ -2,7 +2,10 @@
 
 #include "core/texts.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -17,6 +20,23 @@ int compareBytes(const std::string& a, const std::string& b) {
     if (c != 0)
         return c;
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+// The first eight bytes of a name as one number, so that most names are told apart by one
+// comparison of numbers; a shorter name is filled with zero bytes, which sort first.
+std::uint64_t leadingBytes(const std::string& name) {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+    return key;
+}
+
+void append(FileList& files, const std::string& folder, const std::string& name) {
+    files.emplace_back();
+    FileEntry& entry = files.back();
+    entry.folder = folder;
+    entry.oldName = name;
+    entry.newName = name;
 }
 
 bool isDotEntry(const std::string& name) {
@@ -39,8 +59,8 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
         });
         for (const std::string& name : subfolders)
             walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, files);
-        for (std::string& name : names)
-            files.push_back(FileEntry{folder, name, std::move(name)});
+        for (const std::string& name : names)
+            append(files, folder, name);
         return;
     }
     if (includeSubdirs) {
@@ -52,7 +72,7 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
     }
     fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder) {
         if (!isFolder)
-            files.push_back(FileEntry{folder, name, name});
+            append(files, folder, name);
     });
 }
 
@@ -63,6 +83,54 @@ bool compareEntries(const FileEntry& a, const FileEntry& b) {
     if (byFolder != 0)
         return byFolder < 0;
     return compareBytes(a.oldName, b.oldName) < 0;
+}
+
+void sortEntries(FileList& files) {
+    const std::size_t n = files.size();
+    // The entries of one folder come together from the collection: folders are compared where
+    // they change, and each entry carries its folder's rank among the folders of the list.
+    std::vector<std::size_t> groups; // the first entry of each group with one folder
+    for (std::size_t i = 0; i < n; ++i)
+        if (i == 0 || files[i].folder != files[i - 1].folder)
+            groups.push_back(i);
+    std::vector<std::size_t> byFolder(groups.size());
+    std::iota(byFolder.begin(), byFolder.end(), std::size_t{0});
+    std::sort(byFolder.begin(), byFolder.end(), [&](std::size_t a, std::size_t b) {
+        return compareBytes(files[groups[a]].folder, files[groups[b]].folder) < 0;
+    });
+    std::vector<std::uint32_t> rank(groups.size());
+    std::uint32_t next = 0;
+    for (std::size_t k = 0; k < byFolder.size(); ++k) {
+        if (k > 0 && files[groups[byFolder[k]]].folder != files[groups[byFolder[k - 1]]].folder)
+            ++next;
+        rank[byFolder[k]] = next;
+    }
+
+    struct Key {
+        std::uint32_t folder;
+        std::uint32_t index;
+        std::uint64_t lead;
+    };
+    std::vector<Key> keys(n);
+    for (std::size_t group = 0, i = 0; group < groups.size(); ++group) {
+        const std::size_t end = group + 1 < groups.size() ? groups[group + 1] : n;
+        for (; i < end; ++i)
+            keys[i] =
+                Key{rank[group], static_cast<std::uint32_t>(i), leadingBytes(files[i].oldName)};
+    }
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (a.folder != b.folder)
+            return a.folder < b.folder;
+        if (a.lead != b.lead)
+            return a.lead < b.lead;
+        const int byName = compareBytes(files[a.index].oldName, files[b.index].oldName);
+        return byName != 0 ? byName < 0 : a.index < b.index;
+    });
+    FileList sorted;
+    sorted.reserve(n);
+    for (const Key& key : keys)
+        sorted.push_back(std::move(files[key.index]));
+    files.swap(sorted);
 }
 
 void collectTargets(TargetMode mode, bool includeSubdirs, const std::string& folder,

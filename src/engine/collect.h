@@ -13,6 +13,9 @@ namespace tarnwick {
 // True when entry a belongs before entry b: by folder, then by old name, byte-wise.
 bool compareEntries(const FileEntry& a, const FileEntry& b);
 
+// Sorts the list by compareEntries; entries that compare equal keep their order.
+void sortEntries(FileList& files);
+
 // Appends the targets of folder (ends in a backslash) and pattern to files: in folder mode the
 // files that match the mask pattern, with those of every subfolder first when includeSubdirs is
 // set; in list mode one entry per name of the list, each name followed by a colon. The status

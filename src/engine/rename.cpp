@@ -23,6 +23,7 @@ int renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window
     window.setProgressRange(static_cast<int>(files.size()));
     window.setProgressPos(0);
     window.setProgressStep(1);
+    const FileSystem::Run run(fileSystem);
     int renamed = 0;
     for (const FileEntry& entry : files) {
         const std::string oldPath = entry.folder + entry.oldName;

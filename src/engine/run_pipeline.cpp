@@ -7,8 +7,6 @@
 #include "validate/result_checks.h"
 #include "validate/validate_options.h"
 
-#include <algorithm>
-
 namespace tarnwick {
 
 namespace {
@@ -53,7 +51,7 @@ bool RunPipeline::prepareList(StepCounter& steps) {
         return false;
     }
     steps.showStep(texts::stepSorting);
-    std::stable_sort(files_.begin(), files_.end(), compareEntries);
+    sortEntries(files_);
     steps.showStep(texts::stepFormatting);
     formatNewNames(options_, files_, window_);
     return true;

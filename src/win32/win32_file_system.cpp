@@ -6,7 +6,9 @@
 
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tarnwick {
@@ -105,68 +107,49 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
                                 static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
 }
 
-bool moveWithoutReplacing(const std::string& from, const std::string& to) {
-    // No replace flag: an existing target makes the move fail instead of being overwritten.
-    return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
+std::wstring wideName(const std::string& path) {
+    return wide(path.substr(path.find_last_of("\\/") + 1));
 }
 
-// A name in the same folder that no other file has; short, so that it fits wherever the
-// file's own name fits.
-std::string temporaryName(const std::string& folder, unsigned attempt) {
-    static unsigned counter = 0;
-    char name[32];
-    std::snprintf(name, sizeof name, "~tw%04x%04x.tmp",
-                  static_cast<unsigned>(GetCurrentProcessId()) & 0xFFFFu,
-                  (++counter + attempt) & 0xFFFFu);
-    return folder + name;
+std::string folderPart(const std::string& path) {
+    return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-// True when another entry of the folder answers to the same name regardless of letter case.
-// Wine on a case-sensitive Linux folder can hold such twins; Windows cannot.
-bool hasCaseTwin(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    const std::string folder = path.substr(0, slash + 1);
-    const std::string name = path.substr(slash + 1);
-    if (name.empty())
-        return false;
-    // The wildcard makes the search read the folder instead of looking up one name.
-    WIN32_FIND_DATAA data;
-    FindHandle find(
-        FindFirstFileA((folder + name.substr(0, name.size() - 1) + "?").c_str(), &data));
-    if (!find.valid())
-        return false;
-    int matches = 0;
-    do {
-        if (sameIgnoringCase(data.cFileName, name))
-            ++matches;
-    } while (FindNextFileA(find.get(), &data));
-    return matches > 1;
+bool isExistsError(DWORD error) {
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
-// A file system that matches names regardless of case takes a direct rename between two
-// spellings of one name as done and keeps the old spelling. Renaming through a temporary name
-// makes the new spelling stick; should the second step fail, the file gets its old name back.
-// Beside a case twin, the new spelling is taken by the twin and the file could not even get its
-// old name back from the temporary one: the new name counts as taken and nothing is touched.
-int renameCaseOnly(const std::string& oldPath, const std::string& newPath) {
-    if (hasCaseTwin(oldPath))
-        return renameError::exists;
-    const std::string folder = oldPath.substr(0, oldPath.find_last_of("\\/") + 1);
-    for (unsigned attempt = 0; attempt < 64; ++attempt) {
-        const std::string temporary = temporaryName(folder, attempt);
-        if (!moveWithoutReplacing(oldPath, temporary)) {
-            const DWORD error = GetLastError();
-            if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-                continue; // that name is taken: another one
-            return errnoFor(error);
-        }
-        if (moveWithoutReplacing(temporary, newPath))
-            return 0;
-        const int failure = lastErrno();
-        moveWithoutReplacing(temporary, oldPath);
-        return failure;
+// The longest start of text of at most limit bytes that cuts no character of the code page.
+std::size_t wholeCharacters(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit)
+        return text.size();
+    std::size_t end = 0;
+    for (;;) {
+        const std::size_t next =
+            end + (IsDBCSLeadByte(static_cast<BYTE>(text[end])) && end + 1 < text.size() ? 2 : 1);
+        if (next > limit)
+            return end;
+        end = next;
     }
-    return renameError::exists; // no free temporary name
+}
+
+// The name a file carries between the two steps of a change of letter case: its old name
+// followed by a short mark, so that a file left under it (the program ended in between) is known
+// at a glance. The whole path stays within what the ANSI functions reach and the name within
+// what a folder entry may hold; only where these limits (or, with noLonger set, the old name's
+// own length) leave no room is the old name cut short at its end.
+std::string temporaryName(const std::string& folder, const std::string& name, unsigned number,
+                          bool noLonger) {
+    char mark[16];
+    std::snprintf(mark, sizeof mark, "~tw%04x", number & 0xFFFFu);
+    const std::size_t markSize = std::strlen(mark);
+    const std::size_t longestName = 255; // characters of one folder entry
+    std::size_t room = folder.size() + 1 < MAX_PATH ? MAX_PATH - 1 - folder.size() : 0;
+    room = std::min(room, longestName);
+    if (noLonger)
+        room = std::min(room, std::max(name.size(), markSize));
+    const std::size_t keep = room > markSize ? wholeCharacters(name, room - markSize) : 0;
+    return name.substr(0, keep) + mark;
 }
 
 // A name found on disk in the ANSI code page. A character the code page lacks becomes "?", never
@@ -174,12 +157,21 @@ int renameCaseOnly(const std::string& oldPath, const std::string& newPath) {
 // which would name another file of the folder, l.txt, and have it renamed in its place.
 std::string ansiName(const wchar_t* name) {
     char buffer[2 * MAX_PATH]; // a found name has fewer than MAX_PATH characters
+    // Most names are plain ASCII, which every ANSI code page holds as it is.
+    std::size_t ascii = 0;
+    for (; ascii < MAX_PATH && name[ascii] != 0 && name[ascii] < 0x80; ++ascii)
+        buffer[ascii] = static_cast<char>(name[ascii]);
+    if (ascii < MAX_PATH && name[ascii] == 0)
+        return std::string(buffer, ascii);
     const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, buffer,
                                            sizeof buffer, "?", nullptr);
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
 }
 
 } // namespace
+
+Win32FileSystem::Win32FileSystem()
+    : temporaryNumber_(static_cast<unsigned>(GetCurrentProcessId())) {}
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
     // As far as the ANSI functions reach: a longer path is not searched.
@@ -198,7 +190,22 @@ bool Win32FileSystem::exists(const std::string& path) {
     return _access(path.c_str(), 0) == 0;
 }
 
+void Win32FileSystem::beginRun() {
+    folders_.clear();
+    inRun_ = true;
+}
+
+void Win32FileSystem::endRun() {
+    folders_.clear();
+    inRun_ = false;
+}
+
 int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPath) {
+    if (!inRun_) {
+        // A rename on its own learns what it needs afresh and forgets it afterwards.
+        const Run run(*this);
+        return rename(oldPath, newPath);
+    }
     if (oldPath == newPath) {
         // The file keeps its name: nothing is touched, only a missing file is reported.
         if (GetFileAttributesA(oldPath.c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -211,10 +218,133 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     while (!platformPath.empty() && (platformPath.back() == '.' || platformPath.back() == ' '))
         platformPath.pop_back();
     if (sameIgnoringCase(oldPath, platformPath))
-        return renameCaseOnly(oldPath, newPath);
-    if (moveWithoutReplacing(oldPath, newPath))
-        return 0;
-    return lastErrno();
+        return renameCaseOnly(oldPath, newPath, platformPath);
+    if (!move(oldPath, newPath))
+        return lastErrno();
+    noteRenamed(oldPath, platformPath);
+    return 0;
+}
+
+bool Win32FileSystem::move(const std::string& from, const std::string& to) {
+    // No replace flag: an existing target makes the move fail instead of being overwritten.
+    return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
+}
+
+void Win32FileSystem::readFolder(const std::string& folder,
+                                 const std::function<void(const std::wstring& name)>& visit) {
+    WIN32_FIND_DATAW data;
+    FindHandle find(FindFirstFileW((wide(folder) + L"*").c_str(), &data));
+    if (!find.valid())
+        return;
+    do {
+        visit(data.cFileName);
+    } while (FindNextFileW(find.get(), &data));
+}
+
+bool Win32FileSystem::IgnoringCase::operator()(const std::wstring& a, const std::wstring& b) const {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_LESS_THAN;
+}
+
+Win32FileSystem::Folder& Win32FileSystem::folderOf(const std::string& path) {
+    return folders_[folderPart(path)];
+}
+
+// True when another entry of the folder answers to the same name regardless of letter case.
+// Wine on a case-sensitive Linux folder can hold such twins; Windows cannot. The folder is read
+// once in a run; the run's own renames keep its names up to date.
+bool Win32FileSystem::hasCaseTwin(const std::string& path) {
+    Folder& folder = folderOf(path);
+    if (!folder.namesRead) {
+        readFolder(folderPart(path), [&](const std::wstring& name) { folder.names.insert(name); });
+        folder.namesRead = true;
+    }
+    return folder.names.count(wideName(path)) > 1;
+}
+
+void Win32FileSystem::noteRenamed(const std::string& oldPath, const std::string& newPath) {
+    if (folders_.empty())
+        return;
+    const auto from = folders_.find(folderPart(oldPath));
+    if (from != folders_.end() && from->second.namesRead) {
+        const auto old = from->second.names.find(wideName(oldPath));
+        if (old != from->second.names.end())
+            from->second.names.erase(old);
+    }
+    const auto to = folders_.find(folderPart(newPath));
+    if (to != folders_.end() && to->second.namesRead)
+        to->second.names.insert(wideName(newPath));
+}
+
+// A file system that matches names regardless of case may take a direct rename between two
+// spellings of one name as done and keep the old spelling (Wine on a Linux folder); Windows
+// keeps the new one. The first such rename in a folder is tried directly and the spelling read
+// back: where it stuck, every later one in the folder is a single rename; where it did not, this
+// one and every later one go through a temporary name.
+int Win32FileSystem::renameCaseOnly(const std::string& oldPath, const std::string& newPath,
+                                    const std::string& platformPath) {
+    Folder& folder = folderOf(oldPath);
+    if (folder.direct != DirectCaseRename::keepsOldSpelling) {
+        if (!move(oldPath, newPath)) {
+            const DWORD error = GetLastError();
+            if (!isExistsError(error))
+                return errnoFor(error);
+            // Another entry holds the new spelling, or the platform refuses a change of case
+            // alone: without a twin it is the platform, for every file of the folder.
+            if (!hasCaseTwin(oldPath))
+                folder.direct = DirectCaseRename::keepsOldSpelling;
+        } else {
+            if (folder.direct == DirectCaseRename::keepsNewSpelling)
+                return 0;
+            WIN32_FIND_DATAW data;
+            FindHandle find(FindFirstFileW(wide(platformPath).c_str(), &data));
+            if (find.valid() && wideName(platformPath) == data.cFileName) {
+                folder.direct = DirectCaseRename::keepsNewSpelling;
+                return 0;
+            }
+            if (find.valid())
+                folder.direct = DirectCaseRename::keepsOldSpelling;
+        }
+    }
+    return renameThroughTemporary(oldPath, newPath);
+}
+
+// Renaming through a temporary name makes the new spelling stick; should the second step fail,
+// the file gets its old name back. Beside a case twin, the new spelling is taken by the twin and
+// the file could not even get its old name back from the temporary one: the new name counts as
+// taken and nothing is touched.
+int Win32FileSystem::renameThroughTemporary(const std::string& oldPath,
+                                            const std::string& newPath) {
+    if (hasCaseTwin(oldPath))
+        return renameError::exists;
+    const std::string folder = folderPart(oldPath);
+    const std::string name = oldPath.substr(folder.size());
+    bool noLonger = false;
+    for (unsigned attempt = 0; attempt < 64; ++attempt) {
+        const std::string temporary =
+            folder + temporaryName(folder, name, ++temporaryNumber_, noLonger);
+        if (!move(oldPath, temporary)) {
+            const DWORD error = GetLastError();
+            if (isExistsError(error))
+                continue; // that name is taken: another one
+            if (!noLonger && temporary.size() > oldPath.size()) {
+                // Some file systems count a name's length in their own way (Wine on Linux in
+                // bytes of UTF-8): a name no longer than the old one fits wherever it did.
+                noLonger = true;
+                continue;
+            }
+            return errnoFor(error);
+        }
+        if (move(temporary, newPath))
+            return 0;
+        const int failure = lastErrno();
+        if (move(temporary, oldPath))
+            return failure;
+        // Neither name could be had (a twin appeared meanwhile): the file keeps the temporary
+        // name, which begins with its old one, and the user is told.
+        return failure == renameError::exists ? renameError::accessDenied : failure;
+    }
+    return renameError::exists; // no free temporary name
 }
 
 } // namespace tarnwick

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 namespace tarnwick {
 namespace {
@@ -35,6 +36,41 @@ TEST(CompareEntries, OrdersByFolderThenNameByteWise) {
     EXPECT_FALSE(compareEntries(same, FileEntry{"C:\\", "a.txt", "y"}));
 }
 
+// The sort of the file list gives the order of a stable sort by compareEntries: random lists
+// from few folders (one of them in two separate groups) and names that agree in their first
+// eight bytes or more, with bytes above 0x7F, prefixes and duplicates.
+TEST(SortEntries, GivesTheOrderOfAStableSortByCompareEntries) {
+    const std::vector<std::string> folders = {"C:\\A\\", "C:\\A b\\", "C:\\A\\sub\\", "C:\\"};
+    const std::string letters = "aB.\xE4\x01";
+    std::mt19937 random(7);
+    auto pick = [&](std::size_t count) {
+        return static_cast<std::size_t>(
+            std::uniform_int_distribution<std::size_t>(0, count - 1)(random));
+    };
+    for (int round = 0; round < 500; ++round) {
+        FileList files;
+        const std::size_t count = pick(40);
+        std::size_t folder = pick(folders.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            if (pick(8) == 0)
+                folder = pick(folders.size());
+            std::string name = pick(2) == 0 ? "abcdefgh" : "";
+            for (std::size_t length = pick(4); length > 0; --length)
+                name += letters[pick(letters.size())];
+            files.push_back(FileEntry{folders[folder], name, std::to_string(i)});
+        }
+        FileList expected = files;
+        std::stable_sort(expected.begin(), expected.end(), compareEntries);
+        sortEntries(files);
+        ASSERT_EQ(files.size(), expected.size());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            ASSERT_EQ(files[i].folder + files[i].oldName + "|" + files[i].newName,
+                      expected[i].folder + expected[i].oldName + "|" + expected[i].newName)
+                << "round " << round << ", entry " << i;
+        }
+    }
+}
+
 class CollectTest : public ::testing::Test {
 protected:
     CollectTest() : pipeline(window, fs) {}
@@ -53,7 +89,7 @@ protected:
         return paths;
     }
     std::vector<std::string> sorted() {
-        std::stable_sort(pipeline.fileList().begin(), pipeline.fileList().end(), compareEntries);
+        sortEntries(pipeline.fileList());
         std::vector<std::string> paths;
         for (const FileEntry& e : pipeline.fileList())
             paths.push_back(e.folder + e.oldName);
@@ -95,7 +131,7 @@ TEST_F(CollectTest, ANameListedTwiceKeepsItsCollectionOrderAfterSorting) {
     collect("C:\\D\\", "b:a:b:");
     pipeline.fileList()[0].newName = "first";
     pipeline.fileList()[2].newName = "second";
-    std::stable_sort(pipeline.fileList().begin(), pipeline.fileList().end(), compareEntries);
+    sortEntries(pipeline.fileList());
     EXPECT_EQ(pipeline.fileList()[1].newName, "first");
     EXPECT_EQ(pipeline.fileList()[2].newName, "second");
 }

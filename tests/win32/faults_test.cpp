@@ -48,6 +48,8 @@ public:
             beforeRename(oldPath);
         return real_.rename(oldPath, newPath);
     }
+    void beginRun() override { real_.beginRun(); }
+    void endRun() override { real_.endRun(); }
 
 private:
     Win32FileSystem real_;

@@ -1,12 +1,18 @@
 // The Windows rename against real folders: never replaces, reports the runtime's error numbers,
-// and makes a change of letter case stick.
+// and makes a change of letter case stick, at the platform's own cost and without losing the
+// old name should the program end halfway.
+#include "engine/rename.h"
 #include "win32/win32_file_system.h"
 
+#include "support/null_window.h"
 #include "support/temp_folder.h"
+#include "wine_host.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <algorithm>
 
 namespace tarnwick {
 namespace {
@@ -118,6 +124,166 @@ TEST_F(PlatformRenameTest, FailedChangeOfLetterCaseKeepsTheOldName) {
     ASSERT_TRUE(open.valid());
     EXPECT_EQ(rename("a.txt", "A.txt"), 13);
     EXPECT_EQ(temp.list(), (Names{"a.txt"}));
+}
+
+// The real file system with its steps watched: moves and readings of a folder are counted, a
+// direct change of letter case can be made to keep the new spelling (as on Windows) or the old
+// one (as under Wine on a Linux folder), and faults no real system gives on demand are put in:
+// the program ending before a move, another program taking every name a move asks for.
+class WatchedFileSystem : public Win32FileSystem {
+public:
+    enum class DirectCase { asThePlatform, keepsNewSpelling, keepsOldSpelling, refusedAsTaken };
+    struct Ended {}; // the program was ended (power loss, killed)
+
+    DirectCase directCase = DirectCase::asThePlatform;
+    std::string endBeforeMovingTo; // the program ends before a move to this path
+    std::string onlyMovesFrom;     // a move from any other path finds its target taken
+    int moves = 0;
+    int folderReads = 0;
+
+protected:
+    bool move(const std::string& from, const std::string& to) override {
+        ++moves;
+        if (from != to &&
+            CompareStringOrdinal(testing::wideFromAnsi(from).c_str(), -1,
+                                 testing::wideFromAnsi(to).c_str(), -1, TRUE) == CSTR_EQUAL) {
+            if (directCase == DirectCase::keepsOldSpelling) {
+                SetLastError(ERROR_SUCCESS);
+                return true; // done, says the platform, and nothing changes
+            }
+            if (directCase == DirectCase::refusedAsTaken) {
+                SetLastError(ERROR_ALREADY_EXISTS);
+                return false;
+            }
+            if (directCase == DirectCase::keepsNewSpelling && testing::underWine())
+                return Win32FileSystem::move(from, from + ".aside") &&
+                       Win32FileSystem::move(from + ".aside", to);
+        }
+        if (to == endBeforeMovingTo)
+            throw Ended{};
+        if (!onlyMovesFrom.empty() && from != onlyMovesFrom) {
+            SetLastError(ERROR_ALREADY_EXISTS);
+            return false;
+        }
+        return Win32FileSystem::move(from, to);
+    }
+    void readFolder(const std::string& folder,
+                    const std::function<void(const std::wstring& name)>& visit) override {
+        ++folderReads;
+        Win32FileSystem::readFolder(folder, visit);
+    }
+};
+
+using DirectCase = WatchedFileSystem::DirectCase;
+
+// Changing only the letter case of every file costs one rename per file where a direct rename
+// keeps the new spelling, and where it does not, two per file and the one direct try in each
+// folder; a folder's names are read at most once in a run (and only where the route through a
+// temporary name needs them), and each run learns afresh.
+TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun) {
+    const struct {
+        const char* title;
+        DirectCase direct;
+        bool keepsNewSpelling;
+    } rows[] = {
+        {"as the platform does", DirectCase::asThePlatform, !testing::underWine()},
+        {"a platform that keeps the new spelling", DirectCase::keepsNewSpelling, true},
+        {"a platform that keeps the old spelling", DirectCase::keepsOldSpelling, false},
+        {"a platform that refuses the new spelling as taken", DirectCase::refusedAsTaken, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.title);
+        TempFolder temp;
+        FileList files;
+        for (const char* name :
+             {"IMG_1.JPG", "IMG_2.JPG", "IMG_3.JPG", "sub\\DSC_1.JPG", "sub\\DSC_2.JPG"}) {
+            temp.file(name, name);
+            const std::string relative = name;
+            const std::size_t slash = relative.find('\\') + 1; // 0 without a subfolder
+            const std::string own = relative.substr(slash);
+            std::string lower = own;
+            for (char& c : lower)
+                c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            files.push_back(FileEntry{temp.path() + relative.substr(0, slash), own, lower});
+        }
+        WatchedFileSystem fs;
+        fs.directCase = row.direct;
+        testing::NullWindow window;
+        for (int run = 0; run < 2; ++run) { // there and back
+            SCOPED_TRACE(run == 0 ? "small letters" : "capitals again");
+            fs.moves = 0;
+            fs.folderReads = 0;
+            EXPECT_EQ(renameAll(files, fs, window), 5);
+            EXPECT_EQ(fs.moves, row.keepsNewSpelling ? 5 : (1 + 2 * 3) + (1 + 2 * 2));
+            EXPECT_EQ(fs.folderReads, row.keepsNewSpelling ? 0 : 2);
+            Names top{"sub"}, sub;
+            for (const FileEntry& e : files)
+                (e.folder == temp.path() ? top : sub).push_back(e.newName);
+            std::sort(top.begin(), top.end());
+            EXPECT_EQ(temp.list(), top);
+            EXPECT_EQ(temp.list("sub\\"), sub);
+            EXPECT_EQ(temp.read(files[0].newName), "IMG_1.JPG");
+            for (FileEntry& e : files)
+                std::swap(e.oldName, e.newName);
+        }
+    }
+}
+
+// Should the program end between the two steps of a change of letter case, the file is left
+// under a temporary name that begins with its old name, cut short only where a length limit
+// leaves no room; so it is when another program takes both names in between.
+TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
+    const std::string accented(125, '\xE9'), capitals(125, '\xC9');
+    enum class Fault { ended, bothNamesTaken };
+    const struct {
+        const char* title;
+        std::size_t pathLength; // the old path padded by a subfolder to this length; 0: none
+        std::string oldName;
+        std::string newName;
+        bool whole; // the whole old name, or all but its last eight characters at least
+        Fault fault;
+    } rows[] = {
+        {"a short name", 0, "IMG_0001.JPG", "img_0001.jpg", true, Fault::ended},
+        {"a path near the limit", 255, "Photo " + std::string(40, 'x') + ".JPG",
+         "PHOTO " + std::string(40, 'X') + ".JPG", false, Fault::ended},
+        // 254 bytes in UTF-8: Linux takes no more than 255 for a name.
+        {"a name near the limit in UTF-8", 0, accented + ".txt", capitals + ".TXT", false,
+         Fault::ended},
+        {"both names taken", 0, "IMG_0002.JPG", "img_0002.jpg", true, Fault::bothNamesTaken},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.title);
+        TempFolder temp;
+        std::string sub;
+        if (row.pathLength > 0) {
+            sub = std::string(row.pathLength - temp.path().size() - row.oldName.size() - 1, 's') +
+                  "\\";
+            temp.folder(sub.substr(0, sub.size() - 1));
+        }
+        temp.file(sub + row.oldName, "content");
+        ASSERT_EQ(temp.list(sub), Names{row.oldName});
+        const std::string folder = temp.path() + sub;
+        WatchedFileSystem fs;
+        fs.directCase = DirectCase::keepsOldSpelling; // the route through a temporary name
+        if (row.fault == Fault::ended) {
+            fs.endBeforeMovingTo = folder + row.newName;
+            EXPECT_THROW(fs.rename(folder + row.oldName, folder + row.newName),
+                         WatchedFileSystem::Ended);
+        } else {
+            fs.onlyMovesFrom = folder + row.oldName;
+            EXPECT_EQ(fs.rename(folder + row.oldName, folder + row.newName), 13);
+        }
+        const Names left = temp.list(sub);
+        ASSERT_EQ(left.size(), 1u);
+        const std::string& name = left[0];
+        EXPECT_NE(name, row.oldName);
+        EXPECT_NE(name, row.newName);
+        const std::string kept =
+            row.whole ? row.oldName : row.oldName.substr(0, row.oldName.size() - 8);
+        EXPECT_EQ(name.substr(0, kept.size()), kept) << name;
+        EXPECT_LT((folder + name).size(), static_cast<std::size_t>(MAX_PATH));
+        EXPECT_EQ(temp.read(sub + name), "content");
+    }
 }
 
 } // namespace
