@@ -95,7 +95,7 @@ void sortEntries(FileList& files) {
             groups.push_back(i);
     std::vector<std::size_t> byFolder(groups.size());
     std::iota(byFolder.begin(), byFolder.end(), std::size_t{0});
-    std::sort(byFolder.begin(), byFolder.end(), [&](std::size_t a, std::size_t b) {
+    std::stable_sort(byFolder.begin(), byFolder.end(), [&](std::size_t a, std::size_t b) {
         return compareBytes(files[groups[a]].folder, files[groups[b]].folder) < 0;
     });
     std::vector<std::uint32_t> rank(groups.size());
@@ -118,13 +118,13 @@ void sortEntries(FileList& files) {
             keys[i] =
                 Key{rank[group], static_cast<std::uint32_t>(i), leadingBytes(files[i].oldName)};
     }
-    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+    // The keys stand in list order, so a stable sort keeps equal entries in that order.
+    std::stable_sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
         if (a.folder != b.folder)
             return a.folder < b.folder;
         if (a.lead != b.lead)
             return a.lead < b.lead;
-        const int byName = compareBytes(files[a.index].oldName, files[b.index].oldName);
-        return byName != 0 ? byName < 0 : a.index < b.index;
+        return compareBytes(files[a.index].oldName, files[b.index].oldName) < 0;
     });
     FileList sorted;
     sorted.reserve(n);
