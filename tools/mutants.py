@@ -6,7 +6,8 @@ seed, builds the host tests against each fault and runs them. A fault the tests 
 test, a crash or a hang) is killed; one they do not notice survives. A fault that does not compile
 does not count. Prints the survivors and the score.
 
-    tools/mutants.py [--sample N | --all] [--seed S] [--only REGEX] [--list] [--timeout SECONDS]
+    tools/mutants.py [--sample N | --all] [--seed S] [--only REGEX] [--list] [--jobs N]
+                     [--timeout SECONDS]
 
 Operators:
   compare   a comparison turned: < <= > >= moved across the boundary or turned round, == and !=
@@ -35,6 +36,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -371,17 +373,20 @@ class Build:
     def objects_for(self, path):
         return sorted(self.dependents.get(path.resolve(), ()))
 
-    def build_mutant(self, objects, scratch):
-        """Compiles the given objects into scratch and links the tests there; True on success."""
-        replaced = {}
-        for obj in objects:
-            out = scratch / obj.replace("/", "_")
+    def build_mutant(self, objects, scratch, jobs):
+        """Compiles the given objects into scratch, side by side, and links the tests there; the
+        test program, or None when the mutant does not build."""
+        replaced = {obj: str(scratch / obj.replace("/", "_")) for obj in objects}
+
+        def compile_one(obj):
             args = list(self.compile[obj])
-            args[args.index("-o") + 1] = str(out)
-            if subprocess.run(args, cwd=BUILD, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode != 0:
+            args[args.index("-o") + 1] = replaced[obj]
+            return subprocess.run(args, cwd=BUILD, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL).returncode == 0
+
+        with ThreadPoolExecutor(max_workers=jobs) as pool:
+            if not all(pool.map(compile_one, objects)):
                 return None
-            replaced[obj] = str(out)
         binary = scratch / TEST_TARGET
         args = [replaced.get(a, a) for a in self.link]
         args[args.index("-o") + 1] = str(binary)
@@ -459,6 +464,8 @@ def main():
     parser.add_argument("--seed", type=int, default=2024, help="seed of the sample (default 2024)")
     parser.add_argument("--only", help="only files whose path matches this regular expression")
     parser.add_argument("--list", action="store_true", help="list the mutants drawn; run none")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1,
+                        help="compilers run side by side (default: one per processor)")
     parser.add_argument("--timeout", type=float, default=20.0,
                         help="seconds before a test run counts as hanging (default 20)")
     options = parser.parse_args()
@@ -500,7 +507,7 @@ def main():
     scratch = Path(tempfile.mkdtemp(prefix="mutants-", dir=BUILD))
     began = time.monotonic()
     try:
-        binary = build.build_mutant([], scratch)
+        binary = build.build_mutant([], scratch, options.jobs)
         if binary is None or run_tests(binary, options.timeout) != "survived":
             sys.exit("The host tests do not pass on the unchanged code: fix them first.")
         results = []
@@ -512,7 +519,7 @@ def main():
             objects = build.objects_for(path)
             try:
                 restorer.mutate(path, original, mutated)
-                binary = build.build_mutant(objects, scratch)
+                binary = build.build_mutant(objects, scratch, options.jobs)
             finally:
                 restorer.restore()
             outcome = "no build" if binary is None else run_tests(binary, options.timeout)

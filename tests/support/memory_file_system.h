@@ -60,7 +60,11 @@ public:
         return result;
     }
 
+    // Every search pattern asked for, in order.
+    std::vector<std::string> searches;
+
     void search(const std::string& pattern, const Visitor& visit) override {
+        searches.push_back(pattern);
         const std::size_t slash = pattern.rfind('\\');
         const std::string folder = pattern.substr(0, slash + 1);
         const std::string mask = pattern.substr(slash + 1);

@@ -120,5 +120,27 @@ TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
     EXPECT_EQ(window.statusText, "11 file(s) successfully renamed.");
 }
 
+TEST_F(ChecksInCommands, CapacityRefusalAfterAPreviewLeavesNoPreviewReady) {
+    pipeline.runPreview(); // closed with "Cancel"
+    ASSERT_TRUE(pipeline.state().previewReady);
+
+    for (int i = 0; i < 9; ++i)
+        fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
+    before = fs.files();
+    window.options.numerate = true; // 11 files, numbers 0 to 10 in one digit
+    pipeline.runPreview();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_FALSE(pipeline.state().previewReady);
+    EXPECT_EQ(window.previewDialogs, 1);
+
+    // The next Rename validates and collects again, and is refused again.
+    window.stepLabels.clear();
+    pipeline.runRename();
+    EXPECT_EQ(window.stepLabels, (std::vector<std::string>{"Step 1 of 8", "Step 2 of 8"}));
+    ASSERT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(window.messages[1].text, window.messages[0].text);
+    EXPECT_TRUE(renamedNothing());
+}
+
 } // namespace
 } // namespace tarnwick
