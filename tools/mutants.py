@@ -21,7 +21,9 @@ Operators:
 The build lives in build/mutants (no sanitizers, -O0): the mutated file (with the files that
 include it) is compiled into a scratch folder and linked there, so the build folder itself never
 holds a fault. The source file is written back after each mutant, also on Ctrl-C; a copy kept in
-build/mutants/restore puts it back even after a hard kill, on the next start.
+build/mutants/restore puts it back even after a hard kill, on the next start. Written-back files
+get a new time stamp, so other builds compile them again; build nothing else in this tree while
+the mutants run.
 """
 
 import argparse
@@ -425,29 +427,25 @@ class Restorer:
             info = json.loads(saved.read_text())
             data = Path(info["copy"]).read_bytes()
             Path(info["path"]).write_bytes(data)
-            os.utime(info["path"], ns=(info["atime"], info["mtime"]))
             Path(info["copy"]).unlink()
             saved.unlink()
             print(f"Restored {info['path']} from an interrupted run.")
 
     def mutate(self, path, original, mutated):
-        stat = path.stat()
         name = str(path.relative_to(ROOT)).replace("/", "_")
         copy = RESTORE / (name + ".orig")
         copy.write_bytes(original)
-        self.pending = (path, original, stat, copy, RESTORE / (name + ".json"))
-        self.pending[4].write_text(json.dumps({
-            "path": str(path), "copy": str(copy), "atime": stat.st_atime_ns,
-            "mtime": stat.st_mtime_ns}))
+        self.pending = (path, original, copy, RESTORE / (name + ".json"))
+        self.pending[3].write_text(json.dumps({"path": str(path), "copy": str(copy)}))
         path.write_bytes(mutated)
 
     def restore(self):
         if getattr(self, "pending", None) is None:
             return
-        path, original, stat, copy, info = self.pending
+        path, original, copy, info = self.pending
+        # Written back with a new time stamp: a build that compiled the fault in the meantime
+        # compiles the file again.
         path.write_bytes(original)
-        # The original time too, so that other builds see no change.
-        os.utime(path, ns=(stat.st_atime_ns, stat.st_mtime_ns))
         copy.unlink(missing_ok=True)
         info.unlink(missing_ok=True)
         self.pending = None

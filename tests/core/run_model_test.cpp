@@ -5,6 +5,28 @@
 namespace tarnwick {
 namespace {
 
+// The options and the run state as the Main dialog opens.
+TEST(RunModel, StartValues) {
+    const Options options;
+    EXPECT_EQ(options.targetMode, TargetMode::folderMode);
+    EXPECT_TRUE(options.pathSpec.empty() && options.fileListText.empty());
+    EXPECT_FALSE(options.includeSubdirs || options.numerate || options.folderPrefix ||
+                 options.replaceOn || options.replaceFirstOnly || options.swapOn ||
+                 options.insertOn || options.eraseOn || options.caseOn);
+    EXPECT_EQ(options.startNumber, 0);
+    EXPECT_EQ(options.digitCount, 1);
+    EXPECT_EQ(options.insertPosition, 0);
+    EXPECT_EQ(options.caseStyle, smallLetters);
+    EXPECT_EQ(capitalLetters, 1);
+    EXPECT_EQ(capitalInitials, 2);
+
+    const RunState state;
+    EXPECT_TRUE(state.targetFolder.empty() && state.targetPattern.empty());
+    EXPECT_FALSE(state.includeSubdirs);
+    EXPECT_FALSE(state.previewReady);
+    EXPECT_TRUE(state.warnBeforeRename);
+}
+
 TEST(ParseNumberField, ReadsLeadingDigitsLikeAtoi) {
     const struct {
         const char* text;

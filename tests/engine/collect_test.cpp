@@ -26,6 +26,12 @@ TEST(CompareEntries, OrdersByFolderThenNameByteWise) {
         {{"C:\\A b\\", "x", ""}, {"C:\\A\\", "x", ""}},     // blank 0x20 before backslash 0x5C
         {{"C:\\DATA\\", "x", ""}, {"C:\\Data\\", "x", ""}}, // case-sensitive
         {{"C:\\", "z", ""}, {"C:\\", "\xE4", ""}},          // bytes compared unsigned
+        {{"C:\\", "a", ""}, {"C:\\", "b", ""}},             // names of one byte
+        {{"C:\\", "x", ""}, {"C:\\", "xy", ""}},
+        // Long paths, the shorter one held in just its own length: only the bytes both have are
+        // compared.
+        {{"C:\\ffffffffffffffffffffffffffffffffffffffff\\", "x", ""},
+         {"C:\\ffffffffffffffffffffffffffffffffffffffff\\sub\\", "a", ""}},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(compareEntries(c.first, c.second)) << c.first.folder << c.first.oldName;

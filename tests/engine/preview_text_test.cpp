@@ -47,6 +47,17 @@ TEST(PreviewText, EveryLineEndsInCarriageReturnLineFeed) {
     }
 }
 
+TEST(PreviewText, LongFoldersAndNamesOfAnyLength) {
+    const std::string folder = "C:\\" + std::string(40, 'f') + "\\";
+    const FileList list = {{folder, "a", "abcdefghijklmnopqrstuvwxyz"},
+                           {folder, "abcdefghijklmnopqrstuvwxyz", ""}};
+    EXPECT_EQ(buildPreviewText(list, false),
+              "a ---> abcdefghijklmnopqrstuvwxyz\r\nabcdefghijklmnopqrstuvwxyz ---> \r\n");
+    EXPECT_EQ(buildPreviewText(list, true),
+              folder + "a ---> " + folder + "abcdefghijklmnopqrstuvwxyz\r\n" + folder +
+                  "abcdefghijklmnopqrstuvwxyz ---> " + folder + "\r\n");
+}
+
 TEST(PreviewText, BytesAbove127PassUnchanged) {
     const FileList list = {{"C:\\\xC4rger\\",
                             "\xFC"

@@ -89,6 +89,7 @@ TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     EXPECT_FALSE(pipeline.state().previewReady);
     EXPECT_FALSE(window.waitCursor);
     EXPECT_FALSE(window.waitCursorDuringQuestion);
+    EXPECT_TRUE(window.stepsWithoutWaitCursor.empty()); // shown again after the Confirm dialog
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
 }
 

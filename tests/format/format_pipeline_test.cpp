@@ -180,13 +180,13 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
     options.swapPivot = " - ";
     options.insertText = "x";
     options.insertPosition = 0;
-    options.eraseUntil = "X";
+    options.eraseUntil = "x0";
     options.caseStyle = capitalInitials;
     FileList files = entries({{"C:\\Photos\\Rome\\", "img.JPG"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
-    // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, unchanged, case.
-    EXPECT_EQ(files[0].newName, "X01 - Roma.Jpg");
+    // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, 1 - roma.JPG, case.
+    EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
     EXPECT_EQ(window.calls.front(), "setProgressRange 8");
     EXPECT_EQ(stepCalls(window), 8);
 }

@@ -75,6 +75,8 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"Data\\", "-", "x", "Data-x"},                   // no backslash before the closing one
         {"C:/Photos/Rome\\", "_", "a.txt", "Rome_a.txt"}, // typed with forward slashes
         {"C:/Photos\\", "_", "a.txt", "Photos_a.txt"},
+        {"Dat\\", "-", "x", "Dat-x"},               // 4 bytes: more than a root
+        {"C:\\Photos\\\\", "_", "a.txt", "_a.txt"}, // nothing between the last two backslashes
     };
     for (const auto& c : cases) {
         std::string name = c.name;
