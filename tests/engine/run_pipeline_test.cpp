@@ -74,6 +74,16 @@ TEST_F(RunPipelineTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
 }
 
+TEST_F(RunPipelineTest, NumbersFollowTheSortedOrder) {
+    fs.addFile("C:\\Photos\\c.txt");
+    window.options.numerate = true; // collected as b, a, c: numbered as a, b, c
+    pipeline.runPreview();
+    ASSERT_EQ(pipeline.fileList().size(), 3u);
+    EXPECT_EQ(pipeline.fileList()[0].oldName + " " + pipeline.fileList()[0].newName, "a.txt 0.bak");
+    EXPECT_EQ(pipeline.fileList()[1].oldName + " " + pipeline.fileList()[1].newName, "b.txt 1.bak");
+    EXPECT_EQ(pipeline.fileList()[2].oldName + " " + pipeline.fileList()[2].newName, "c.txt 2.bak");
+}
+
 TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     pipeline.runRename();
 

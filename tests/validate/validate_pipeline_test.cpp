@@ -98,6 +98,18 @@ TEST_F(ChecksInCommands, RenameRunsAllEightStepsAgainAfterIdenticalNames) {
     EXPECT_EQ(window.stepLabels.front(), "Step 1 of 8");
 }
 
+TEST_F(ChecksInCommands, EmptyNamesAreCheckedBeforeIdenticalOnes) {
+    window.options.eraseOn = true;
+    window.options.eraseUntil = ".txt"; // both names become empty, and so also identical
+    pipeline.runRename();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text.substr(0, 55),
+              "With your format selections you create empty filenames.");
+    EXPECT_EQ(window.stepLabel, "Step 5 of 8");
+    EXPECT_EQ(window.statusText, "Checking for empty or to long filenames ...");
+    EXPECT_TRUE(renamedNothing());
+}
+
 TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
     for (int i = 0; i < 9; ++i)
         fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
