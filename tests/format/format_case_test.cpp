@@ -100,10 +100,11 @@ TEST(LetterCase, InitialCapitalsFollowTheLettersOfTheCodePage) {
             letters += static_cast<char>(c);
     for (int byte = 0; byte < 256; ++byte) {
         const char c = static_cast<char>(byte);
-        std::string name = std::string("x") + c + "xX";
+        // First in the name, the byte is looked at before its own case changes.
+        std::string name = std::string(1, c) + "xX";
         ASSERT_TRUE(applyCase(name, capitalInitials));
         const bool letter = letters.find(c) != std::string::npos;
-        EXPECT_EQ(name.substr(2), letter ? "xx" : "Xx") << byte;
+        EXPECT_EQ(name.substr(1), letter ? "xx" : "Xx") << byte;
     }
 }
 
