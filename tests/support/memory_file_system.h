@@ -83,11 +83,16 @@ public:
         }
     }
 
+    // A path with a closing backslash names a folder: nothing exists below a file.
     bool exists(const std::string& path) override {
         std::string p = path;
-        if (p.size() > 3 && p.back() == '\\')
+        const bool asFolder = p.size() > 3 && p.back() == '\\';
+        if (asFolder)
             p.pop_back();
-        return find(p) != nullptr || p.size() <= 3;
+        if (p.size() <= 3)
+            return true;
+        const Entry* e = find(p);
+        return e != nullptr && (e->isFolder || !asFolder);
     }
 
     int rename(const std::string& oldPath, const std::string& newPath) override {

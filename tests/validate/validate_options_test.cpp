@@ -84,6 +84,14 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
          "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
          Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
+        {"empty name in a file", // each name is looked for before it is found empty
+         [](Options& o) {
+             o.pathSpec = "C:\\note.txt";
+             o.targetMode = TargetMode::listMode;
+             o.fileListText = ":";
+         },
+         "The following file doesn't exist!\n\nC:\\note.txt\\\n\nPlease verify your input.",
+         Field::fileList},
         {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
         {"empty list", list(""), kEmptyName, Field::fileList},
         {"separator",
