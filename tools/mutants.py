@@ -535,8 +535,12 @@ def main():
     built = killed + len(survivors)
     print(f"\nSurvivors ({len(survivors)}):")
     for m in survivors:
-        line = sources[m[0]].splitlines()[line_of(sources[m[0]], m[1]) - 1].strip()
-        print(f"  {where(m)} {m[4]}: {m[5]}\n      {line}")
+        source = sources[m[0]]
+        number = line_of(source, m[1])
+        mutated = source[:m[1]] + m[3] + source[m[2]:]
+        before = source.splitlines()[number - 1].strip()
+        after = mutated.splitlines()[number - 1].strip()
+        print(f"  {where(m)} {m[4]}\n      - {before}\n      + {after}")
     by_operator = {}
     for m, outcome in results:
         if outcome != "no build":
