@@ -49,13 +49,14 @@ TEST(PreviewText, EveryLineEndsInCarriageReturnLineFeed) {
 
 TEST(PreviewText, LongFoldersAndNamesOfAnyLength) {
     const std::string folder = "C:\\" + std::string(40, 'f') + "\\";
-    const FileList list = {{folder, "a", "abcdefghijklmnopqrstuvwxyz"},
-                           {folder, "abcdefghijklmnopqrstuvwxyz", ""}};
+    const std::string longName = "abcdefghijklmnopqrstuvwxyz";
+    const FileList list = {{folder, "a", longName}, {folder, "b", longName}};
     EXPECT_EQ(buildPreviewText(list, false),
-              "a ---> abcdefghijklmnopqrstuvwxyz\r\nabcdefghijklmnopqrstuvwxyz ---> \r\n");
-    EXPECT_EQ(buildPreviewText(list, true),
-              folder + "a ---> " + folder + "abcdefghijklmnopqrstuvwxyz\r\n" + folder +
-                  "abcdefghijklmnopqrstuvwxyz ---> " + folder + "\r\n");
+              "a ---> " + longName + "\r\nb ---> " + longName + "\r\n");
+    EXPECT_EQ(buildPreviewText(list, true), folder + "a ---> " + folder + longName + "\r\n" +
+                                                folder + "b ---> " + folder + longName + "\r\n");
+    EXPECT_EQ(buildPreviewText({{folder, longName, ""}}, true),
+              folder + longName + " ---> " + folder + "\r\n");
 }
 
 TEST(PreviewText, BytesAbove127PassUnchanged) {

@@ -58,6 +58,7 @@ TEST_F(ChecksInCommands, RefusedOptionsLeaveStatusAndListAlone) {
         ASSERT_EQ(pipeline.fileList().size(), 1u);
         EXPECT_EQ(pipeline.fileList()[0].newName, "y.txt");
         EXPECT_TRUE(renamedNothing());
+        EXPECT_FALSE(window.waitCursor);
     }
 }
 
