@@ -193,7 +193,9 @@ TEST_F(RunPipelineTest, ListModeRenameWritesTheNewNamesIntoTheField) {
         "setProgressRange 2", "setProgressPos 0",      "setProgressStep 1", "stepProgress",
         "stepProgress",       "setFieldText fileList", "setProgressPos 0"};
     ASSERT_GE(window.calls.size(), update.size());
-    EXPECT_EQ(std::vector<std::string>(window.calls.end() - 7, window.calls.end()), update);
+    EXPECT_EQ(std::vector<std::string>(window.calls.end() - static_cast<long>(update.size()),
+                                       window.calls.end()),
+              update);
     EXPECT_EQ(window.progressPos, 0);
 }
 
