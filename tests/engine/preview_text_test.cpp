@@ -57,6 +57,7 @@ TEST(PreviewText, LongFoldersAndNamesOfAnyLength) {
                                                 folder + "b ---> " + folder + longName + "\r\n");
     EXPECT_EQ(buildPreviewText({{folder, longName, ""}}, true),
               folder + longName + " ---> " + folder + "\r\n");
+    EXPECT_EQ(buildPreviewText({{"C:\\", "a", ""}}, false), "a ---> \r\n");
 }
 
 TEST(PreviewText, BytesAbove127PassUnchanged) {
