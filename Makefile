@@ -46,7 +46,7 @@ clean:
 	rm -rf build
 
 # ---- Proof at scale: benchmarks, the long no-loss run and the fuzzer ----
-.PHONY: bench fuzz no-loss
+.PHONY: bench fuzz no-loss mutants
 
 # Speed and memory under Wine against the bare platform calls (about ten minutes).
 bench: deps
@@ -60,3 +60,9 @@ fuzz: deps build-host
 no-loss: deps build-windows
 	@TARNWICK_NO_LOSS_ROUNDS=$${NO_LOSS_ROUNDS:-20000} TARNWICK_NO_LOSS_SECONDS=86400 \
 	  tools/wine-run.sh $(WIN)/win_tests.exe --gtest_filter='NoLoss*'
+
+# Faults put into the platform-free code on purpose, and how many of them the host tests notice:
+# a sample of MUTANTS_SAMPLE (default 300) drawn with a fixed seed (MUTANTS_SEED); the survivors
+# and the score are printed. About ten minutes; not part of `make test`.
+mutants: deps
+	@python3 tools/mutants.py --sample $${MUTANTS_SAMPLE:-300} --seed $${MUTANTS_SEED:-2024}

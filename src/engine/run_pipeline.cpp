@@ -106,7 +106,9 @@ void RunPipeline::updateFileList() {
     window_.setProgressRange(static_cast<int>(files_.size()));
     window_.setProgressPos(0);
     window_.setProgressStep(1);
-    if (window_.readOptions().targetMode == TargetMode::listMode) {
+    // The window as it stands now decides, also after a Preview whose options have changed since.
+    const Options now = window_.readOptions();
+    if (now.targetMode == TargetMode::listMode) {
         std::string text;
         for (FileEntry& entry : files_) {
             entry.oldName = entry.newName;
@@ -118,7 +120,7 @@ void RunPipeline::updateFileList() {
         window_.setFieldText(Field::fileList, text);
     } else {
         clearFileList();
-        collectTargets(options_.targetMode, options_.includeSubdirs, state_.targetFolder,
+        collectTargets(now.targetMode, now.includeSubdirs, state_.targetFolder,
                        state_.targetPattern, fileSystem_, window_, files_);
     }
 }

@@ -27,6 +27,12 @@ TEST(CompareEntries, OrdersByFolderThenNameByteWise) {
         {{"C:\\A b\\", "x", ""}, {"C:\\A\\", "x", ""}},     // blank 0x20 before backslash 0x5C
         {{"C:\\DATA\\", "x", ""}, {"C:\\Data\\", "x", ""}}, // case-sensitive
         {{"C:\\", "z", ""}, {"C:\\", "\xE4", ""}},          // bytes compared unsigned
+        {{"C:\\", "a", ""}, {"C:\\", "b", ""}},             // names of one byte
+        {{"C:\\", "x", ""}, {"C:\\", "xy", ""}},
+        // Long paths, the shorter one held in just its own length: only the bytes both have are
+        // compared.
+        {{"C:\\ffffffffffffffffffffffffffffffffffffffff\\", "x", ""},
+         {"C:\\ffffffffffffffffffffffffffffffffffffffff\\sub\\", "a", ""}},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(compareEntries(c.first, c.second)) << c.first.folder << c.first.oldName;
@@ -156,6 +162,44 @@ TEST_F(CollectTest, SubfoldersComeFirstDepthFirstThenTheFolderItself) {
     setOptions(TargetMode::folderMode, false);
     EXPECT_EQ(collect("C:\\T\\", "*.txt"), (std::vector<std::string>{"C:\\T\\top.txt"}));
     EXPECT_EQ(window.statusText, "1 file found.");
+}
+
+// A mask that takes every name reads each folder once, and gives what the two searches give:
+// never a search in "." or "..", never a folder as a file, the same order.
+TEST_F(CollectTest, EveryNameMaskWithSubfoldersSearchesEachFolderOnce) {
+    fs.addFolder("C:\\T");
+    fs.addFile("C:\\T\\top.txt");
+    fs.addFolder("C:\\T\\one");
+    fs.addFile("C:\\T\\one\\x.txt");
+    fs.addFolder("C:\\T\\one\\deep");
+    fs.addFile("C:\\T\\one\\deep\\y");
+    fs.addFile("C:\\T\\README");
+    fs.addFolder("C:\\T\\z.dir");
+    fs.addFile("C:\\T\\z.dir\\f");
+    fs.addFolder("C:\\T\\empty");
+    const std::vector<std::string> expected = {"C:\\T\\one\\deep\\y", "C:\\T\\one\\x.txt",
+                                               "C:\\T\\z.dir\\f", "C:\\T\\top.txt",
+                                               "C:\\T\\README"};
+    setOptions(TargetMode::folderMode, true);
+    for (const std::string mask : {"*.*", "*", "**"}) {
+        SCOPED_TRACE(mask);
+        fs.searches.clear();
+        EXPECT_EQ(collect("C:\\T\\", mask), expected);
+        EXPECT_EQ(window.statusText, "5 files found.");
+        std::vector<std::string> folders;
+        for (const std::string& search : fs.searches)
+            folders.push_back(search.substr(0, search.rfind('\\') + 1));
+        const std::vector<std::string> once = {"C:\\T\\", "C:\\T\\one\\", "C:\\T\\one\\deep\\",
+                                               "C:\\T\\z.dir\\", "C:\\T\\empty\\"};
+        // "**" takes every name too, but the plain way: each folder is searched twice.
+        if (mask != "**") {
+            EXPECT_EQ(folders, once);
+        }
+        for (const std::string& folder : folders) {
+            EXPECT_EQ(folder.find("\\.\\"), std::string::npos) << folder;
+            EXPECT_EQ(folder.find("\\..\\"), std::string::npos) << folder;
+        }
+    }
 }
 
 TEST_F(CollectTest, AFolderThatCannotBeSearchedContributesNothing) {

@@ -47,6 +47,19 @@ TEST(PreviewText, EveryLineEndsInCarriageReturnLineFeed) {
     }
 }
 
+TEST(PreviewText, LongFoldersAndNamesOfAnyLength) {
+    const std::string folder = "C:\\" + std::string(40, 'f') + "\\";
+    const std::string longName = "abcdefghijklmnopqrstuvwxyz";
+    const FileList list = {{folder, "a", longName}, {folder, "b", longName}};
+    EXPECT_EQ(buildPreviewText(list, false),
+              "a ---> " + longName + "\r\nb ---> " + longName + "\r\n");
+    EXPECT_EQ(buildPreviewText(list, true), folder + "a ---> " + folder + longName + "\r\n" +
+                                                folder + "b ---> " + folder + longName + "\r\n");
+    EXPECT_EQ(buildPreviewText({{folder, longName, ""}}, true),
+              folder + longName + " ---> " + folder + "\r\n");
+    EXPECT_EQ(buildPreviewText({{"C:\\", "a", ""}}, false), "a ---> \r\n");
+}
+
 TEST(PreviewText, BytesAbove127PassUnchanged) {
     const FileList list = {{"C:\\\xC4rger\\",
                             "\xFC"

@@ -74,6 +74,16 @@ TEST_F(RunPipelineTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
 }
 
+TEST_F(RunPipelineTest, NumbersFollowTheSortedOrder) {
+    fs.addFile("C:\\Photos\\c.txt");
+    window.options.numerate = true; // collected as b, a, c: numbered as a, b, c
+    pipeline.runPreview();
+    ASSERT_EQ(pipeline.fileList().size(), 3u);
+    EXPECT_EQ(pipeline.fileList()[0].oldName + " " + pipeline.fileList()[0].newName, "a.txt 0.bak");
+    EXPECT_EQ(pipeline.fileList()[1].oldName + " " + pipeline.fileList()[1].newName, "b.txt 1.bak");
+    EXPECT_EQ(pipeline.fileList()[2].oldName + " " + pipeline.fileList()[2].newName, "c.txt 2.bak");
+}
+
 TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     pipeline.runRename();
 
@@ -89,6 +99,7 @@ TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     EXPECT_FALSE(pipeline.state().previewReady);
     EXPECT_FALSE(window.waitCursor);
     EXPECT_FALSE(window.waitCursorDuringQuestion);
+    EXPECT_TRUE(window.stepsWithoutWaitCursor.empty()); // shown again after the Confirm dialog
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
 }
 
@@ -159,6 +170,91 @@ TEST_F(RunPipelineTest, AnEmptyFolderRenamesNothing) {
     EXPECT_EQ(window.previewedEntries, 0u);
     pipeline.runRename();
     EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
+}
+
+TEST_F(RunPipelineTest, ListModeRenameWritesTheNewNamesIntoTheField) {
+    window.options.targetMode = TargetMode::listMode;
+    window.options.fileListText = "b.txt:a.txt";
+    pipeline.runRename();
+
+    EXPECT_EQ(labels(), steps(8, 8));
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
+    // The field holds the new names in list order, and each entry's old name is its new one.
+    ASSERT_EQ(window.fieldTexts.size(), 2u);
+    EXPECT_EQ(window.fieldTexts[1], std::make_pair(Field::fileList, std::string("a.bak:b.bak")));
+    ASSERT_EQ(pipeline.fileList().size(), 2u);
+    for (const FileEntry& entry : pipeline.fileList())
+        EXPECT_EQ(entry.oldName, entry.newName);
+    EXPECT_EQ(pipeline.fileList()[0].oldName, "a.bak");
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.stepLabel, "");
+    // The update steps once per entry; the bar then goes back to 0.
+    const std::vector<std::string> update = {
+        "setProgressRange 2", "setProgressPos 0",      "setProgressStep 1", "stepProgress",
+        "stepProgress",       "setFieldText fileList", "setProgressPos 0"};
+    ASSERT_GE(window.calls.size(), update.size());
+    EXPECT_EQ(std::vector<std::string>(window.calls.end() - static_cast<long>(update.size()),
+                                       window.calls.end()),
+              update);
+    EXPECT_EQ(window.progressPos, 0);
+}
+
+TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
+    fs.addFile("C:\\Photos\\a.bak"); // a.txt's new name is taken
+    fs.addFile("C:\\Photos\\c.txt");
+    fs.addFile("C:\\Photos\\d.txt");
+    fs.failRename("C:\\Photos\\c.txt", 22);
+    pipeline.runRename();
+
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text,
+              "Access denied.\n\nC:\\Photos\\c.txt\n\ncould not renamed to\n\nC:\\Photos\\c.bak"
+              "\n\nName contains invalid characters.");
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.txt",
+                                                    "C:\\Photos\\a.bak", "C:\\Photos\\c.txt",
+                                                    "C:\\Photos\\d.bak"}));
+    // Refilled from the folder as it now is.
+    EXPECT_EQ(pipeline.fileList().size(), 2u);
+}
+
+// A window whose options change while the Preview dialog is open, which then answers "Rename".
+class ChangingWindow : public RecordingWindow {
+public:
+    Options whilePreviewing;
+    bool runPreviewDialog(const FileList& files) override {
+        options = whilePreviewing;
+        RecordingWindow::runPreviewDialog(files);
+        return true;
+    }
+};
+
+TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
+    MemoryFileSystem fs;
+    fs.addFolder("C:\\Photos");
+    fs.addFile("C:\\Photos\\old1.txt");
+    fs.addFolder("C:\\Photos\\sub");
+    fs.addFile("C:\\Photos\\sub\\old2.txt");
+    ChangingWindow window;
+    window.options.pathSpec = "C:\\Photos";
+    window.options.fileListText = "*.txt";
+    window.options.includeSubdirs = true;
+    window.options.replaceOn = true;
+    window.options.replaceFind = "old";
+    window.options.replaceWith = "new";
+    window.whilePreviewing = window.options;
+    window.whilePreviewing.includeSubdirs = false;
+    RunPipeline pipeline(window, fs);
+
+    pipeline.runPreview();
+
+    // Both previewed files are renamed; the list then holds the folder without its subfolders.
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(fs.files(),
+              (std::vector<std::string>{"C:\\Photos\\new1.txt", "C:\\Photos\\sub\\new2.txt"}));
+    ASSERT_EQ(pipeline.fileList().size(), 1u);
+    EXPECT_EQ(pipeline.fileList()[0].folder + pipeline.fileList()[0].oldName,
+              "C:\\Photos\\new1.txt");
 }
 
 TEST_F(RunPipelineTest, ClearingShowsOneJumpToFull) {

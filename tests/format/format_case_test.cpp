@@ -51,6 +51,14 @@ TEST(LetterCase, ThreeStyles) {
          "A\xD7"
          "B \xB5m"},
         {"123 -_.()", "123 -_.()", "123 -_.()", "123 -_.()"},
+        {"a\x83"
+         "bc",
+         "a\x83"
+         "bc",
+         "A\x83"
+         "BC",
+         "A\x83"
+         "bc"}, // ƒ is a small letter
     };
     for (const auto& c : cases) {
         std::string name = c.name;
@@ -65,19 +73,39 @@ TEST(LetterCase, ThreeStyles) {
     }
 }
 
+// Every byte of the code page: only A-Z and Ä Ö Ü pair with a-z and ä ö ü; all else stays.
 TEST(LetterCase, OnlyAsciiLettersAndUmlautsChange) {
     for (int byte = 0; byte < 256; ++byte) {
         const char c = static_cast<char>(byte);
-        const bool ascii = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-        const bool umlaut = byte == 0xC4 || byte == 0xD6 || byte == 0xDC || byte == 0xE4 ||
-                            byte == 0xF6 || byte == 0xFC;
-        if (!ascii && !umlaut) {
-            EXPECT_EQ(toSmall(c), c) << byte;
-            EXPECT_EQ(toCapital(c), c) << byte;
-        }
+        const bool capital =
+            (byte >= 'A' && byte <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
+        const bool small =
+            (byte >= 'a' && byte <= 'z') || byte == 0xE4 || byte == 0xF6 || byte == 0xFC;
+        EXPECT_EQ(toSmall(c), capital ? static_cast<char>(byte + 0x20) : c) << byte;
+        EXPECT_EQ(toCapital(c), small ? static_cast<char>(byte - 0x20) : c) << byte;
     }
-    EXPECT_EQ(toSmall('\xD6'), '\xF6');
-    EXPECT_EQ(toCapital('\xF6'), '\xD6');
+}
+
+// For the word rule a letter is any letter of code page 1252: A-Z, a-z, the letters among
+// 0x80-0xBF (ƒ Š Œ Ž š œ ž Ÿ ª µ º) and 0xC0-0xFF except × and ÷. After a letter the next one is
+// made small, after anything else capital.
+TEST(LetterCase, InitialCapitalsFollowTheLettersOfTheCodePage) {
+    std::string letters = "\x83\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA";
+    for (int c = 'A'; c <= 'Z'; ++c)
+        letters += static_cast<char>(c);
+    for (int c = 'a'; c <= 'z'; ++c)
+        letters += static_cast<char>(c);
+    for (int c = 0xC0; c <= 0xFF; ++c)
+        if (c != 0xD7 && c != 0xF7)
+            letters += static_cast<char>(c);
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        // First in the name, the byte is looked at before its own case changes.
+        std::string name = std::string(1, c) + "xX";
+        ASSERT_TRUE(applyCase(name, capitalInitials));
+        const bool letter = letters.find(c) != std::string::npos;
+        EXPECT_EQ(name.substr(1), letter ? "xx" : "Xx") << byte;
+    }
 }
 
 TEST(LetterCase, UnknownStyleLeavesTheNameAndFails) {

@@ -60,6 +60,13 @@ TEST(Numbering, PadsToDigitCountButNeverCuts) {
         {12345, 3, "12345"},
         {7, 0, "7"},
         {2147483648LL, 1, "2147483648"},
+        // A negative number (only a pasted start gives one) is padded in front of its sign.
+        {-5, 1, "-5"},
+        {-5, 2, "-5"},
+        {-5, 3, "0-5"},
+        {-12, 5, "00-12"},
+        {-2147483648LL, 1, "-2147483648"},
+        {-2147483648LL, 12, "0-2147483648"},
     };
     for (const auto& c : cases) {
         formatNumber(c.counter, c.digitCount, number);
@@ -86,24 +93,29 @@ TEST(Numbering, CountsWithinAFolderAndRestartsInEveryFolder) {
                                                          "05.txt", "05.txt"}));
 }
 
-TEST(Numbering, StartsAtZeroWithoutPadding) {
-    Options options;
-    options.numerate = true;
-    FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
-    RecordingWindow window;
-    formatNewNames(options, files, window);
-    EXPECT_EQ(newNames(files), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
-}
-
-TEST(Numbering, CounterGoesOnPastTheIntRange) {
-    Options options;
-    options.numerate = true;
-    options.startNumber = 2147483647;
-    FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
-    RecordingWindow window;
-    formatNewNames(options, files, window);
-    EXPECT_EQ(newNames(files),
-              (std::vector<std::string>{"2147483647.txt", "2147483648.txt", "2147483649.txt"}));
+TEST(Numbering, CountsUpFromTheStartNumber) {
+    const struct {
+        int start;
+        int digits;
+        std::vector<std::string> names;
+    } cases[] = {
+        {0, 1, {"0.txt", "1.txt", "2.txt"}},
+        {2147483647, 1, {"2147483647.txt", "2147483648.txt", "2147483649.txt"}},
+        {-2, 2, {"-2.txt", "-1.txt", "00.txt"}},
+        {-1, 3, {"0-1.txt", "000.txt", "001.txt"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        Options options;
+        options.numerate = true;
+        options.startNumber = c.start;
+        options.digitCount = c.digits;
+        FileList files =
+            entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
+        RecordingWindow window;
+        formatNewNames(options, files, window);
+        EXPECT_EQ(newNames(files), c.names);
+    }
 }
 
 TEST(FormatNewNames, WholePipelineExample) {
@@ -168,13 +180,13 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
     options.swapPivot = " - ";
     options.insertText = "x";
     options.insertPosition = 0;
-    options.eraseUntil = "X";
+    options.eraseUntil = "x0";
     options.caseStyle = capitalInitials;
     FileList files = entries({{"C:\\Photos\\Rome\\", "img.JPG"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
-    // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, unchanged, case.
-    EXPECT_EQ(files[0].newName, "X01 - Roma.Jpg");
+    // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, 1 - roma.JPG, case.
+    EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
     EXPECT_EQ(window.calls.front(), "setProgressRange 8");
     EXPECT_EQ(stepCalls(window), 8);
 }

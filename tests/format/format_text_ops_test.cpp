@@ -2,10 +2,55 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 namespace {
+
+// The operations by their plain definitions, one step after the other, for comparison with the
+// fast ones (which work in place).
+std::size_t plainDot(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name.size() : dot;
+}
+
+std::string plainReplace(const std::string& name, const std::string& find, const std::string& with,
+                         bool firstOnly) {
+    if (find.empty())
+        return name;
+    std::string result = name;
+    std::size_t at = 0;
+    while ((at = result.find(find, at)) != std::string::npos) {
+        result = result.substr(0, at) + with + result.substr(at + find.size());
+        at += with.size();
+        if (firstOnly)
+            break;
+    }
+    return result;
+}
+
+std::string plainSwap(const std::string& name, const std::string& pivot) {
+    const std::size_t p = pivot.empty() ? std::string::npos : name.find(pivot);
+    if (p == std::string::npos)
+        return name;
+    std::size_t e = plainDot(name);
+    if (e < p + pivot.size())
+        e = name.size();
+    return name.substr(p + pivot.size(), e - p - pivot.size()) + pivot + name.substr(0, p) +
+           name.substr(e);
+}
+
+std::string plainInsert(const std::string& name, const std::string& text, std::size_t position) {
+    const std::size_t at = std::min(position, plainDot(name));
+    return name.substr(0, at) + text + name.substr(at);
+}
+
+std::string plainErase(const std::string& name, const std::string& until) {
+    const std::size_t at = until.empty() ? std::string::npos : name.find(until);
+    return at == std::string::npos ? name : name.substr(at + until.size());
+}
 
 TEST(ExtensionDot, IsTheLastDotOrTheLength) {
     EXPECT_EQ(extensionDot("report.final.doc"), 12u);
@@ -30,6 +75,8 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"Data\\", "-", "x", "Data-x"},                   // no backslash before the closing one
         {"C:/Photos/Rome\\", "_", "a.txt", "Rome_a.txt"}, // typed with forward slashes
         {"C:/Photos\\", "_", "a.txt", "Photos_a.txt"},
+        {"Dat\\", "-", "x", "Dat-x"},               // 4 bytes: more than a root
+        {"C:\\Photos\\\\", "_", "a.txt", "_a.txt"}, // nothing between the last two backslashes
     };
     for (const auto& c : cases) {
         std::string name = c.name;
@@ -58,6 +105,21 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         {"xaxbx", "x", "yyy", true, "yyyaxbx"},
         {"", "a", "b", false, ""},
         {"a", "a", "ab", false, "ab"},
+        // A search text that overlaps itself: the occurrences are taken left to right.
+        {"aaaa", "aa", "b", false, "bb"},
+        {"aaaaa", "aa", "b", false, "bba"},
+        {"aaaaa", "aa", "", false, "a"},
+        {"aaa", "aa", "aaa", false, "aaaa"},
+        {"aaaaa", "aa", "xyz", false, "xyzxyza"},
+        {"ababa", "aba", "x", false, "xba"},
+        {"aaa", "aa", "b", true, "ba"},
+        {"xaaay", "aa", "b", true, "xbay"},
+        // Longer and shorter replacements with text between and after the occurrences.
+        {"a.b.c", ".", "..", false, "a..b..c"},
+        {"xyzQxyzQQ", "xyz", "w", false, "wQwQQ"},
+        {"Qxyzxyz", "xyz", "w", false, "Qww"},
+        {"abcabc", "bc", "XY", false, "aXYaXY"},
+        {"12-34-5", "-", "--", false, "12--34--5"},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
@@ -99,10 +161,27 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         int position;
         const char* result;
     } cases[] = {
-        {"photo.jpg", "_x", 0, "_xphoto.jpg"}, {"photo.jpg", "_x", 2, "ph_xoto.jpg"},
-        {"photo.jpg", "_x", 5, "photo_x.jpg"}, {"photo.jpg", "_x", 99, "photo_x.jpg"},
-        {"README", "_x", 99, "README_x"},      {"", "_x", 3, "_x"},
-        {"photo.jpg", "", 2, "photo.jpg"},     {"photo.jpg", "_x", -4, "_xphoto.jpg"},
+        {"photo.jpg", "_x", 0, "_xphoto.jpg"},
+        {"photo.jpg", "_x", 2, "ph_xoto.jpg"},
+        {"photo.jpg", "_x", 5, "photo_x.jpg"},
+        {"photo.jpg", "_x", 99, "photo_x.jpg"},
+        {"README", "_x", 99, "README_x"},
+        {"", "_x", 3, "_x"},
+        {"photo.jpg", "", 2, "photo.jpg"},
+        {"photo.jpg", "_x", -4, "_xphoto.jpg"},
+        // At the extension dot, one on either side of it, and at or beyond the end.
+        {"photo.jpg", "_x", 4, "phot_xo.jpg"},
+        {"photo.jpg", "_x", 6, "photo_x.jpg"},
+        {"photo.jpg", "_x", 9, "photo_x.jpg"},
+        {"photo.jpg", "_x", 10, "photo_x.jpg"},
+        {"README", "_x", 5, "READM_xE"},
+        {"README", "_x", 6, "README_x"},
+        {"README", "_x", 7, "README_x"},
+        {".profile", "_x", 1, "_x.profile"},
+        {"a.b.c", "_x", 2, "a._xb.c"},
+        {"a.b.c", "_x", 4, "a.b_x.c"},
+        {"x.", "_", 2, "x_."},
+        {"x", "_", 2147483647, "x_"},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
@@ -122,6 +201,15 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         {"2001-05-rome.jpg", "x", "2001-05-rome.jpg"},
         {"abc.txt", ".txt", ""},
         {"Rome.jpg", "rome", "Rome.jpg"},
+        // At the extension dot, at the start, at the end and beyond it.
+        {"a.b.c", ".", "b.c"},
+        {"abc", "a", "bc"},
+        {"abc", "c", ""},
+        {"abc", "abc", ""},
+        {"abc", "abcd", "abc"},
+        {"aab", "ab", ""},
+        {"abab", "ab", "ab"},
+        {"", "a", ""},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
@@ -143,30 +231,39 @@ TEST(TextOperations, PassesInSequence) {
 }
 
 // Every operation ends on empty, one-byte and very long names, also with parameters that
-// validation would refuse (empty find, empty pivot, an extreme position).
+// validation would refuse (empty find, empty pivot, an extreme position), and gives the result of
+// its plain definition.
 TEST(TextOperations, EndOnEmptyTinyAndHugeNames) {
     std::string huge(4000, 'a');
     huge[1000] = '.';
     huge[3990] = '.';
     for (const std::string& original : {std::string(), std::string("."), std::string("a"), huge}) {
-        for (const char* text : {"", ".", "a", "aa", "b"}) {
+        for (const std::string text : {"", ".", "a", "aa", "b"}) {
+            SCOPED_TRACE(original.substr(0, 8) + " / " + text);
             std::string name = original;
             applyFolderPrefix(name, "C:\\x\\", text);
+            EXPECT_EQ(name, "x" + text + original);
             name = original;
             applyReplace(name, text, "ab", false);
+            EXPECT_EQ(name, plainReplace(original, text, "ab", false));
             name = original;
             applyReplace(name, text, "", false);
+            EXPECT_EQ(name, plainReplace(original, text, "", false));
             name = original;
             applyReplace(name, text, "b", true);
+            EXPECT_EQ(name, plainReplace(original, text, "b", true));
             name = original;
             applySwap(name, text);
-            EXPECT_EQ(name.size(), original.size());
+            EXPECT_EQ(name, plainSwap(original, text));
             name = original;
             applyInsert(name, text, 2147483647);
+            EXPECT_EQ(name, plainInsert(original, text, 2147483647));
             name = original;
             applyErase(name, text);
+            EXPECT_EQ(name, plainErase(original, text));
             name = original;
             applyNumbering(name, text);
+            EXPECT_EQ(name, text + original.substr(plainDot(original)));
         }
     }
     std::string name = huge;
@@ -174,6 +271,39 @@ TEST(TextOperations, EndOnEmptyTinyAndHugeNames) {
     EXPECT_EQ(name.size(), 2u * 3998 + 2);
     applyReplace(name, "bb", "a", false);
     EXPECT_EQ(name, huge);
+}
+
+// Every short name of a few letters and dots against the plain definitions: the in-place
+// rebuilding of replace and swap meets every overlap and every position of the occurrences.
+TEST(TextOperations, ShortNamesGiveThePlainResults) {
+    std::vector<std::string> names{""};
+    for (std::size_t first = 0; first < names.size() && names[first].size() < 5; ++first)
+        for (char c : {'a', 'b', '.'})
+            names.push_back(names[first] + c);
+    for (const std::string& name : names) {
+        for (const char* find : {"a", "aa", "ab", "ba", "aba", ".", "a."}) {
+            for (const char* with : {"", "b", "ba", "aa", "aab", "bbbb"}) {
+                for (bool firstOnly : {false, true}) {
+                    std::string result = name;
+                    applyReplace(result, find, with, firstOnly);
+                    ASSERT_EQ(result, plainReplace(name, find, with, firstOnly))
+                        << name << " / " << find << " -> " << with << (firstOnly ? " first" : "");
+                }
+            }
+            std::string swapped = name;
+            applySwap(swapped, find);
+            ASSERT_EQ(swapped, plainSwap(name, find)) << name << " / " << find;
+            std::string erased = name;
+            applyErase(erased, find);
+            ASSERT_EQ(erased, plainErase(name, find)) << name << " / " << find;
+        }
+        for (int position = 0; position <= 6; ++position) {
+            std::string inserted = name;
+            applyInsert(inserted, "_", position);
+            ASSERT_EQ(inserted, plainInsert(name, "_", static_cast<std::size_t>(position)))
+                << name << " at " << position;
+        }
+    }
 }
 
 } // namespace

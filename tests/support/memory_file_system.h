@@ -60,7 +60,11 @@ public:
         return result;
     }
 
+    // Every search pattern asked for, in order.
+    std::vector<std::string> searches;
+
     void search(const std::string& pattern, const Visitor& visit) override {
+        searches.push_back(pattern);
         const std::size_t slash = pattern.rfind('\\');
         const std::string folder = pattern.substr(0, slash + 1);
         const std::string mask = pattern.substr(slash + 1);
@@ -79,11 +83,16 @@ public:
         }
     }
 
+    // A path with a closing backslash names a folder: nothing exists below a file.
     bool exists(const std::string& path) override {
         std::string p = path;
-        if (p.size() > 3 && p.back() == '\\')
+        const bool asFolder = p.size() > 3 && p.back() == '\\';
+        if (asFolder)
             p.pop_back();
-        return find(p) != nullptr || p.size() <= 3;
+        if (p.size() <= 3)
+            return true;
+        const Entry* e = find(p);
+        return e != nullptr && (e->isFolder || !asFolder);
     }
 
     int rename(const std::string& oldPath, const std::string& newPath) override {

@@ -51,6 +51,7 @@ public:
     std::vector<std::pair<Field, std::string>> fieldTexts;
     bool waitCursor = false;
     bool waitCursorDuringQuestion = false;
+    std::vector<std::string> stepsWithoutWaitCursor; // step labels set while the cursor was normal
 
     void showError(const std::string& text, const std::string& caption) override {
         NullWindow::showError(text, caption);
@@ -71,6 +72,8 @@ public:
         statusTexts.push_back(text);
     }
     void setStepLabel(const std::string& text) override {
+        if (!text.empty() && !waitCursor)
+            stepsWithoutWaitCursor.push_back(text);
         stepLabel = text;
         stepLabels.push_back(text);
     }

@@ -84,6 +84,14 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
          "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
          Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
+        {"empty name in a file", // each name is looked for before it is found empty
+         [](Options& o) {
+             o.pathSpec = "C:\\note.txt";
+             o.targetMode = TargetMode::listMode;
+             o.fileListText = ":";
+         },
+         "The following file doesn't exist!\n\nC:\\note.txt\\\n\nPlease verify your input.",
+         Field::fileList},
         {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
         {"empty list", list(""), kEmptyName, Field::fileList},
         {"separator",
@@ -158,17 +166,115 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text, c.message);
         EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
-        // The focus moves only after the message box has been closed.
-        ASSERT_FALSE(window.calls.empty());
-        if (!c.focus) {
-            EXPECT_EQ(window.calls.back(), "showError");
-            EXPECT_FALSE(window.fieldFocused);
-        } else {
-            ASSERT_GE(window.calls.size(), 2u);
-            EXPECT_EQ(window.calls[window.calls.size() - 2], "showError");
-            EXPECT_EQ(window.calls.back(),
-                      std::string("focusField ") + testing::fieldName(*c.focus));
-        }
+        // The folder gets its backslash only when it exists; the focus moves only after the
+        // message box has been closed.
+        std::vector<std::string> calls;
+        if (c.focus != Field::pathName)
+            calls.push_back("setFieldText pathName");
+        calls.push_back("showError");
+        if (c.focus)
+            calls.push_back(std::string("focusField ") + testing::fieldName(*c.focus));
+        EXPECT_EQ(window.calls, calls);
+    }
+}
+
+// Two refused values at once: the message and the focus belong to the one checked first, for
+// each two checks that follow each other.
+TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
+    const std::string kSeparator = kNameHead + "\n\nPlease change the separator string!";
+    const std::string kFindEmpty = "Please choose a string you like to replace!";
+    const std::string kFind = kNameHead + "\n\nThat's why it's useless to search for your replace "
+                                          "string.\nPlease change it!";
+    const std::string kWith = kNameHead + "\n\nPlease change the 'replace with' string!";
+    const std::string kSwap = kNameHead + "\n\nThat's why it's useless to search for your string "
+                                          "to turn arround.\nPlease change it!";
+    const std::string kInsert = kNameHead + "\n\nPlease change the string to insert!";
+    const std::string kEraseEmpty = "Please choose a string you like to delete!";
+    const std::string kErase = kNameHead + "\n\nThat's why it's useless to search for your "
+                                           "string to delete.\nPlease change it!";
+    const std::string kMissing =
+        "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.";
+    auto badSeparator = [](Options& o) {
+        o.folderPrefix = true;
+        o.separator = "/";
+    };
+    auto badFind = [](Options& o) {
+        o.replaceOn = true;
+        o.replaceFind = "*";
+    };
+    auto badWith = [](Options& o) {
+        o.replaceOn = true;
+        o.replaceFind = "a";
+        o.replaceWith = "?";
+    };
+    auto emptyFind = [](Options& o) {
+        o.replaceOn = true;
+        o.replaceFind = "";
+    };
+    auto badSwap = [](Options& o) {
+        o.swapOn = true;
+        o.swapPivot = "|";
+    };
+    auto badInsert = [](Options& o) {
+        o.insertOn = true;
+        o.insertText = "<";
+    };
+    auto emptyErase = [](Options& o) { o.eraseOn = true; };
+    auto badErase = [](Options& o) {
+        o.eraseOn = true;
+        o.eraseUntil = ">";
+    };
+    auto tooManyDigits = [](Options& o) {
+        o.numerate = true;
+        o.digitCount = 216;
+    };
+    auto list = [](const char* text) {
+        return [text](Options& o) {
+            o.targetMode = TargetMode::listMode;
+            o.fileListText = text;
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(Options&)> first;
+        std::function<void(Options&)> second;
+        std::string message;
+        Field focus;
+    } cases[] = {
+        {"path, mask", [](Options& o) { o.pathSpec = "C:\\Missing"; },
+         [](Options& o) { o.fileListText = "a b"; }, kFolderMissing, Field::pathName},
+        {"path, list", [](Options& o) { o.pathSpec = "C:\\Missing"; }, list("a.txt"),
+         kFolderMissing, Field::pathName},
+        {"mask, separator", [](Options& o) { o.fileListText = "a b"; }, badSeparator, kMaskMessage,
+         Field::fileList},
+        {"list characters, missing name", list("c.txt:a?.txt"), [](Options&) {}, kListMessage,
+         Field::fileList},
+        {"missing name, empty name", list("c.txt::"), [](Options&) {}, kMissing, Field::fileList},
+        {"empty name, missing name", list(":c.txt"), [](Options&) {}, kEmptyName, Field::fileList},
+        {"list, separator", list("c.txt"), badSeparator, kMissing, Field::fileList},
+        {"separator, replace", badSeparator, [](Options& o) { o.replaceOn = true; }, kSeparator,
+         Field::separator},
+        {"empty find, with", emptyFind, badWith, kFindEmpty, Field::replaceFind},
+        {"find, with", badFind, badWith, kFind, Field::replaceFind},
+        {"with, swap", badWith, badSwap, kWith, Field::replaceWith},
+        {"swap, insert", badSwap, badInsert, kSwap, Field::swapPivot},
+        {"insert, erase", badInsert, emptyErase, kInsert, Field::insertText},
+        {"empty erase, digits", emptyErase, tooManyDigits, kEraseEmpty, Field::eraseUntil},
+        {"erase, digits", badErase, tooManyDigits, kErase, Field::eraseUntil},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = "*.*";
+        window = RecordingWindow{};
+        c.second(options);
+        c.first(options);
+
+        EXPECT_FALSE(validate());
+        ASSERT_EQ(window.messages.size(), 1u);
+        EXPECT_EQ(window.messages[0].text, c.message);
+        EXPECT_EQ(window.calls.back(), std::string("focusField ") + testing::fieldName(c.focus));
     }
 }
 
@@ -271,13 +377,19 @@ TEST_F(ValidateOptions, PathNamingAFilePasses) {
 }
 
 TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
-    state.targetPattern = "earlier";
-    options.fileListText = "my *.txt";
-    EXPECT_FALSE(validate());
-    EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
-    EXPECT_EQ(state.targetPattern, "earlier");
-    ASSERT_EQ(window.calls.size(), 3u);
-    EXPECT_EQ(window.calls[0], "setFieldText pathName");
+    // The pattern is stored only when its own check passes.
+    for (TargetMode mode : {TargetMode::folderMode, TargetMode::listMode}) {
+        state = RunState{};
+        state.targetPattern = "earlier";
+        window = RecordingWindow{};
+        options.targetMode = mode;
+        options.fileListText = mode == TargetMode::folderMode ? "my *.txt" : "a.txt:c.txt";
+        EXPECT_FALSE(validate());
+        EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
+        EXPECT_EQ(state.targetPattern, "earlier");
+        ASSERT_EQ(window.calls.size(), 3u);
+        EXPECT_EQ(window.calls[0], "setFieldText pathName");
+    }
 }
 
 TEST_F(ValidateOptions, MasksPassAsTyped) {
@@ -368,7 +480,7 @@ TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
         options.digitCount = c.digits;
         RecordingWindow window;
         EXPECT_EQ(checkNumberingCapacity(options, c.files, window), c.fits);
-        EXPECT_EQ(window.messages.size(), c.fits ? 0u : 1u);
+        ASSERT_EQ(window.messages.size(), c.fits ? 0u : 1u);
         if (!c.fits) {
             EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
             EXPECT_EQ(window.calls, (std::vector<std::string>{"showError", "focusField digits"}));

@@ -58,6 +58,7 @@ TEST_F(ChecksInCommands, RefusedOptionsLeaveStatusAndListAlone) {
         ASSERT_EQ(pipeline.fileList().size(), 1u);
         EXPECT_EQ(pipeline.fileList()[0].newName, "y.txt");
         EXPECT_TRUE(renamedNothing());
+        EXPECT_FALSE(window.waitCursor);
     }
 }
 
@@ -98,6 +99,18 @@ TEST_F(ChecksInCommands, RenameRunsAllEightStepsAgainAfterIdenticalNames) {
     EXPECT_EQ(window.stepLabels.front(), "Step 1 of 8");
 }
 
+TEST_F(ChecksInCommands, EmptyNamesAreCheckedBeforeIdenticalOnes) {
+    window.options.eraseOn = true;
+    window.options.eraseUntil = ".txt"; // both names become empty, and so also identical
+    pipeline.runRename();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text.substr(0, 55),
+              "With your format selections you create empty filenames.");
+    EXPECT_EQ(window.stepLabel, "Step 5 of 8");
+    EXPECT_EQ(window.statusText, "Checking for empty or to long filenames ...");
+    EXPECT_TRUE(renamedNothing());
+}
+
 TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
     for (int i = 0; i < 9; ++i)
         fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
@@ -118,6 +131,28 @@ TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
     pipeline.runRename();
     EXPECT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.statusText, "11 file(s) successfully renamed.");
+}
+
+TEST_F(ChecksInCommands, CapacityRefusalAfterAPreviewLeavesNoPreviewReady) {
+    pipeline.runPreview(); // closed with "Cancel"
+    ASSERT_TRUE(pipeline.state().previewReady);
+
+    for (int i = 0; i < 9; ++i)
+        fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
+    before = fs.files();
+    window.options.numerate = true; // 11 files, numbers 0 to 10 in one digit
+    pipeline.runPreview();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_FALSE(pipeline.state().previewReady);
+    EXPECT_EQ(window.previewDialogs, 1);
+
+    // The next Rename validates and collects again, and is refused again.
+    window.stepLabels.clear();
+    pipeline.runRename();
+    EXPECT_EQ(window.stepLabels, (std::vector<std::string>{"Step 1 of 8", "Step 2 of 8"}));
+    ASSERT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(window.messages[1].text, window.messages[0].text);
+    EXPECT_TRUE(renamedNothing());
 }
 
 } // namespace

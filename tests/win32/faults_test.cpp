@@ -159,7 +159,7 @@ TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     pipeline.runPreview();
     CloseHandle(lock);
-    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccess)});
+    ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccess)});
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
     EXPECT_EQ(temp.read("b.txt"), "content of b.txt");

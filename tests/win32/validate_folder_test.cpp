@@ -60,6 +60,16 @@ TEST_F(ValidateOnDisk, FolderWithBackslashAndRootStayUnchanged) {
 TEST_F(ValidateOnDisk, PathNamingAFilePasses) {
     options.pathSpec = folder + "\\a.txt";
     EXPECT_TRUE(validate());
+
+    // A list in it: each name is tested for existence before emptiness, and nothing lies in a
+    // file, so an empty name is reported as missing.
+    window = RecordingWindow{};
+    options.targetMode = TargetMode::listMode;
+    options.fileListText = ":";
+    EXPECT_FALSE(validate());
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, "The following file doesn't exist!\n\n" + folder +
+                                           "\\a.txt\\\n\nPlease verify your input.");
 }
 
 TEST_F(ValidateOnDisk, MissingOrEmptyPathFails) {
