@@ -17,6 +17,7 @@ using testing::clickButton;
 using testing::Driver;
 using testing::TempFolder;
 using testing::waitForWindow;
+using testing::windowText;
 
 // The first visible dialog window of the thread, whatever its caption.
 HWND waitForDialog(DWORD thread) {
@@ -64,6 +65,15 @@ std::string waitForSelection(HWND browser, const std::string& text) {
     return selected;
 }
 
+// True when a child window of the dialog shows exactly the text.
+bool showsText(HWND dialog, const std::string& text) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
+        if (windowText(child) == text)
+            return true;
+    return false;
+}
+
 // The folder without its closing backslash, as the shell delivers it.
 std::string bare(const std::string& folder) {
     return folder.substr(0, folder.size() - 1);
@@ -83,6 +93,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
             HWND browser = waitForDialog(thread);
             ASSERT_NE(browser, nullptr);
             EXPECT_EQ(waitForSelection(browser, leaf), leaf);
+            EXPECT_TRUE(showsText(browser, "Choose a folder."));
             clickButton(browser, IDOK);
         });
         result = shell.browseFolder(folder, chosen);
