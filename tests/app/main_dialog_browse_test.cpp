@@ -87,6 +87,28 @@ protected:
         GlobalUnlock(memory);
         SendMessageA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     }
+    // What a chosen folder leaves, from Browse or a drop: the folder with the mask, folder mode,
+    // the subfolder box usable again, no ready preview.
+    void expectFolderChosen(HWND w, const std::string& path) {
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), path);
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
+        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
+        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        EXPECT_FALSE(previewReady(w));
+    }
+    // What chosen files leave: their folder and names, list mode, the subfolder box disabled
+    // with its tick kept, no ready preview and an empty file list.
+    void expectFilesChosen(HWND w, const std::string& path, const std::string& list) {
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), path);
+        EXPECT_EQ(itemText(w, IDC_FILE_LIST), list);
+        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
+        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
+        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
+        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_FALSE(previewReady(w));
+        EXPECT_EQ(entries(w), 0u);
+    }
     static bool acceptsDrops(HWND w) {
         return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
     }
@@ -106,12 +128,7 @@ TEST_F(MainDialogBrowse, BrowsePathFillsFolderAndMask) {
             setPreviewReadyWithEntries(w);
             shell.folder = c.chosen;
             click(w, IDC_BROWSE_PATH);
-            EXPECT_EQ(itemText(w, IDC_PATH_NAME), c.shown);
-            EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
-            EXPECT_TRUE(checked(w, IDC_MODE_PATH));
-            EXPECT_FALSE(checked(w, IDC_MODE_LIST));
-            EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
-            EXPECT_FALSE(previewReady(w));
+            expectFolderChosen(w, c.shown);
             EXPECT_EQ(entries(w), 3u); // the list stays until the next command
         }
         // The browser opens on the folder chosen last; the first time on nothing.
@@ -166,14 +183,7 @@ TEST_F(MainDialogBrowse, BrowseFilesFillsFolderAndNameList) {
             shell.filesFolder = c.folder;
             shell.names = c.names;
             click(w, IDC_BROWSE_FILES);
-            EXPECT_EQ(itemText(w, IDC_PATH_NAME), c.path);
-            EXPECT_EQ(itemText(w, IDC_FILE_LIST), c.list);
-            EXPECT_TRUE(checked(w, IDC_MODE_LIST));
-            EXPECT_FALSE(checked(w, IDC_MODE_PATH));
-            EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
-            EXPECT_TRUE(checked(w, IDC_SUBDIRS));
-            EXPECT_FALSE(previewReady(w));
-            EXPECT_EQ(entries(w), 0u);
+            expectFilesChosen(w, c.path, c.list);
         }
         // Browse path afterwards starts from the files' folder.
         click(w, IDC_BROWSE_PATH);
@@ -194,26 +204,14 @@ TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
         click(w, IDC_MODE_LIST);
         setPreviewReadyWithEntries(w);
         drop(w, {folder});
-        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path());
-        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
-        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
-        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
-        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
+        expectFolderChosen(w, temp.path());
         EXPECT_TRUE(checked(w, IDC_SUBDIRS));
-        EXPECT_FALSE(previewReady(w));
         EXPECT_EQ(entries(w), 3u); // the list stays until the next command, as after Browse
         EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
 
         setPreviewReadyWithEntries(w);
         drop(w, {temp.path() + "b.txt", temp.path() + "a.txt"});
-        EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path());
-        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "b.txt:a.txt");
-        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
-        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
-        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
-        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
-        EXPECT_FALSE(previewReady(w));
-        EXPECT_EQ(entries(w), 0u);
+        expectFilesChosen(w, temp.path(), "b.txt:a.txt");
         EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
     });
 }
