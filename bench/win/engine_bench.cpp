@@ -110,40 +110,8 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
     return 0;
 }
 
-// Renames every file between two sets of numbered names of the same shape, 100001.jpg ... and
-// 000001.jpg ..., numbering on with six digits. The platform's cost of a rename depends on the
-// names involved, so engine and floor each rename in both directions, alternately:
-// engine X->Y, floor Y->X, floor X->Y, engine Y->X, engine X->Y, ...
-int renameBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
-    GoOnWindow window;
-    window.options = benchOptions(folder, subfolders);
-    Win32FileSystem fs;
-    std::vector<double> engine, floor;
-    std::size_t files = 0;
-    for (int pass = 0; pass < 2 * runs; ++pass) {
-        const bool byEngine = ((pass + 1) / 2) % 2 == 0;
-        window.options.startNumber = pass % 2 == 0 ? 1 : 100001;
-        RunPipeline pipeline(window, fs);
-        pipeline.runPreview();
-        files = pipeline.fileList().size();
-        std::size_t renamed = 0;
-        const double start = now();
-        if (byEngine) {
-            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window));
-        } else {
-            for (const FileEntry& entry : pipeline.fileList())
-                renamed += MoveFileExA((entry.folder + entry.oldName).c_str(),
-                                       (entry.folder + entry.newName).c_str(), 0) != 0;
-        }
-        (byEngine ? engine : floor).push_back(now() - start);
-        if (renamed != files || files == 0) {
-            std::fprintf(stderr, "%s: renamed %zu of %zu %s\n", label.c_str(), renamed, files,
-                         window.lastError.c_str());
-            return 1;
-        }
-    }
-    printRow(label, engine, floor, files);
-    return 0;
+bool bareMove(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
 }
 
 // The names of the files below folder as they are stored, by their full paths.
@@ -162,22 +130,21 @@ void storedNames(const std::string& folder, bool subfolders, std::vector<std::st
     FindClose(find);
 }
 
-// Changes only the letter case of every file, small letters and capitals in turn, alternately
-// by the engine and by a floor of two bare renames per file (through a temporary name, the least
-// that makes the new spelling stick where a direct rename keeps the old one). The passes run as
-// in renameBench; with an even number of runs each side changes the case both ways equally
-// often. After each pass every file must carry its new spelling on disk.
-int caseBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
-    GoOnWindow window;
-    window.options = benchOptions(folder, subfolders);
-    window.options.numerate = false;
-    window.options.caseOn = true;
+// Renames every file of the tree 2 x runs times, each pass the way back of the one before
+// (setUpPass sets the options of a pass). The platform's cost of a rename depends on the names
+// involved, so engine and floor each rename in both directions, alternately:
+// engine X->Y, floor Y->X, floor X->Y, engine Y->X, engine X->Y, ...
+// The floor renames one entry with floorRename. After each pass every file must carry its new
+// name on disk.
+template <typename SetUpPass, typename FloorRename>
+int renameRuns(GoOnWindow& window, const std::string& folder, bool subfolders, int runs,
+               const std::string& label, SetUpPass setUpPass, FloorRename floorRename) {
     Win32FileSystem fs;
     std::vector<double> engine, floor;
     std::size_t files = 0;
     for (int pass = 0; pass < 2 * runs; ++pass) {
         const bool byEngine = ((pass + 1) / 2) % 2 == 0;
-        window.options.caseStyle = pass % 2 == 0 ? smallLetters : capitalLetters;
+        setUpPass(window.options, pass);
         RunPipeline pipeline(window, fs);
         pipeline.runPreview();
         files = pipeline.fileList().size();
@@ -186,13 +153,8 @@ int caseBench(const std::string& folder, bool subfolders, int runs, const std::s
         if (byEngine) {
             renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window));
         } else {
-            for (const FileEntry& entry : pipeline.fileList()) {
-                const std::string temporary = entry.folder + entry.oldName + "~tw0000";
-                renamed +=
-                    MoveFileExA((entry.folder + entry.oldName).c_str(), temporary.c_str(), 0) !=
-                        0 &&
-                    MoveFileExA(temporary.c_str(), (entry.folder + entry.newName).c_str(), 0) != 0;
-            }
+            for (const FileEntry& entry : pipeline.fileList())
+                renamed += floorRename(entry) ? 1 : 0;
         }
         (byEngine ? engine : floor).push_back(now() - start);
         std::vector<std::string> expected, found;
@@ -209,6 +171,40 @@ int caseBench(const std::string& folder, bool subfolders, int runs, const std::s
     }
     printRow(label, engine, floor, files);
     return 0;
+}
+
+// Renames every file between two sets of numbered names of the same shape, 100001.jpg ... and
+// 000001.jpg ..., numbering on with six digits, against a bare rename per file.
+int renameBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    GoOnWindow window;
+    window.options = benchOptions(folder, subfolders);
+    return renameRuns(
+        window, folder, subfolders, runs, label,
+        [](Options& options, int pass) { options.startNumber = pass % 2 == 0 ? 1 : 100001; },
+        [](const FileEntry& entry) {
+            return bareMove(entry.folder + entry.oldName, entry.folder + entry.newName);
+        });
+}
+
+// Changes only the letter case of every file, small letters and capitals in turn, against a
+// floor of two bare renames per file (through a temporary name, the least that makes the new
+// spelling stick where a direct rename keeps the old one). With an even number of runs each side
+// changes the case both ways equally often.
+int caseBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    GoOnWindow window;
+    window.options = benchOptions(folder, subfolders);
+    window.options.numerate = false;
+    window.options.caseOn = true;
+    return renameRuns(
+        window, folder, subfolders, runs, label,
+        [](Options& options, int pass) {
+            options.caseStyle = pass % 2 == 0 ? smallLetters : capitalLetters;
+        },
+        [](const FileEntry& entry) {
+            const std::string temporary = entry.folder + entry.oldName + "~tw0000";
+            return bareMove(entry.folder + entry.oldName, temporary) &&
+                   bareMove(temporary, entry.folder + entry.newName);
+        });
 }
 
 } // namespace
