@@ -97,14 +97,17 @@ std::wstring wide(const std::string& text) {
     return result;
 }
 
-// True when the file system takes both paths for the same name: equal letters regardless of
-// case, by the same upper-case table that the file system matches names with (so also the
-// accented letters of the code page, such as ä and Ä or š and Š).
+// Compares two names as the file system matches them: regardless of case, by the same
+// upper-case table (so also the accented letters of the code page, such as ä and Ä or š and Š).
+// CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN.
+int compareIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE);
+}
+
+// True when the file system takes both paths for the same name.
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    const std::wstring wa = wide(a);
-    const std::wstring wb = wide(b);
-    return CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()), wb.data(),
-                                static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+    return compareIgnoringCase(wide(a), wide(b)) == CSTR_EQUAL;
 }
 
 std::wstring wideName(const std::string& path) {
@@ -242,8 +245,7 @@ void Win32FileSystem::readFolder(const std::string& folder,
 }
 
 bool Win32FileSystem::IgnoringCase::operator()(const std::wstring& a, const std::wstring& b) const {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_LESS_THAN;
+    return compareIgnoringCase(a, b) == CSTR_LESS_THAN;
 }
 
 Win32FileSystem::Folder& Win32FileSystem::folderOf(const std::string& path) {
