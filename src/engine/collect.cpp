@@ -111,12 +111,13 @@ void sortEntries(FileList& files) {
         std::uint32_t index;
         std::uint64_t lead;
     };
-    std::vector<Key> keys(n);
-    for (std::size_t group = 0, i = 0; group < groups.size(); ++group) {
-        const std::size_t end = group + 1 < groups.size() ? groups[group + 1] : n;
-        for (; i < end; ++i)
-            keys[i] =
-                Key{rank[group], static_cast<std::uint32_t>(i), leadingBytes(files[i].oldName)};
+    std::vector<Key> keys;
+    keys.reserve(n);
+    for (std::size_t i = 0, group = 0; i < n; ++i) {
+        if (group + 1 < groups.size() && i == groups[group + 1])
+            ++group;
+        keys.push_back(
+            Key{rank[group], static_cast<std::uint32_t>(i), leadingBytes(files[i].oldName)});
     }
     // The keys stand in list order, so a stable sort keeps equal entries in that order.
     std::stable_sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
