@@ -1,21 +1,8 @@
 #include "drop_target.h"
 
+#include "core/paths.h"
+
 namespace tarnwick {
-
-namespace {
-
-// Splits a path at its last backslash; false when it has none or names nothing after it.
-bool splitPath(const std::string& path, std::string& folder, std::string& name) {
-    const std::size_t slash = path.rfind('\\');
-    if (slash == std::string::npos || slash + 1 == path.size())
-        return false;
-    const bool driveRoot = slash > 0 && path[slash - 1] == ':';
-    folder = path.substr(0, driveRoot ? slash + 1 : slash);
-    name = path.substr(slash + 1);
-    return true;
-}
-
-} // namespace
 
 DropTarget chooseDropTarget(const std::vector<DroppedItem>& items) {
     DropTarget target;
@@ -27,7 +14,7 @@ DropTarget chooseDropTarget(const std::vector<DroppedItem>& items) {
     for (const DroppedItem& item : items) {
         std::string folder;
         std::string name;
-        if (item.isFolder || !splitPath(item.path, folder, name) ||
+        if (item.isFolder || !splitPath(item.path, folder, name) || name.empty() ||
             (!target.names.empty() && folder != target.folder))
             return DropTarget{};
         target.folder = folder;

@@ -2,6 +2,7 @@
 
 #include "file_selection.h"
 
+#include "core/paths.h"
 #include "core/texts.h"
 
 #include <commdlg.h>
@@ -45,15 +46,11 @@ bool parseMultiSelection(const char* buffer, std::size_t size, std::string& fold
     }
     // One chosen file, given as a full path.
     const std::string& path = strings.front();
-    const std::size_t slash = path.rfind('\\');
-    if (slash == std::string::npos) {
-        names.push_back(path);
-        return true;
-    }
     // A drive root keeps its backslash ("C:\"), as the chooser delivers it in a multiple selection.
-    const bool driveRoot = slash > 0 && path[slash - 1] == ':';
-    folder = path.substr(0, driveRoot ? slash + 1 : slash);
-    names.push_back(path.substr(slash + 1));
+    std::string name;
+    if (!splitPath(path, folder, name))
+        name = path;
+    names.push_back(name);
     return true;
 }
 

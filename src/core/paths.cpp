@@ -1,0 +1,15 @@
+#include "paths.h"
+
+namespace tarnwick {
+
+bool splitPath(const std::string& path, std::string& folder, std::string& name) {
+    const std::size_t slash = path.rfind('\\');
+    if (slash == std::string::npos)
+        return false;
+    const bool driveRoot = slash > 0 && path[slash - 1] == ':';
+    folder = path.substr(0, driveRoot ? slash + 1 : slash);
+    name = path.substr(slash + 1);
+    return true;
+}
+
+} // namespace tarnwick
