@@ -151,7 +151,7 @@ int renameRuns(GoOnWindow& window, const std::string& folder, bool subfolders, i
         std::size_t renamed = 0;
         const double start = now();
         if (byEngine) {
-            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window));
+            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window).renamed);
         } else {
             for (const FileEntry& entry : pipeline.fileList())
                 renamed += floorRename(entry) ? 1 : 0;

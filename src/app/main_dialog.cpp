@@ -24,6 +24,20 @@ std::string withClosingBackslash(std::string folder) {
     return folder;
 }
 
+// Removes the mouse and keyboard input waiting in the thread's queue.
+void discardQueuedInput() {
+    MSG message;
+    const UINT ranges[][2] = {
+        {WM_KEYFIRST, WM_KEYLAST},
+        {WM_MOUSEFIRST, WM_MOUSELAST},
+        {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+    };
+    for (const auto& range : ranges) {
+        while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
+        }
+    }
+}
+
 std::string joinNames(const std::vector<std::string>& names) {
     std::string joined;
     for (const std::string& name : names) {
@@ -45,7 +59,7 @@ MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
 
 bool MainDialog::onInit() {
     addListItemsFromTemplate(hwnd(), IDD_MAIN);
-    addAboutToSystemMenu();
+    addToSystemMenu();
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     RunState& state = pipeline_.state();
@@ -62,7 +76,7 @@ bool MainDialog::onInit() {
     return true; // the focus goes to the first tab stop
 }
 
-void MainDialog::addAboutToSystemMenu() {
+void MainDialog::addToSystemMenu() {
     const HMENU menu = GetSystemMenu(hwnd(), FALSE);
     if (menu == nullptr)
         return;
@@ -71,6 +85,14 @@ void MainDialog::addAboutToSystemMenu() {
         return;
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, entry);
+    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_UNDO, texts::undoMenuEntry);
+}
+
+void MainDialog::updateUndoEntry() {
+    const HMENU menu = GetSystemMenu(hwnd(), FALSE);
+    if (menu != nullptr)
+        EnableMenuItem(menu, IDM_UNDO,
+                       MF_BYCOMMAND | (pipeline_.canUndo() ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainDialog::setUpSpins() {
@@ -184,14 +206,20 @@ void MainDialog::takeFiles(const std::string& folder, const std::vector<std::str
 }
 
 // A command runs to its end inside the click; its last steps reach the bar before the dialog
-// waits for the user again. Meanwhile nothing can be dropped on the window.
+// waits for the user again. Meanwhile nothing can be dropped on the window, and the clicks and
+// keys that arrive are dropped when it ends: they were aimed at a window that could not take
+// them (a double click on Rename must not rename every file twice).
 bool MainDialog::runCommand(void (RunPipeline::*command)()) {
+    if (commandRunning_)
+        return true;
     DragAcceptFiles(hwnd(), FALSE);
     commandRunning_ = true;
     (pipeline_.*command)();
     commandRunning_ = false;
     DragAcceptFiles(hwnd(), TRUE);
     status_.flushProgress();
+    updateUndoEntry();
+    discardQueuedInput();
     return true;
 }
 
@@ -203,9 +231,11 @@ bool MainDialog::onAbout() {
 // ---- Message handlers ----
 
 bool MainDialog::onSysCommand(WPARAM command) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX)
-        return false; // the default handling
-    return onAbout();
+    switch (command & 0xFFF0) {
+    case IDM_ABOUTBOX: return onAbout();
+    case IDM_UNDO: return runCommand(&RunPipeline::runUndo); // nothing to undo: nothing happens
+    default: return false;                                   // the default handling
+    }
 }
 
 // A drop does what the Browse buttons do with the same choice; it starts no command.
@@ -287,6 +317,11 @@ void MainDialog::focusField(Field field) {
 bool MainDialog::runPreviewDialog(const FileList& files) {
     status_.flushProgress();
     return PreviewDialog(hwnd(), files).run() == IDOK;
+}
+
+bool MainDialog::askYesNo(const std::string& text, const std::string& caption) {
+    status_.flushProgress();
+    return MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 ConfirmAnswer MainDialog::runConfirmDialog() {

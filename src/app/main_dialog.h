@@ -40,11 +40,12 @@ public:
     void setProgressStep(int step) override { status_.setProgressStep(step); }
     void stepProgress() override { status_.stepProgress(); }
 
-    // MainSurface: the wait cursor and the two modal questions.
+    // MainSurface: the wait cursor and the modal questions.
     void showWaitCursor() override { status_.showWaitCursor(); }
     void restoreCursor() override { status_.restoreCursor(); }
     bool runPreviewDialog(const FileList& files) override;
     ConfirmAnswer runConfirmDialog() override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
 
 protected:
     bool onInit() override;
@@ -53,7 +54,9 @@ protected:
 
 private:
     // Initialisation steps.
-    void addAboutToSystemMenu();
+    void addToSystemMenu();
+    // The Undo entry of the system menu: available while the last Rename can be undone.
+    void updateUndoEntry();
     void setUpSpins();
 
     // Button handlers.
@@ -66,7 +69,7 @@ private:
     void selectMode(bool folderMode);
     void takeFolder(const std::string& folder);
     void takeFiles(const std::string& folder, const std::vector<std::string>& names);
-    // Preview or Rename.
+    // Preview, Rename or Undo.
     bool runCommand(void (RunPipeline::*command)());
     bool onAbout();
 

@@ -48,10 +48,12 @@ public:
     virtual void showWaitCursor() = 0;
     virtual void restoreCursor() = 0;
 
-    // The two modal questions of the Rename and Preview commands.
+    // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".
     virtual bool runPreviewDialog(const FileList& files) = 0;
     virtual ConfirmAnswer runConfirmDialog() = 0;
+    // A question to answer with Yes (true) or No.
+    virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
 };
 
 } // namespace tarnwick

@@ -39,6 +39,7 @@ inline constexpr char reallyRename[] = "Really rename?";
 inline constexpr char oneFileFound[] = " file found.";
 inline constexpr char filesFound[] = " files found.";
 inline constexpr char filesRenamed[] = " file(s) successfully renamed.";
+inline constexpr char filesRenamedBack[] = " file(s) renamed back.";
 
 // Formatting.
 inline constexpr char wrongCaseStyle[] = "The combobox returned a wrong value!";
@@ -106,6 +107,14 @@ inline constexpr char identicalNameHead[] =
     "You get the filename\n\n";
 inline constexpr char identicalNameTail[] =
     "\n\nat least twice.\nThat is not allowed and NO file will be renamed now!";
+
+// Undoing the last Rename: the system-menu entry and its question, "Give the " count " file(s)
+// renamed by the last Rename their old names back?".
+inline constexpr char undoMenuEntry[] = "&Undo last rename";
+inline constexpr char questionCaption[] = "Tarnwick";
+inline constexpr char undoQuestionHead[] = "Give the ";
+inline constexpr char undoQuestionTail[] =
+    " file(s) renamed by the last Rename their old names back?";
 
 // The folder browser's and the file chooser's titles.
 inline constexpr char chooseFolder[] = "Choose a folder.";

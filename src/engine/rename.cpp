@@ -17,30 +17,73 @@ std::string failureReason(int error) {
     }
 }
 
-} // namespace
+enum class Outcome { renamed, taken, failed };
 
-int renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
-    window.setProgressRange(static_cast<int>(files.size()));
+// Renames one file of folder from one name to another; a taken name is passed over, or with
+// takenIsFailure reported as a name that could not be had.
+Outcome renameFile(const std::string& folder, const std::string& from, const std::string& to,
+                   bool takenIsFailure, FileSystem& fileSystem, MainSurface& window) {
+    const std::string oldPath = folder + from;
+    const std::string newPath = folder + to;
+    int error = fileSystem.rename(oldPath, newPath);
+    if (error == 0)
+        return Outcome::renamed;
+    if (error == renameError::exists) {
+        if (!takenIsFailure)
+            return Outcome::taken;
+        error = renameError::accessDenied;
+    }
+    window.showError(texts::renameFailedHead + oldPath + texts::renameFailedMiddle + newPath +
+                         "\n\n" + failureReason(error),
+                     texts::errorCaption);
+    return Outcome::failed;
+}
+
+void startProgress(MainSurface& window, std::size_t count) {
+    window.setProgressRange(static_cast<int>(count));
     window.setProgressPos(0);
     window.setProgressStep(1);
+}
+
+} // namespace
+
+RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
+    startProgress(window, files.size());
     const FileSystem::Run run(fileSystem);
-    int renamed = 0;
-    for (const FileEntry& entry : files) {
-        const std::string oldPath = entry.folder + entry.oldName;
-        const std::string newPath = entry.folder + entry.newName;
-        const int error = fileSystem.rename(oldPath, newPath);
-        if (error == 0) {
-            ++renamed;
-        } else if (error == renameError::exists) {
-            continue; // the new name is taken: passed over without a word
-        } else {
-            window.showError(texts::renameFailedHead + oldPath + texts::renameFailedMiddle +
-                                 newPath + "\n\n" + failureReason(error),
-                             texts::errorCaption);
+    RenameRecord record;
+    record.succeeded.assign(files.size(), false);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileEntry& entry = files[i];
+        const Outcome outcome =
+            renameFile(entry.folder, entry.oldName, entry.newName, false, fileSystem, window);
+        if (outcome == Outcome::taken)
+            continue; // passed over without a word, and without a step of the bar
+        if (outcome == Outcome::renamed) {
+            ++record.renamed;
+            record.succeeded[i] = true;
+            if (entry.newName != entry.oldName)
+                record.changed.push_back(entry);
         }
         window.stepProgress();
     }
-    return renamed;
+    return record;
+}
+
+RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
+    startProgress(window, changed.size());
+    const FileSystem::Run run(fileSystem);
+    RenameRecord record;
+    record.succeeded.assign(changed.size(), false);
+    for (std::size_t i = changed.size(); i-- > 0;) {
+        const FileEntry& entry = changed[i];
+        if (renameFile(entry.folder, entry.newName, entry.oldName, true, fileSystem, window) ==
+            Outcome::renamed) {
+            ++record.renamed;
+            record.succeeded[i] = true;
+        }
+        window.stepProgress();
+    }
+    return record;
 }
 
 } // namespace tarnwick

@@ -7,12 +7,18 @@
 #include "validate/result_checks.h"
 #include "validate/validate_options.h"
 
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace tarnwick {
 
 namespace {
 constexpr int previewSteps = 4;
 constexpr int renameAfterPreviewSteps = 4;
 constexpr int renameSteps = 8;
+constexpr int undoSteps = 2;
 } // namespace
 
 void StepCounter::showStep(const std::string& text) {
@@ -93,26 +99,65 @@ void RunPipeline::runRename() {
         waiting.resume();
     }
     steps.showStep(texts::stepRenaming);
-    const int renamed = renameAll(files_, fileSystem_, window_);
+    RenameRecord record = renameAll(files_, fileSystem_, window_);
+    lastRenamed_ = std::move(record.changed);
     steps.showStep(texts::stepUpdating);
-    updateFileList();
+    updateFileList(record.succeeded);
     waiting.pause();
     window_.setStepLabel("");
-    window_.setStatusText(std::to_string(renamed) + texts::filesRenamed);
+    window_.setStatusText(std::to_string(record.renamed) + texts::filesRenamed);
     window_.setProgressPos(0);
 }
 
-void RunPipeline::updateFileList() {
+void RunPipeline::runUndo() {
+    if (lastRenamed_.empty())
+        return;
+    if (!window_.askYesNo(texts::undoQuestionHead + std::to_string(lastRenamed_.size()) +
+                              texts::undoQuestionTail,
+                          texts::questionCaption))
+        return;
+    WaitCursor waiting(window_);
+    StepCounter steps(window_, undoSteps);
+    state_.previewReady = false;
+    const FileList changed = std::move(lastRenamed_);
+    lastRenamed_.clear();
+    steps.showStep(texts::stepRenaming);
+    const RenameRecord back = renameBack(changed, fileSystem_, window_);
+    steps.showStep(texts::stepUpdating);
+    // Each listed file by the name it has now: its old one where it went back.
+    std::map<std::string, std::string> wentBack; // by the path it had, the name it has now
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        if (back.succeeded[i])
+            wentBack[changed[i].folder + changed[i].newName] = changed[i].oldName;
+    }
+    for (FileEntry& entry : files_) {
+        const auto found = wentBack.find(entry.folder + entry.oldName);
+        entry.newName = found != wentBack.end() ? found->second : entry.oldName;
+    }
+    updateFileList(std::vector<bool>(files_.size(), true));
+    waiting.pause();
+    window_.setStepLabel("");
+    window_.setStatusText(std::to_string(back.renamed) + texts::filesRenamedBack);
+    window_.setProgressPos(0);
+}
+
+void RunPipeline::updateFileList(const std::vector<bool>& renamed) {
     window_.setProgressRange(static_cast<int>(files_.size()));
     window_.setProgressPos(0);
     window_.setProgressStep(1);
     // The window as it stands now decides, also after a Preview whose options have changed since.
     const Options now = window_.readOptions();
     if (now.targetMode == TargetMode::listMode) {
+        // A file that was not renamed keeps its old name, so that the next command finds it
+        // and no other file that meanwhile answers to its new name.
         std::string text;
-        for (FileEntry& entry : files_) {
-            entry.oldName = entry.newName;
-            if (&entry != &files_.front())
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            FileEntry& entry = files_[i];
+            if (i < renamed.size() && renamed[i])
+                entry.oldName = entry.newName;
+            else
+                entry.newName = entry.oldName;
+            if (i > 0)
                 text += ':';
             text += entry.oldName;
             window_.stepProgress();

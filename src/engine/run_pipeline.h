@@ -6,6 +6,7 @@
 #include "core/run_model.h"
 
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
@@ -52,11 +53,16 @@ public:
 
     void runPreview();
     void runRename();
+    // Gives the files that the last Rename renamed their old names back, once the user agrees.
+    void runUndo();
+    // True while the files of the last Rename that renamed any can be given their old names back.
+    bool canUndo() const { return !lastRenamed_.empty(); }
 
     // Empties the file list with its progress display.
     void clearFileList();
-    // Brings the file list and the file list field in line with the renamed files.
-    void updateFileList();
+    // Brings the file list and the file list field in line with the renamed files: renamed[i]
+    // tells whether entry i now has its new name; the others keep their old one.
+    void updateFileList(const std::vector<bool>& renamed);
 
     FileList& fileList() { return files_; }
     const FileList& fileList() const { return files_; }
@@ -71,7 +77,8 @@ private:
     FileSystem& fileSystem_;
     FileList files_;
     RunState state_;
-    Options options_; // read when a command starts; no input reaches the window meanwhile
+    Options options_;      // read when a command starts; no input reaches the window meanwhile
+    FileList lastRenamed_; // what the last Rename renamed, in the order renamed
 };
 
 } // namespace tarnwick

@@ -13,8 +13,9 @@
 #define IDB_ABOUT 133
 #define IDC_HAND_CURSOR 134
 
-// System menu command of the About entry
+// System menu commands of the About and the Undo entry (their low four bits stay clear)
 #define IDM_ABOUTBOX 0x0010
+#define IDM_UNDO 0x0020
 
 // Main dialog
 #define IDC_PATH_NAME 1000

@@ -210,7 +210,14 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         return rename(oldPath, newPath);
     }
     if (oldPath == newPath) {
-        // The file keeps its name: nothing is touched, only a missing file is reported.
+        // The file keeps its name: nothing is touched, only a missing file is reported. A name
+        // with a character the code page lacks was found as "?" there, which the ANSI functions
+        // take for a wildcard or refuse: such a name is looked for by the search instead.
+        if (oldPath.find('?') != std::string::npos) {
+            WIN32_FIND_DATAW data;
+            const FindHandle find(FindFirstFileW(wide(oldPath).c_str(), &data));
+            return find.valid() ? 0 : renameError::notFound;
+        }
         if (GetFileAttributesA(oldPath.c_str()) != INVALID_FILE_ATTRIBUTES)
             return 0;
         return lastErrno();

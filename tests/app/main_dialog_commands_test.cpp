@@ -149,5 +149,78 @@ TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "b.txt"}));
 }
 
+// Rename, then "Undo last rename" from the system menu: No keeps everything, Yes gives the files
+// their old names back and greys the entry; a command for it then does nothing.
+TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
+    temp.file("a.txt", "a");
+    temp.file("b.txt", "b");
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        const HMENU menu = GetSystemMenu(w, FALSE);
+        auto undoGreyed = [&] { return (GetMenuState(menu, 32, MF_BYCOMMAND) & MF_GRAYED) != 0; };
+        type(w, IDC_PATH_NAME, temp.path());
+        type(w, IDC_FILE_LIST, "*.*");
+        click(w, IDC_INSERT);
+        type(w, IDC_INSERT_TEXT, "x_");
+        onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
+        clickButton(w, IDC_RENAME);
+        ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
+        EXPECT_FALSE(undoGreyed());
+
+        for (const int answer : {IDNO, IDYES}) {
+            PostMessageA(w, WM_SYSCOMMAND, 32, 0);
+            HWND box = waitForWindow("Tarnwick", thread);
+            ASSERT_NE(box, nullptr) << answer;
+            EXPECT_EQ(messageBoxText(box),
+                      "Give the 2 file(s) renamed by the last Rename their old names back?");
+            EXPECT_EQ(messageBoxLook(box),
+                      (BoxLook{{IDYES, IDNO}, LoadIconA(nullptr, IDI_QUESTION)}));
+            EXPECT_EQ(GetWindow(box, GW_OWNER), w);
+            clickButton(box, answer);
+            EXPECT_TRUE(waitUntil([box] { return !IsWindow(box); }));
+            onDialogThread(w, [] {}); // the command has ended
+            if (answer == IDNO) {
+                EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
+                EXPECT_FALSE(undoGreyed());
+            }
+        }
+        EXPECT_TRUE(statusBecomes(w, "2 file(s) renamed back."));
+        EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "b.txt"}));
+        EXPECT_EQ(temp.read("a.txt"), "a");
+        EXPECT_TRUE(undoGreyed());
+        PostMessageA(w, WM_SYSCOMMAND, 32, 0);
+        EXPECT_EQ(waitForWindow("Tarnwick", thread, 300), nullptr);
+    });
+}
+
+// Two clicks on Rename at once: the second arrives while the first one's command works and is
+// dropped when it ends, so every file is renamed once.
+TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
+    temp.file("a.txt");
+    temp.file("b.txt");
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        type(w, IDC_PATH_NAME, temp.path());
+        type(w, IDC_FILE_LIST, "*.*");
+        click(w, IDC_INSERT);
+        type(w, IDC_INSERT_TEXT, "x_");
+        onDialogThread(w, [&] {
+            dialog.pipeline().state().warnBeforeRename = false;
+            SetForegroundWindow(w);
+        });
+        RECT button{};
+        GetWindowRect(GetDlgItem(w, IDC_RENAME), &button);
+        SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        INPUT clicks[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            clicks[i].type = INPUT_MOUSE;
+            clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        }
+        ASSERT_EQ(SendInput(4, clicks, sizeof(INPUT)), 4u);
+        ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
+        Sleep(300); // a second run would have ended by now
+        onDialogThread(w, [] {});
+    });
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
+}
+
 } // namespace
 } // namespace tarnwick

@@ -372,17 +372,21 @@ TEST_F(MainDialogControls, StatusAreaKeepsPaceWithAPlainProgressBar) {
     });
 }
 
-TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutEntry) {
+TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutAndTheUndoEntry) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         HMENU menu = GetSystemMenu(w, FALSE);
         ASSERT_NE(menu, nullptr);
         const int count = GetMenuItemCount(menu);
-        ASSERT_GE(count, 2);
-        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        ASSERT_GE(count, 3);
+        EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), 32u);
         char text[64] = {};
-        GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+        GetMenuStringA(menu, count - 2, text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(text, "&About Tarnwick");
-        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "&Undo last rename");
+        EXPECT_TRUE(GetMenuState(menu, count - 1, MF_BYPOSITION) & MF_GRAYED); // nothing to undo
+        EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
 
         // The entry and the About button open the About dialog.
         ASSERT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_ABOUT), RT_DIALOG), nullptr)

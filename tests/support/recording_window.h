@@ -35,6 +35,7 @@ public:
     // What the engine did, in order.
     std::vector<std::string> calls;
     std::vector<Message> messages;
+    std::vector<Message> questions;       // asked with Yes and No
     std::vector<std::string> stepLabels;  // every step label set, in order
     std::vector<std::string> statusTexts; // every status text set, in order
     std::string statusText = "Still nothing to do.";
@@ -109,6 +110,12 @@ public:
         noteQuestion();
         ++confirmDialogs;
         return NullWindow::runConfirmDialog();
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        calls.push_back("askYesNo");
+        noteQuestion();
+        questions.push_back({text, caption});
+        return NullWindow::askYesNo(text, caption);
     }
 
 private:

@@ -302,5 +302,34 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 
+// A name the code page cannot hold comes back with "?" for what it lacks; where the name does not
+// change, its file counts as renamed without a word.
+TEST_F(Faults, UnchangedNamesOutsideTheCodePageAreRenamedWithoutAMessage) {
+    if (!testing::underWine())
+        GTEST_SKIP() << "needs the Linux side of Wine to make the names";
+    ASSERT_TRUE(
+        testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
+                              "\nprintf a > a.txt"
+                              "\nprintf wide > \"$(printf '\\357\\275\\201').txt\""
+                              "\nprintf japan > \"$(printf '\\346\\227\\245\\346\\234\\254').txt\""
+                              "\nprintf weiss > \"Wei$(printf '\\303\\237').txt\"",
+                          temp.path()));
+    const auto before = tree();
+    ASSERT_EQ(before.size(), 4u);
+    window.options.numerate = false;
+    window.options.replaceOn = true;
+    window.options.replaceFind = "a";
+    window.options.replaceWith = "x";
+    pipeline.runPreview();
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+    EXPECT_EQ(window.statusText, "4 file(s) successfully renamed.");
+    const auto after = tree();
+    EXPECT_EQ(contents(after), contents(before));
+    EXPECT_EQ(after.count(L"x.txt"), 1u);
+    EXPECT_EQ(after.count(L"\xFF41.txt"), 1u);
+    EXPECT_EQ(after.count(L"\x65E5\x672C.txt"), 1u);
+    EXPECT_EQ(after.count(L"Wei\xDF.txt"), 1u);
+}
+
 } // namespace
 } // namespace tarnwick

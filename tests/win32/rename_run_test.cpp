@@ -100,7 +100,7 @@ TEST_F(RenameRunTest, ProgressStepsForRenamedAndReportedEntriesButNotForTakenNam
     temp.file("a.txt");
     temp.file("b.txt");
     previewed({{"a.txt", "c.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "x.txt"}});
-    EXPECT_EQ(renameAll(pipeline.fileList(), fs, window), 1);
+    EXPECT_EQ(renameAll(pipeline.fileList(), fs, window).renamed, 1);
     EXPECT_EQ(window.calls, (Names{"setProgressRange 3", "setProgressPos 0", "setProgressStep 1",
                                    "stepProgress", "showError", "stepProgress"}));
 }
@@ -129,15 +129,54 @@ TEST_F(RenameRunTest, ListModeWritesTheNewNamesIntoTheFileListField) {
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 
-TEST_F(RenameRunTest, ListModeKeepsNamesThatCouldNotBeRenamed) {
-    // Every entry takes its new name in the field, renamed or not.
+TEST_F(RenameRunTest, ListModeKeepsTheOldNamesOfFilesThatWereNotRenamed) {
+    // a.txt is passed over (b.txt still holds its new name), gone.txt fails: both keep their old
+    // names, so that the next command does not take the file now called b.txt for a.txt.
     temp.file("a.txt");
     temp.file("b.txt");
     window.options.targetMode = TargetMode::listMode;
-    previewed({{"a.txt", "b.txt"}, {"b.txt", "c.txt"}});
+    previewed({{"a.txt", "b.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "g.txt"}});
     pipeline.runRename();
     ASSERT_EQ(window.fieldTexts.size(), 1u);
-    EXPECT_EQ(window.fieldTexts[0].second, "b.txt:c.txt");
+    EXPECT_EQ(window.fieldTexts[0].second, "a.txt:c.txt:gone.txt");
+    ASSERT_EQ(pipeline.fileList().size(), 3u);
+    EXPECT_EQ(pipeline.fileList()[0].newName, "a.txt");
+}
+
+// Every file back under its old name, the list field with it; a change of letter case alone goes
+// back the way it came.
+TEST_F(RenameRunTest, UndoGivesTheFilesAndTheListFieldTheirOldNamesBack) {
+    temp.file("IMG_0001.JPG", "picture");
+    temp.file("readme.txt", "text");
+    window.options.targetMode = TargetMode::listMode;
+    previewed({{"IMG_0001.JPG", "img_0001.jpg"}, {"readme.txt", "01.txt"}});
+    pipeline.runRename();
+    ASSERT_EQ(temp.list(), (Names{"01.txt", "img_0001.jpg"}));
+
+    pipeline.runUndo();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(temp.list(), (Names{"IMG_0001.JPG", "readme.txt"}));
+    EXPECT_EQ(temp.read("IMG_0001.JPG"), "picture");
+    EXPECT_EQ(temp.read("readme.txt"), "text");
+    ASSERT_EQ(window.fieldTexts.size(), 2u);
+    EXPECT_EQ(window.fieldTexts[1].second, "IMG_0001.JPG:readme.txt");
+    EXPECT_EQ(window.statusText, "2 file(s) renamed back.");
+}
+
+// A file that took an old name meanwhile is never replaced: the file that wanted it is reported
+// and keeps its new name.
+TEST_F(RenameRunTest, UndoNeverReplacesAFileThatTookTheOldName) {
+    temp.file("a.txt", "first");
+    previewed({{"a.txt", "x.txt"}});
+    pipeline.runRename();
+    temp.file("a.txt", "newcomer");
+
+    pipeline.runUndo();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text, failure("x.txt", "a.txt", kEaccesReason));
+    EXPECT_EQ(temp.read("a.txt"), "newcomer");
+    EXPECT_EQ(temp.read("x.txt"), "first");
+    EXPECT_EQ(window.statusText, "0 file(s) renamed back.");
 }
 
 TEST_F(RenameRunTest, FolderModeCollectsTheFolderAgain) {
@@ -153,7 +192,7 @@ TEST_F(RenameRunTest, FolderModeCollectsTheFolderAgain) {
 
     // The refilled list holds the folder as it now is, in the order the search delivers it.
     pipeline.state().targetPattern = "*.bak";
-    pipeline.updateFileList();
+    pipeline.updateFileList({});
     EXPECT_EQ(pipeline.fileList().size(), 3u);
 }
 
