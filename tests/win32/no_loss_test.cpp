@@ -1,7 +1,8 @@
 // No file is ever lost: random trees with random names, random options, Preview and Rename on
-// real folders. Afterwards the same files hold the same contents, none was replaced, each has its
-// old or its previewed new name, and each that kept its old name was passed over because its new
-// name was taken, or was reported.
+// real folders, and undos of the last Rename. Afterwards the same files hold the same contents,
+// none was replaced, each has its old or its previewed new name, and each that kept its old name
+// was passed over because its new name was taken, or was reported; after an undo each file the
+// Rename renamed has its old name again or was reported.
 //
 // TARNWICK_NO_LOSS_ROUNDS sets the number of rounds (default 2000), TARNWICK_NO_LOSS_SECONDS the
 // most time they may take (default 60), TARNWICK_NO_LOSS_SEED the seed of the first round (round r
@@ -171,6 +172,50 @@ std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& 
     return found;
 }
 
+// The invariant of an undo: no file lost or replaced; each file that the last Rename renamed
+// (base: the tree before that Rename) is back under its old name or was reported, every other
+// file stays where it is; the status text counts the files that went back.
+std::vector<std::string> undoBreaches(const Outcome& o, const Tree& base,
+                                      const PreviewKeepingWindow& window,
+                                      const RecordingFileSystem& fs) {
+    std::vector<std::string> found;
+    std::map<std::string, std::string> whereAfter, whereBase; // content -> path
+    for (const auto& [path, content] : o.after)
+        whereAfter[content] = path;
+    for (const auto& [path, content] : base)
+        whereBase[content] = path;
+    if (o.after.size() != o.before.size() || o.foldersAfter != o.foldersBefore)
+        found.push_back("the undo changed the number of files or the folders");
+    std::size_t back = 0;
+    for (const auto& r : fs.renames)
+        back += r.result == 0;
+    if (!fs.renames.empty() && window.statusText != std::to_string(back) + " file(s) renamed back.")
+        found.push_back("status '" + window.statusText + "' after " + std::to_string(back) +
+                        " files went back");
+    for (const auto& [path, content] : o.before) {
+        const auto at = whereAfter.find(content);
+        if (at == whereAfter.end()) {
+            found.push_back("lost or replaced by the undo: " + path);
+            continue;
+        }
+        const auto was = whereBase.find(content);
+        const std::string old = was == whereBase.end() ? path : was->second;
+        if (old == path) {
+            if (at->second != path)
+                found.push_back("moved by the undo though not renamed: " + path);
+            continue;
+        }
+        bool reported = false;
+        for (const auto& m : window.messages)
+            if (m.text.find("\n\ncould not renamed to\n\n" + old + "\n\n") != std::string::npos)
+                reported = true;
+        if (at->second != old && !(reported && at->second == path))
+            found.push_back("not back under its old name " + old + ": " + path + " is now " +
+                            at->second);
+    }
+    return found;
+}
+
 // What the rounds did, so that a run shows it tried something.
 struct Stats {
     std::size_t files = 0;
@@ -179,34 +224,66 @@ struct Stats {
     std::size_t passedOver = 0;
     std::size_t failed = 0;
     std::size_t twins = 0;
+    std::size_t undos = 0;
+    std::size_t renamedBack = 0;
 };
 Stats stats;
 
-// One random round: tree, options, Preview + Rename, invariant.
+// One random round: a tree, then one to four commands on it, each followed by the invariant: a
+// Preview + Rename with random options or with the options as they stand (the list field as the
+// last command left it), or an undo of the last Rename.
 class Round {
 public:
     explicit Round(unsigned seed) : rng_(seed) {}
 
     std::vector<std::string> run() {
         makeTree();
-        Outcome o;
-        snapshot(temp_.path(), o.before, o.foldersBefore);
-        window_.options = randomOptions(o.before);
-        window_.previewAnswer = true;
-        window_.confirmAnswer = {true, false};
         RunPipeline pipeline(window_, fs_);
-        pipeline.runPreview();
-        snapshot(temp_.path(), o.after, o.foldersAfter);
-        stats.files += o.before.size();
-        stats.refused += fs_.renames.empty();
-        for (const auto& r : fs_.renames) {
-            stats.renamed += r.result == 0 && r.from != r.to;
-            stats.passedOver += r.result == 17;
-            stats.failed += r.result != 0 && r.result != 17;
+        Tree base; // the tree before the last Rename that renamed a file
+        std::vector<std::string> found;
+        const int commands = pick(1, 4);
+        for (int command = 0; command < commands && found.empty(); ++command) {
+            Outcome o;
+            snapshot(temp_.path(), o.before, o.foldersBefore);
+            fs_.renames.clear();
+            window_.messages.clear();
+            window_.previewed.clear();
+            window_.fieldTexts.clear();
+            const bool undo = command > 0 && chance(50);
+            const bool couldUndo = pipeline.canUndo();
+            if (undo) {
+                pipeline.runUndo();
+            } else {
+                if (command == 0 || chance(60))
+                    window_.options = randomOptions(o.before);
+                window_.previewAnswer = true;
+                window_.confirmAnswer = {true, false};
+                pipeline.runPreview();
+            }
+            snapshot(temp_.path(), o.after, o.foldersAfter);
+            stats.files += o.before.size();
+            for (const auto& r : fs_.renames) {
+                (undo ? stats.renamedBack : stats.renamed) += r.result == 0 && r.from != r.to;
+                stats.passedOver += r.result == 17;
+                stats.failed += r.result != 0 && r.result != 17;
+            }
+            if (undo) {
+                stats.undos += couldUndo;
+                found = couldUndo ? undoBreaches(o, base, window_, fs_)
+                                  : breaches(o, window_, fs_); // nothing to undo: nothing changes
+                if (pipeline.canUndo())
+                    found.push_back("something left to undo after the undo");
+            } else {
+                stats.refused += fs_.renames.empty();
+                found = breaches(o, window_, fs_);
+                if (pipeline.canUndo() && !fs_.renames.empty())
+                    base = o.before;
+            }
+            if (!window_.fieldTexts.empty()) // the field as the next command finds it
+                window_.options.fileListText = window_.fieldTexts.back().second;
+            if (!found.empty())
+                found.push_back(std::string(undo ? "undo, " : "") + describe(o));
         }
-        std::vector<std::string> found = breaches(o, window_, fs_);
-        if (!found.empty())
-            found.push_back(describe(o));
         return found;
     }
 
@@ -426,9 +503,9 @@ TEST(NoLoss, RandomTreesAndOptionsLoseNoFile) {
         }
     }
     std::printf("%u rounds from seed %u: %zu files, %zu runs refused, %zu renamed, %zu passed "
-                "over, %zu reported, %zu trees with case twins\n",
+                "over, %zu reported, %zu trees with case twins, %zu undos, %zu renamed back\n",
                 r, seed, stats.files, stats.refused, stats.renamed, stats.passedOver, stats.failed,
-                stats.twins);
+                stats.twins, stats.undos, stats.renamedBack);
 }
 
 // The fixed cases that random rounds meet only now and then.
