@@ -2,14 +2,17 @@
 # Speed and memory of Tarnwick under Wine against the bare platform calls: bench.sh [build-dir]
 # Builds the benchmark programs (Release), makes the file trees from the Linux side in the Wine
 # prefix's drive C:, runs engine and floor alternately and prints the medians as a table.
-# BENCH_RUNS (default 5), BENCH_RENAME_RUNS (default 3) and BENCH_CASE_RUNS (default 2; even, so
-# that each side changes the letter case both ways equally often) set the runs of each side.
+# BENCH_RUNS (default 5), BENCH_RENAME_RUNS (default 3), BENCH_CASE_RUNS (default 2; even, so
+# that each side changes the letter case both ways equally often) and BENCH_UNDO_RUNS (default 2;
+# even, so that the undo goes both ways equally often and the tree ends as it began) set the runs
+# of each side.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench-win}
 runs=${BENCH_RUNS:-5}
 renameRuns=${BENCH_RENAME_RUNS:-3}
 caseRuns=${BENCH_CASE_RUNS:-2}
+undoRuns=${BENCH_UNDO_RUNS:-2}
 cd "$root"
 
 [ -f "$build/build.ninja" ] ||
@@ -45,7 +48,9 @@ log="$build/bench.log"
     echo "FindFirstFileA/FindNextFileA walk). Renaming: $renameRuns runs each (renameAll against a bare"
     echo "MoveFileExA loop over the same names, both directions alternately); a change of letter"
     echo "case alone: $caseRuns runs each, against two bare renames per file through a temporary name."
-    echo "Goals: ratio <= 1.3 for collection and <= 1.1 for renaming; the Preview dialog open in"
+    echo "Undo: $undoRuns runs (the undo of a Rename against two Renames of the same files, both"
+    echo "directions alternately)."
+    echo "Goals: ratio <= 1.3 for collection and <= 1.1 for renaming and undoing; the Preview dialog open in"
     echo "under 2 s (its floor: a bare edit control of the same styles and font) and the whole"
     echo "process under 200 MB at its peak."
     echo
@@ -64,6 +69,8 @@ engine rename 'C:\tarnwick-bench\tree100k' 1 "$renameRuns" \
     "Rename 100,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
 engine case 'C:\tarnwick-bench\case10k' 0 "$caseRuns" \
     "Change the letter case of 10,000 files" >>"$build/bench.table" 2>>"$log"
+engine undo 'C:\tarnwick-bench\one10k' 0 "$undoRuns" \
+    "Undo the renaming of 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
 preview 'C:\tarnwick-bench\one100k' "Preview dialog, 100,000 entries" \
     >>"$build/bench.table" 2>>"$log"
 tr -d '\r' <"$build/bench.table"

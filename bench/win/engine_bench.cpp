@@ -4,9 +4,11 @@
 //   engine_bench collect <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench rename  <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench case    <folder> <subfolders 0|1> <runs> <label>
+//   engine_bench undo    <folder> <subfolders 0|1> <runs> <label>
 //
 // Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
-// as one table row: label | engine s | floor s | ratio.
+// as one table row: label | engine s | floor s | ratio. For undo the engine is the undo of a
+// Rename and the floor the Rename of the same files.
 #include "engine/rename.h"
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
@@ -207,13 +209,65 @@ int caseBench(const std::string& folder, bool subfolders, int runs, const std::s
         });
 }
 
+// Undoing a Rename against the Rename of the same files, in both directions: from the names of
+// one set a Rename to the other (timed as the floor), its undo (timed as the engine) and the
+// Rename again; the next run the same from the other set. After every command every file must
+// carry the name expected on disk.
+int undoBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+    GoOnWindow window;
+    window.options = benchOptions(folder, subfolders);
+    window.previewAnswer = false;
+    Win32FileSystem fs;
+    RunPipeline pipeline(window, fs);
+    std::vector<double> undos, renames;
+    std::size_t files = 0;
+    std::vector<std::string> names[2]; // the names of the two sets: 1..., 100001...
+    auto onDisk = [&] {
+        std::vector<std::string> found;
+        storedNames(folder, subfolders, found);
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    int at = 1; // the tree starts with the names from 100001
+    names[at] = onDisk();
+    auto command = [&](std::vector<double>& times, int to, bool undo) {
+        if (!undo) {
+            window.options.startNumber = to == 0 ? 1 : 100001;
+            pipeline.runPreview(); // collected, sorted and formatted; the Rename is timed alone
+        }
+        const double start = now();
+        if (undo)
+            pipeline.runUndo();
+        else
+            pipeline.runRename();
+        times.push_back(now() - start);
+        if (names[to].empty())
+            names[to] = onDisk();
+        files = names[to].size();
+        return onDisk() == names[to] && files > 0 && window.lastError.empty();
+    };
+    for (int run = 0; run < runs; ++run) {
+        const int other = 1 - at;
+        if (!command(renames, other, false) || !command(undos, at, true) ||
+            !command(renames, other, false)) {
+            std::fprintf(stderr, "%s: not every file has the name expected %s\n", label.c_str(),
+                         window.lastError.c_str());
+            return 1;
+        }
+        at = other;
+    }
+    printRow(label, undos, renames, files);
+    return 0;
+}
+
 } // namespace
 } // namespace tarnwick
 
 int main(int argc, char** argv) {
     if (argc != 6) {
-        std::fprintf(stderr, "usage: engine_bench collect|rename|case <folder> <subfolders 0|1> "
-                             "<runs> <label>\n");
+        std::fprintf(stderr,
+                     "usage: engine_bench collect|rename|case|undo <folder> <subfolders 0|1> "
+                     "<runs> <label>\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -228,5 +282,7 @@ int main(int argc, char** argv) {
         return tarnwick::renameBench(folder, subfolders, runs, argv[5]);
     if (mode == "case")
         return tarnwick::caseBench(folder, subfolders, runs, argv[5]);
+    if (mode == "undo")
+        return tarnwick::undoBench(folder, subfolders, runs, argv[5]);
     return 2;
 }
