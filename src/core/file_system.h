@@ -1,14 +1,24 @@
 // The file system as the engine uses it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace tarnwick {
 
+// True when a found entry is a folder link, a folder that stands for another place: a junction,
+// a symbolic link or a mount point. attributes and reparseTag are as the Windows folder search
+// gives them (the tag counts only when the reparse-point attribute is set). A reparse folder is
+// no link only when its tag is one of Microsoft's that is no name surrogate, such as a cloud
+// file placeholder's; every other tag, including the values 0 to 2 that no real reparse point
+// carries (Wine gives them for a Linux symbolic link), makes it a link.
+bool isFolderLink(std::uint32_t attributes, std::uint32_t reparseTag);
+
 class FileSystem {
 public:
-    using Visitor = std::function<void(const std::string& name, bool isFolder)>;
+    // isFolderLink is set for a folder that is a link (see isFolderLink above).
+    using Visitor = std::function<void(const std::string& name, bool isFolder, bool isFolderLink)>;
 
     virtual ~FileSystem() = default;
 

@@ -48,15 +48,17 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
     if (includeSubdirs && (mask == "*.*" || mask == "*")) {
         // The mask takes every name, so one search of the folder serves both: its subfolders
         // are walked in the order delivered, then its own files follow in the order delivered.
-        // Each folder is read once instead of twice.
+        // Each folder is read once instead of twice. A folder link is never walked (a link to a
+        // folder above would repeat the tree, one elsewhere would bring in files from outside).
         std::vector<std::string> subfolders;
         std::vector<std::string> names;
-        fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder) {
-            if (!isFolder)
-                names.push_back(name);
-            else if (!isDotEntry(name))
-                subfolders.push_back(name);
-        });
+        fileSystem.search(folder + mask,
+                          [&](const std::string& name, bool isFolder, bool isFolderLink) {
+                              if (!isFolder)
+                                  names.push_back(name);
+                              else if (!isFolderLink && !isDotEntry(name))
+                                  subfolders.push_back(name);
+                          });
         for (const std::string& name : subfolders)
             walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, files);
         for (const std::string& name : names)
@@ -64,13 +66,15 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
         return;
     }
     if (includeSubdirs) {
-        // Subfolders first, depth first, in the order the platform delivers them.
-        fileSystem.search(folder + "*.*", [&](const std::string& name, bool isFolder) {
-            if (isFolder && !isDotEntry(name))
-                walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, files);
-        });
+        // Subfolders first, depth first, in the order the platform delivers them; folder links
+        // are passed over.
+        fileSystem.search(
+            folder + "*.*", [&](const std::string& name, bool isFolder, bool isFolderLink) {
+                if (isFolder && !isFolderLink && !isDotEntry(name))
+                    walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, files);
+            });
     }
-    fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder) {
+    fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder, bool) {
         if (!isFolder)
             append(files, folder, name);
     });

@@ -185,7 +185,9 @@ void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
     if (!find.valid())
         return;
     do {
-        visit(ansiName(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+        // The find data holds the reparse tag in dwReserved0 when the reparse attribute is set.
+        visit(ansiName(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+              isFolderLink(data.dwFileAttributes, data.dwReserved0));
     } while (FindNextFileW(find.get(), &data));
 }
 

@@ -202,6 +202,32 @@ TEST_F(CollectTest, EveryNameMaskWithSubfoldersSearchesEachFolderOnce) {
     }
 }
 
+// The walk never enters a folder link, on either way of walking (one search or two), and a link
+// is no entry even when its name matches the mask; the chosen folder is walked even when it is a
+// link itself, its own subfolders with it.
+TEST_F(CollectTest, FolderLinksAreNotWalkedButAChosenLinkIs) {
+    fs.addFolder("C:\\T");
+    fs.addFile("C:\\T\\a.txt");
+    fs.addFolder("C:\\T\\sub");
+    fs.addFile("C:\\T\\sub\\b.txt");
+    fs.addFolderLink("C:\\T\\sub\\loop"); // stands for C:\T
+    fs.addFile("C:\\T\\sub\\loop\\a.txt");
+    fs.addFolderLink("C:\\T\\sub\\out.txt"); // stands for a folder elsewhere
+    fs.addFile("C:\\T\\sub\\out.txt\\c.txt");
+    fs.addFolder("C:\\T\\sub\\out.txt\\deep");
+    fs.addFile("C:\\T\\sub\\out.txt\\deep\\d.txt");
+    setOptions(TargetMode::folderMode, true);
+    for (const std::string mask : {"*.*", "*.txt"}) {
+        SCOPED_TRACE(mask);
+        EXPECT_EQ(collect("C:\\T\\", mask),
+                  (std::vector<std::string>{"C:\\T\\sub\\b.txt", "C:\\T\\a.txt"}));
+        EXPECT_EQ(window.statusText, "2 files found.");
+        EXPECT_EQ(collect("C:\\T\\sub\\out.txt\\", mask),
+                  (std::vector<std::string>{"C:\\T\\sub\\out.txt\\deep\\d.txt",
+                                            "C:\\T\\sub\\out.txt\\c.txt"}));
+    }
+}
+
 TEST_F(CollectTest, AFolderThatCannotBeSearchedContributesNothing) {
     setOptions(TargetMode::folderMode, true);
     EXPECT_EQ(collect("C:\\Gone\\", "*.*"), (std::vector<std::string>{}));

@@ -43,6 +43,9 @@ class MemoryFileSystem : public FileSystem {
 public:
     // Paths are full paths; folders are given without their closing backslash.
     void addFolder(const std::string& path) { entries_.push_back({path, true}); }
+    // A folder that is a link (a junction or symbolic link): what is added below it stands for
+    // what the link leads to.
+    void addFolderLink(const std::string& path) { entries_.push_back({path, true, true}); }
     void addFile(const std::string& path) { entries_.push_back({path, false}); }
     void removeEntry(const std::string& path) {
         entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
@@ -71,15 +74,15 @@ public:
         if (!folderExists(folder))
             return;
         if (matchesMask(".", mask))
-            visit(".", true);
+            visit(".", true, false);
         if (matchesMask("..", mask))
-            visit("..", true);
+            visit("..", true, false);
         for (const Entry& e : entries_) {
             if (e.path.size() <= folder.size() || e.path.compare(0, folder.size(), folder) != 0)
                 continue;
             const std::string name = e.path.substr(folder.size());
             if (name.find('\\') == std::string::npos && matchesMask(name, mask))
-                visit(name, e.isFolder);
+                visit(name, e.isFolder, e.isLink);
         }
     }
 
@@ -116,6 +119,7 @@ private:
     struct Entry {
         std::string path;
         bool isFolder;
+        bool isLink = false;
     };
 
     static bool sameIgnoringCase(const std::string& a, const std::string& b) {

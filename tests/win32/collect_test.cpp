@@ -4,6 +4,7 @@
 
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "wine_host.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,58 @@ TEST_F(RealCollectTest, SubfoldersAreSearchedWhetherOrNotTheyMatchAndSortAfterTh
     EXPECT_TRUE(found("5 files found."));
 
     EXPECT_EQ(preview("*.txt", false), (std::vector<std::string>{"B.txt", "top.txt"}));
+}
+
+// Linux symbolic links to folders, which Wine shows as folders with the reparse attribute: a
+// loop back to the chosen folder and a link to a folder outside it. The walk enters neither, on
+// either way of walking, and a Rename touches nothing outside the chosen folder.
+TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) {
+    if (!testing::underWine())
+        GTEST_SKIP() << "needs the Linux side of Wine to make the links";
+    TempFolder outside;
+    outside.file("x.txt", "outside");
+    temp.file("a.txt", "a");
+    temp.file("sub\\b.txt", "b");
+    std::string target = outside.path();
+    target.pop_back();
+    const std::string inSub = "cd " + testing::shellQuote(testing::unixPath(temp.path() + "sub"));
+    // The links themselves are removed however the test ends, never what they lead to.
+    struct Links {
+        std::string inSub;
+        std::string scratch;
+        ~Links() { testing::runShell(inSub + "\nrm -f loop out", scratch); }
+    } links{inSub, temp.path()};
+    ASSERT_TRUE(testing::runShell(inSub + "\nln -s .. loop\nln -s " +
+                                      testing::shellQuote(testing::unixPath(target)) + " out",
+                                  temp.path()));
+    const DWORD linkAttributes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    ASSERT_EQ(GetFileAttributesA((temp.path() + "sub\\loop").c_str()) & linkAttributes,
+              linkAttributes);
+    ASSERT_EQ(outside.list(), (std::vector<std::string>{"x.txt"}));
+
+    window.options.numerate = true;
+    window.options.startNumber = 1;
+    for (const char* mask : {"*.*", "*.txt"}) {
+        SCOPED_TRACE(mask);
+        window.statusTexts.clear();
+        EXPECT_EQ(preview(mask, true), (std::vector<std::string>{"a.txt", "sub\\b.txt"}));
+        EXPECT_TRUE(found("2 files found."));
+    }
+
+    // Without numbering, a walk through the links would rename the first copy of each file,
+    // outside ones too, and report every later copy.
+    window.options.numerate = false;
+    window.options.caseOn = true;
+    window.options.caseStyle = capitalLetters;
+    window.options.fileListText = "*.*";
+    pipeline.state().previewReady = false; // as the dialog does when an option changes
+    pipeline.runRename();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"A.TXT", "sub"}));
+    EXPECT_EQ(temp.list("sub\\"), (std::vector<std::string>{"B.TXT", "loop", "out"}));
+    EXPECT_EQ(outside.list(), (std::vector<std::string>{"x.txt"}));
+    EXPECT_EQ(outside.read("x.txt"), "outside");
 }
 
 TEST_F(RealCollectTest, AnEmptyFolderFindsNothing) {
