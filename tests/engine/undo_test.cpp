@@ -141,17 +141,6 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
     }
 }
 
-TEST_F(UndoTest, NoKeepsEverythingAsItIs) {
-    files({"a.txt"});
-    rename({{"a.txt", "b.txt"}});
-    window.yesNoAnswer = false;
-    pipeline.runUndo();
-    EXPECT_EQ(window.questions.size(), 1u);
-    EXPECT_EQ(window.calls, (Paths{"askYesNo"}));
-    EXPECT_EQ(sorted(), (Paths{"C:\\f\\b.txt"}));
-    EXPECT_TRUE(pipeline.canUndo());
-}
-
 // Each Rename that renames replaces what an earlier one left; one that renames no file leaves
 // nothing to undo. Before any Rename there is nothing to undo and nothing is asked.
 TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
