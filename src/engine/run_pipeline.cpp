@@ -119,8 +119,7 @@ void RunPipeline::runUndo() {
     WaitCursor waiting(window_);
     StepCounter steps(window_, undoSteps);
     state_.previewReady = false;
-    const FileList changed = std::move(lastRenamed_);
-    lastRenamed_.clear();
+    const FileList changed = std::exchange(lastRenamed_, {});
     steps.showStep(texts::stepRenaming);
     const RenameRecord back = renameBack(changed, fileSystem_, window_);
     steps.showStep(texts::stepUpdating);

@@ -15,9 +15,11 @@ TEST(IsFolderLink, NameSurrogatesAndUnknownTagsAreLinksCloudPlaceholdersAreNot) 
         bool link;
     } cases[] = {
         {"plain folder", 0x10, 0, false},
+        {"read-only folder", 0x11, 0, false},
         {"plain folder, stray tag", 0x10, 0xA000000C, false}, // no reparse attribute: no tag
         {"file", 0x20, 0, false},
         {"file that is a symbolic link", 0x420, 0xA000000C, false},
+        {"read-only file that is a symbolic link", 0x421, 0xA000000C, false},
         {"folder link of Wine", 0x410, 0, true},
         {"folder link of Wine", 0x410, 2, true},
         {"junction", 0x410, 0xA0000003, true},
@@ -28,6 +30,7 @@ TEST(IsFolderLink, NameSurrogatesAndUnknownTagsAreLinksCloudPlaceholdersAreNot) 
         {"OneDrive placeholder", 0x410, 0x9000001A, false},
         {"cloud placeholder", 0x410, 0x9000101A, false},
         {"Microsoft tag, no name surrogate", 0x410, 0x80000018, false},
+        {"deduplicated folder", 0x410, 0x80000013, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isFolderLink(c.attributes, c.tag), c.link)

@@ -69,6 +69,11 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_FALSE(window.waitCursorDuringQuestion);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\1.txt", "C:\\f\\2.txt"}));
+    // The bar steps once per file going back.
+    ASSERT_GE(window.calls.size(), 6u);
+    EXPECT_EQ(Paths(window.calls.begin(), window.calls.begin() + 6),
+              (Paths{"askYesNo", "setProgressRange 2", "setProgressPos 0", "setProgressStep 1",
+                     "stepProgress", "stepProgress"}));
     EXPECT_EQ(window.stepLabels, (Paths{"Step 1 of 2", "Step 2 of 2", ""}));
     EXPECT_EQ(window.statusTexts, (Paths{"Renaming ...", "Updating filename list ...",
                                          "2 files found.", "2 file(s) renamed back."}));
@@ -162,19 +167,20 @@ TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
 // it went back, its new one where it could not.
 TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
     mode = TargetMode::listMode;
-    files({"a.txt", "b.txt", "c.txt"});
-    rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}});
+    files({"a.txt", "b.txt", "c.txt", "d.txt"});
+    rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}, {"d.txt", "z.txt"}});
     fs.failRename("C:\\f\\y.txt", 13);
 
     pipeline.runUndo();
 
     ASSERT_EQ(window.fieldTexts.size(), 1u);
     EXPECT_EQ(window.fieldTexts[0],
-              std::make_pair(Field::fileList, std::string("a.txt:y.txt:c.txt")));
-    ASSERT_EQ(pipeline.fileList().size(), 3u);
+              std::make_pair(Field::fileList, std::string("a.txt:y.txt:c.txt:d.txt")));
+    ASSERT_EQ(pipeline.fileList().size(), 4u);
     EXPECT_EQ(pipeline.fileList()[0].oldName, "a.txt");
     EXPECT_EQ(pipeline.fileList()[0].newName, "a.txt");
-    EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
+    EXPECT_EQ(window.statusText, "2 file(s) renamed back.");
+    EXPECT_EQ(window.progressPos, 0);
 }
 
 } // namespace
