@@ -153,7 +153,8 @@ int renameRuns(GoOnWindow& window, const std::string& folder, bool subfolders, i
         std::size_t renamed = 0;
         const double start = now();
         if (byEngine) {
-            renamed = static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window).renamed);
+            renamed =
+                static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window).renamed());
         } else {
             for (const FileEntry& entry : pipeline.fileList())
                 renamed += floorRename(entry) ? 1 : 0;

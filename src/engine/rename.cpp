@@ -59,7 +59,6 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
         if (outcome == Outcome::taken)
             continue; // passed over without a word, and without a step of the bar
         if (outcome == Outcome::renamed) {
-            ++record.renamed;
             record.succeeded[i] = true;
             if (entry.newName != entry.oldName)
                 record.changed.push_back(entry);
@@ -76,11 +75,8 @@ RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSur
     record.succeeded.assign(changed.size(), false);
     for (std::size_t i = changed.size(); i-- > 0;) {
         const FileEntry& entry = changed[i];
-        if (renameFile(entry.folder, entry.newName, entry.oldName, true, fileSystem, window) ==
-            Outcome::renamed) {
-            ++record.renamed;
-            record.succeeded[i] = true;
-        }
+        record.succeeded[i] = renameFile(entry.folder, entry.newName, entry.oldName, true,
+                                         fileSystem, window) == Outcome::renamed;
         window.stepProgress();
     }
     return record;

@@ -6,15 +6,20 @@
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tarnwick {
 
 // What one run of renames did.
 struct RenameRecord {
-    int renamed = 0;             // entries renamed, those that keep their name included
     std::vector<bool> succeeded; // for each entry of the list, in list order
     FileList changed;            // the entries that got another name, in the order renamed
+
+    // The entries renamed, those that keep their name included.
+    int renamed() const {
+        return static_cast<int>(std::count(succeeded.begin(), succeeded.end(), true));
+    }
 };
 
 // Renames every entry from its old to its new name, in list order. A new name that is taken is

@@ -105,7 +105,7 @@ void RunPipeline::runRename() {
     updateFileList(record.succeeded);
     waiting.pause();
     window_.setStepLabel("");
-    window_.setStatusText(std::to_string(record.renamed) + texts::filesRenamed);
+    window_.setStatusText(std::to_string(record.renamed()) + texts::filesRenamed);
     window_.setProgressPos(0);
 }
 
@@ -136,7 +136,7 @@ void RunPipeline::runUndo() {
     updateFileList(std::vector<bool>(files_.size(), true));
     waiting.pause();
     window_.setStepLabel("");
-    window_.setStatusText(std::to_string(back.renamed) + texts::filesRenamedBack);
+    window_.setStatusText(std::to_string(back.renamed()) + texts::filesRenamedBack);
     window_.setProgressPos(0);
 }
 

@@ -47,7 +47,7 @@ TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
         fs.failRename("C:\\f\\a.txt", c.error);
         const FileList files = {{"C:\\f\\", "a.txt", "x.txt"}, {"C:\\f\\", "b.txt", "y.txt"}};
 
-        EXPECT_EQ(renameAll(files, fs, window).renamed, 1);
+        EXPECT_EQ(renameAll(files, fs, window).renamed(), 1);
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text, "Access denied.\n\nC:\\f\\a.txt\n\ncould not renamed "
                                            "to\n\nC:\\f\\x.txt\n\n" +
@@ -75,7 +75,7 @@ TEST(RenameInMemoryTest, ATakenNameIsPassedOverSilently) {
                             {"C:\\f\\", "b.txt", "d.txt"},
                             {"C:\\f\\", "c.txt", "e.txt"}};
 
-    EXPECT_EQ(renameAll(files, fs, window).renamed, 1);
+    EXPECT_EQ(renameAll(files, fs, window).renamed(), 1);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 3", "setProgressPos 0",
                                                       "setProgressStep 1", "stepProgress"}));

@@ -132,7 +132,7 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
     window.options.caseOn = true;
     window.options.caseStyle = capitalLetters;
     window.options.fileListText = "*.*";
-    pipeline.state().previewReady = false; // as the dialog does when an option changes
+    pipeline.state().previewReady = false; // a Rename of its own, not of the previewed list
     pipeline.runRename();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");

@@ -116,6 +116,13 @@ protected:
     // the code page.
     ~Faults() override { removeLongTree(L"\\\\?\\" + wideFromAnsi(temp.path())); }
 
+    // Runs a shell script on the Linux side in the temporary folder, where names need not fit
+    // the code page.
+    bool runInFolder(const std::string& script) const {
+        return testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
+                                     "\n" + script,
+                                 temp.path());
+    }
     void makeFiles(const std::vector<std::string>& names) {
         for (const std::string& name : names)
             temp.file(name, "content of " + name);
@@ -272,11 +279,9 @@ TEST_F(Faults, PathsLongerThanThePlatformAcceptsAreSkippedOrReported) {
 TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
     if (!testing::underWine())
         GTEST_SKIP() << "needs the Linux side of Wine to make the names";
-    ASSERT_TRUE(testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
-                                      "\nprintf chinese > \"$(printf '\\344\\270\\255').txt\""
-                                      "\nprintf stroke > \"$(printf '\\305\\201').txt\""
-                                      "\nprintf l > l.txt\nprintf b > b.txt",
-                                  temp.path()));
+    ASSERT_TRUE(runInFolder("printf chinese > \"$(printf '\\344\\270\\255').txt\""
+                            "\nprintf stroke > \"$(printf '\\305\\201').txt\""
+                            "\nprintf l > l.txt\nprintf b > b.txt"));
     const auto before = tree();
     ASSERT_EQ(before.size(), 4u);
     pipeline.runPreview();
@@ -307,13 +312,10 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
 TEST_F(Faults, UnchangedNamesOutsideTheCodePageAreRenamedWithoutAMessage) {
     if (!testing::underWine())
         GTEST_SKIP() << "needs the Linux side of Wine to make the names";
-    ASSERT_TRUE(
-        testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
-                              "\nprintf a > a.txt"
-                              "\nprintf wide > \"$(printf '\\357\\275\\201').txt\""
-                              "\nprintf japan > \"$(printf '\\346\\227\\245\\346\\234\\254').txt\""
-                              "\nprintf weiss > \"Wei$(printf '\\303\\237').txt\"",
-                          temp.path()));
+    ASSERT_TRUE(runInFolder("printf a > a.txt"
+                            "\nprintf wide > \"$(printf '\\357\\275\\201').txt\""
+                            "\nprintf japan > \"$(printf '\\346\\227\\245\\346\\234\\254').txt\""
+                            "\nprintf weiss > \"Wei$(printf '\\303\\237').txt\""));
     const auto before = tree();
     ASSERT_EQ(before.size(), 4u);
     window.options.numerate = false;

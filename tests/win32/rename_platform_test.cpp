@@ -213,7 +213,7 @@ TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun)
             SCOPED_TRACE(run == 0 ? "small letters" : "capitals again");
             fs.moves = 0;
             fs.folderReads = 0;
-            EXPECT_EQ(renameAll(files, fs, window).renamed, 5);
+            EXPECT_EQ(renameAll(files, fs, window).renamed(), 5);
             EXPECT_EQ(fs.moves, row.keepsNewSpelling ? 5 : (1 + 2 * 3) + (1 + 2 * 2));
             EXPECT_EQ(fs.folderReads, row.keepsNewSpelling ? 0 : 2);
             Names top{"sub"}, sub;

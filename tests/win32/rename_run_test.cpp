@@ -100,7 +100,7 @@ TEST_F(RenameRunTest, ProgressStepsForRenamedAndReportedEntriesButNotForTakenNam
     temp.file("a.txt");
     temp.file("b.txt");
     previewed({{"a.txt", "c.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "x.txt"}});
-    EXPECT_EQ(renameAll(pipeline.fileList(), fs, window).renamed, 1);
+    EXPECT_EQ(renameAll(pipeline.fileList(), fs, window).renamed(), 1);
     EXPECT_EQ(window.calls, (Names{"setProgressRange 3", "setProgressPos 0", "setProgressStep 1",
                                    "stepProgress", "showError", "stepProgress"}));
 }
