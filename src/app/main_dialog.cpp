@@ -1,6 +1,7 @@
 #include "main_dialog.h"
 
 #include "app/main_controls.h"
+#include "core/paths.h"
 #include "core/texts.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
@@ -17,12 +18,6 @@
 namespace tarnwick {
 
 namespace {
-
-std::string withClosingBackslash(std::string folder) {
-    if (folder.empty() || folder.back() != '\\')
-        folder += '\\';
-    return folder;
-}
 
 // Removes the mouse and keyboard input waiting in the thread's queue.
 void discardQueuedInput() {
@@ -188,7 +183,7 @@ void MainDialog::selectMode(bool folderMode) {
 
 void MainDialog::takeFolder(const std::string& folder) {
     RunState& state = pipeline_.state();
-    state.targetFolder = withClosingBackslash(folder);
+    state.targetFolder = withClosingBackslash(folder, pipeline_.codePage());
     setItemText(IDC_PATH_NAME, state.targetFolder);
     setItemText(IDC_FILE_LIST, "*.*");
     state.previewReady = false;
@@ -198,7 +193,7 @@ void MainDialog::takeFolder(const std::string& folder) {
 void MainDialog::takeFiles(const std::string& folder, const std::vector<std::string>& names) {
     pipeline_.clearFileList();
     RunState& state = pipeline_.state();
-    state.targetFolder = withClosingBackslash(folder);
+    state.targetFolder = withClosingBackslash(folder, pipeline_.codePage());
     setItemText(IDC_FILE_LIST, joinNames(names));
     setItemText(IDC_PATH_NAME, state.targetFolder);
     state.previewReady = false;
@@ -243,7 +238,7 @@ bool MainDialog::onDropFiles(HDROP drop) {
     const DroppedFiles dropped(drop);
     if (commandRunning_)
         return true;
-    const DropTarget target = chooseDropTarget(dropped.items());
+    const DropTarget target = chooseDropTarget(dropped.items(), pipeline_.codePage());
     switch (target.kind) {
     case DropTarget::Kind::folder:
         selectMode(true);

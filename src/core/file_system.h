@@ -1,6 +1,8 @@
 // The file system as the engine uses it.
 #pragma once
 
+#include "code_page.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,6 +23,9 @@ public:
     using Visitor = std::function<void(const std::string& name, bool isFolder, bool isFolderLink)>;
 
     virtual ~FileSystem() = default;
+
+    // The code page of the names the file system delivers and takes.
+    virtual const CodePage& codePage() const = 0;
 
     // Delivers every entry matching pattern (a folder path followed by a wildcard mask), in the
     // order the platform delivers them. A search that fails delivers nothing.

@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-DropTarget chooseDropTarget(const std::vector<DroppedItem>& items) {
+DropTarget chooseDropTarget(const std::vector<DroppedItem>& items, const CodePage& codePage) {
     DropTarget target;
     if (items.size() == 1 && items.front().isFolder) {
         target.kind = DropTarget::Kind::folder;
@@ -14,7 +14,7 @@ DropTarget chooseDropTarget(const std::vector<DroppedItem>& items) {
     for (const DroppedItem& item : items) {
         std::string folder;
         std::string name;
-        if (item.isFolder || !splitPath(item.path, folder, name) || name.empty() ||
+        if (item.isFolder || !splitPath(item.path, folder, name, codePage) || name.empty() ||
             (!target.names.empty() && folder != target.folder))
             return DropTarget{};
         target.folder = folder;

@@ -2,6 +2,8 @@
 // "Path name:" does, or files of one folder, as Browse beside "Separate file(s):" does.
 #pragma once
 
+#include "core/code_page.h"
+
 #include <string>
 #include <vector>
 
@@ -23,7 +25,8 @@ struct DropTarget {
 
 // One folder alone gives that folder; one or more files of the same folder give their folder and
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
-// gives nothing.
-DropTarget chooseDropTarget(const std::vector<DroppedItem>& items);
+// gives nothing. Paths are in codePage.
+DropTarget chooseDropTarget(const std::vector<DroppedItem>& items,
+                            const CodePage& codePage = CodePage::windows1252());
 
 } // namespace tarnwick

@@ -59,7 +59,7 @@ bool RunPipeline::prepareList(StepCounter& steps) {
     steps.showStep(texts::stepSorting);
     sortEntries(files_);
     steps.showStep(texts::stepFormatting);
-    formatNewNames(options_, files_, window_);
+    formatNewNames(options_, files_, window_, fileSystem_.codePage());
     return true;
 }
 
@@ -84,10 +84,10 @@ void RunPipeline::runRename() {
         return;
     state_.previewReady = false;
     steps.showStep(texts::stepCheckingEmptyOrLong);
-    if (!checkEmptyOrLongNames(files_, window_))
+    if (!checkEmptyOrLongNames(files_, window_, fileSystem_.codePage()))
         return;
     steps.showStep(texts::stepCheckingIdentical);
-    if (!checkIdenticalNames(files_, window_))
+    if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))
         return;
     if (state_.warnBeforeRename) {
         waiting.pause();

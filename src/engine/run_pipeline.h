@@ -67,6 +67,8 @@ public:
     FileList& fileList() { return files_; }
     const FileList& fileList() const { return files_; }
     RunState& state() { return state_; }
+    // The code page of the names the commands work on.
+    const CodePage& codePage() const { return fileSystem_.codePage(); }
 
 private:
     // Reads and checks the options, then the steps both commands share: clear, collect, check

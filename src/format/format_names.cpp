@@ -38,7 +38,8 @@ void runPass(FileList& files, MainSurface& window, Operation operation) {
 
 } // namespace
 
-void formatNewNames(const Options& options, FileList& files, MainSurface& window) {
+void formatNewNames(const Options& options, FileList& files, MainSurface& window,
+                    const CodePage& codePage) {
     const int passes = 1 + options.numerate + options.folderPrefix + options.replaceOn +
                        options.swapOn + options.insertOn + options.eraseOn + options.caseOn;
     const std::int64_t steps = static_cast<std::int64_t>(passes) * files.size();
@@ -52,26 +53,26 @@ void formatNewNames(const Options& options, FileList& files, MainSurface& window
         numberPass(options, files, window);
     if (options.folderPrefix)
         runPass(files, window, [&](FileEntry& entry) {
-            applyFolderPrefix(entry.newName, entry.folder, options.separator);
+            applyFolderPrefix(entry.newName, entry.folder, options.separator, codePage);
         });
     if (options.replaceOn)
         runPass(files, window, [&](FileEntry& entry) {
             applyReplace(entry.newName, options.replaceFind, options.replaceWith,
-                         options.replaceFirstOnly);
+                         options.replaceFirstOnly, codePage);
         });
     if (options.swapOn)
         runPass(files, window,
-                [&](FileEntry& entry) { applySwap(entry.newName, options.swapPivot); });
+                [&](FileEntry& entry) { applySwap(entry.newName, options.swapPivot, codePage); });
     if (options.insertOn)
         runPass(files, window, [&](FileEntry& entry) {
-            applyInsert(entry.newName, options.insertText, options.insertPosition);
+            applyInsert(entry.newName, options.insertText, options.insertPosition, codePage);
         });
     if (options.eraseOn)
         runPass(files, window,
-                [&](FileEntry& entry) { applyErase(entry.newName, options.eraseUntil); });
+                [&](FileEntry& entry) { applyErase(entry.newName, options.eraseUntil, codePage); });
     if (options.caseOn)
         runPass(files, window, [&](FileEntry& entry) {
-            if (!applyCase(entry.newName, options.caseStyle))
+            if (!applyCase(entry.newName, options.caseStyle, codePage))
                 window.showError(texts::wrongCaseStyle, texts::errorCaption);
         });
 }

@@ -1,7 +1,5 @@
 #include "name_ops.h"
 
-#include "core/letter_case.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -44,12 +42,13 @@ void applyNumbering(std::string& name, const std::string& number) {
     name.replace(0, extensionDot(name), number);
 }
 
-void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator) {
-    if (folder.size() <= 3)
+void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator,
+                       const CodePage& codePage) {
+    if (folder.size() <= 3 || codePage.length(folder) <= 3)
         return;
     // The last path separator before the closing backslash. A folder typed with forward
     // slashes (C:/Photos) separates its parts with them too; its name is still Photos.
-    const std::size_t slash = folder.find_last_of("\\/", folder.size() - 2);
+    const std::size_t slash = codePage.findLastOf(folder, "\\/", folder.size() - 1);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t folderLength = folder.size() - 1 - start;
     // One move of the old name, then the prefix copied into the gap.
@@ -61,10 +60,10 @@ void applyFolderPrefix(std::string& name, const std::string& folder, const std::
 }
 
 void applyReplace(std::string& name, const std::string& find, const std::string& with,
-                  bool firstOnly) {
+                  bool firstOnly, const CodePage& codePage) {
     if (find.empty())
         return;
-    std::size_t found = name.find(find);
+    std::size_t found = codePage.find(name, find);
     if (found == std::string::npos)
         return;
     if (firstOnly) {
@@ -87,7 +86,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
                 std::memcpy(&name[write], with.data(), with.size());
             write += with.size();
             read = found + find.size();
-            found = name.find(find, read);
+            found = codePage.find(name, find, read);
         }
         const std::size_t rest = name.size() - read;
         if (write != read && rest != 0)
@@ -99,7 +98,8 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
     // rebuild it from the front. Before the j-th of k replacements the write index is
     // (k - j) * growth bytes behind the read index, so no unread byte is overwritten.
     std::size_t count = 0;
-    for (std::size_t at = found; at != std::string::npos; at = name.find(find, at + find.size()))
+    for (std::size_t at = found; at != std::string::npos;
+         at = codePage.find(name, find, at + find.size()))
         ++count;
     const std::size_t oldSize = name.size();
     const std::size_t shift = count * (with.size() - find.size());
@@ -107,7 +107,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
     std::memmove(&name[shift], name.data(), oldSize);
     std::size_t read = shift;
     std::size_t write = 0;
-    found = name.find(find, read);
+    found = codePage.find(name, find, read);
     while (found != std::string::npos) {
         const std::size_t keep = found - read;
         if (keep != 0)
@@ -116,15 +116,15 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
         std::memcpy(&name[write], with.data(), with.size());
         write += with.size();
         read = found + find.size();
-        found = name.find(find, read);
+        found = codePage.find(name, find, read);
     }
     // When the last occurrence has been replaced, write has caught up with read.
 }
 
-void applySwap(std::string& name, const std::string& pivot) {
+void applySwap(std::string& name, const std::string& pivot, const CodePage& codePage) {
     if (pivot.empty())
         return;
-    const std::size_t p = name.find(pivot);
+    const std::size_t p = codePage.find(name, pivot);
     if (p == std::string::npos)
         return;
     const std::size_t afterStart = p + pivot.size();
@@ -132,7 +132,8 @@ void applySwap(std::string& name, const std::string& pivot) {
     // No extension behind the pivot: the whole rest moves to the front.
     if (e < afterStart)
         e = name.size();
-    // before|pivot|after -> after|pivot|before, by reversing the whole and then each part.
+    // before|pivot|after -> after|pivot|before, by reversing the whole and then each part, which
+    // puts the bytes of every part, and so of every character, back in their order.
     const std::size_t afterLength = e - afterStart;
     reverseRange(name, 0, e);
     reverseRange(name, 0, afterLength);
@@ -140,39 +141,27 @@ void applySwap(std::string& name, const std::string& pivot) {
     reverseRange(name, afterLength + pivot.size(), e);
 }
 
-void applyInsert(std::string& name, const std::string& text, int position) {
+void applyInsert(std::string& name, const std::string& text, int position,
+                 const CodePage& codePage) {
     if (text.empty())
         return;
     const std::size_t wanted = position > 0 ? static_cast<std::size_t>(position) : 0;
-    name.insert(std::min(wanted, extensionDot(name)), text);
+    name.insert(std::min(codePage.advance(name, wanted), extensionDot(name)), text);
 }
 
-void applyErase(std::string& name, const std::string& until) {
+void applyErase(std::string& name, const std::string& until, const CodePage& codePage) {
     if (until.empty())
         return;
-    const std::size_t found = name.find(until);
+    const std::size_t found = codePage.find(name, until);
     if (found != std::string::npos)
         name.erase(0, found + until.size());
 }
 
-bool applyCase(std::string& name, int caseStyle) {
+bool applyCase(std::string& name, int caseStyle, const CodePage& codePage) {
     switch (caseStyle) {
-    case smallLetters:
-        for (char& c : name)
-            c = toSmall(c);
-        return true;
-    case capitalLetters:
-        for (char& c : name)
-            c = toCapital(c);
-        return true;
-    case capitalInitials:
-        // A letter starts a word when the byte before it is no letter. Changing case never
-        // changes whether a byte is a letter, so the byte before may already be changed.
-        for (std::size_t i = 1; i < name.size(); ++i)
-            name[i] = isLetter(name[i - 1]) ? toSmall(name[i]) : toCapital(name[i]);
-        if (!name.empty())
-            name[0] = toCapital(name[0]);
-        return true;
+    case smallLetters: codePage.toSmall(name); return true;
+    case capitalLetters: codePage.toCapital(name); return true;
+    case capitalInitials: codePage.toCapitalInitials(name); return true;
     default: return false;
     }
 }

@@ -1,7 +1,8 @@
-// The operations that change one new name. Each works in place on a byte string in the ANSI
-// code page (Windows-1252) and depends only on its arguments.
+// The operations that change one new name. Each works in place on a byte string in the program's
+// code page, on whole characters, and depends only on its arguments.
 #pragma once
 
+#include "core/code_page.h"
 #include "core/run_model.h"
 
 #include <cstddef>
@@ -12,6 +13,7 @@ namespace tarnwick {
 
 // Index of the last "." of the name, or the name's length when it has none. The stem is the part
 // before it, the extension the part from it to the end.
+// No byte of a longer character is a "." in any code page the program runs in.
 std::size_t extensionDot(const std::string& name);
 
 // Writes counter in decimal, padded on the left with "0" to at least digitCount characters; a
@@ -22,27 +24,33 @@ void formatNumber(std::int64_t counter, int digitCount, std::string& number);
 void applyNumbering(std::string& name, const std::string& number);
 
 // Puts the last component of folder (which ends in a backslash) and the separator in front of
-// the name. A folder of 3 bytes or less (a drive's root) gives no prefix.
-void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator);
+// the name. A folder of 3 characters or less (a drive's root) gives no prefix.
+void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator,
+                       const CodePage& codePage = CodePage::windows1252());
 
 // Replaces the first or every occurrence of find, left to right; text put in is never searched
 // again. An empty find changes nothing.
 void applyReplace(std::string& name, const std::string& find, const std::string& with,
-                  bool firstOnly);
+                  bool firstOnly, const CodePage& codePage = CodePage::windows1252());
 
 // Exchanges the text before the first occurrence of pivot with the text after it, keeping the
 // extension at the end. When the last "." lies before the end of the pivot, the whole rest after
 // the pivot moves to the front. An empty pivot changes nothing.
-void applySwap(std::string& name, const std::string& pivot);
+void applySwap(std::string& name, const std::string& pivot,
+               const CodePage& codePage = CodePage::windows1252());
 
-// Inserts text at position, but never behind the extension dot. A negative position counts as 0.
-void applyInsert(std::string& name, const std::string& text, int position);
+// Inserts text after the first position characters, but never behind the extension dot. A
+// negative position counts as 0.
+void applyInsert(std::string& name, const std::string& text, int position,
+                 const CodePage& codePage = CodePage::windows1252());
 
 // Removes everything up to and including the first occurrence of until.
-void applyErase(std::string& name, const std::string& until);
+void applyErase(std::string& name, const std::string& until,
+                const CodePage& codePage = CodePage::windows1252());
 
 // Sets the letter case of the whole name by caseStyle (smallLetters, capitalLetters,
 // capitalInitials). Returns false, leaving the name unchanged, for any other style.
-bool applyCase(std::string& name, int caseStyle);
+bool applyCase(std::string& name, int caseStyle,
+               const CodePage& codePage = CodePage::windows1252());
 
 } // namespace tarnwick

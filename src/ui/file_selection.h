@@ -2,6 +2,8 @@
 // preselection buffer and reading the chooser's multiple-selection result.
 #pragma once
 
+#include "core/code_page.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@ bool copyInitialFolder(const std::string& folder, char* buffer, std::size_t size
 // delivered (a closing backslash only for a drive root, "C:\"); names are in delivered order.
 // False when the buffer holds no selection.
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names);
+                         std::vector<std::string>& names,
+                         const CodePage& codePage = CodePage::windows1252());
 
 } // namespace tarnwick

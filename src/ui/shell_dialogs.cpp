@@ -24,7 +24,7 @@ bool copyInitialFolder(const std::string& folder, char* buffer, std::size_t size
 }
 
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names) {
+                         std::vector<std::string>& names, const CodePage& codePage) {
     folder.clear();
     names.clear();
     // The strings of the buffer, up to the first empty one; never read past its end.
@@ -48,7 +48,7 @@ bool parseMultiSelection(const char* buffer, std::size_t size, std::string& fold
     const std::string& path = strings.front();
     // A drive root keeps its backslash ("C:\"), as the chooser delivers it in a multiple selection.
     std::string name;
-    if (!splitPath(path, folder, name))
+    if (!splitPath(path, folder, name, codePage))
         name = path;
     names.push_back(name);
     return true;
@@ -146,8 +146,8 @@ private:
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs()
-    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)) {}
+SystemShellDialogs::SystemShellDialogs(const CodePage& codePage)
+    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), codePage_(codePage) {}
 
 SystemShellDialogs::~SystemShellDialogs() = default;
 
@@ -171,7 +171,7 @@ bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
                    OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameA(&dialog))
         return false;
-    return parseMultiSelection(buffer.data(), buffer.size(), folder, names);
+    return parseMultiSelection(buffer.data(), buffer.size(), folder, names, codePage_);
 }
 
 } // namespace tarnwick

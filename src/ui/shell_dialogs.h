@@ -2,6 +2,8 @@
 // dialog's handling of their results can be driven without a person clicking in them.
 #pragma once
 
+#include "core/code_page.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -28,7 +30,8 @@ public:
 // The real dialogs of the shell and of comdlg32.
 class SystemShellDialogs : public ShellDialogs {
 public:
-    SystemShellDialogs();
+    // Paths are in codePage.
+    explicit SystemShellDialogs(const CodePage& codePage);
     ~SystemShellDialogs() override;
     SystemShellDialogs(const SystemShellDialogs&) = delete;
     SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
@@ -38,6 +41,7 @@ public:
 private:
     class FolderBrowser;
     std::unique_ptr<FolderBrowser> folderBrowser_;
+    const CodePage& codePage_;
 };
 
 } // namespace tarnwick

@@ -1,6 +1,5 @@
 #include "result_checks.h"
 
-#include "core/letter_case.h"
 #include "core/texts.h"
 
 #include <set>
@@ -10,14 +9,6 @@ namespace tarnwick {
 
 namespace {
 
-// Letter case as the file system ignores it for our purposes: that of the case operation's
-// small letters (A-Z and the umlauts Ä, Ö, Ü of code page 1252). Every other byte stays as it is.
-std::string foldCase(std::string name) {
-    for (char& c : name)
-        c = toSmall(c);
-    return name;
-}
-
 bool refuse(MainSurface& window, const std::string& text) {
     window.showError(text, texts::resultCheckCaption);
     window.setProgressPos(0);
@@ -26,7 +17,7 @@ bool refuse(MainSurface& window, const std::string& text) {
 
 } // namespace
 
-bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
+bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
     window.setProgressRange(static_cast<int>(files.size()));
     window.setProgressPos(0);
     window.setProgressStep(1);
@@ -34,10 +25,14 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
         if (entry.newName.empty())
             return refuse(window, texts::emptyNameHead + entry.folder + entry.oldName +
                                       texts::emptyNameTail);
-        // Only the name counts; the folder may be of any length.
-        if (entry.newName.size() > static_cast<std::size_t>(maxNameLength))
+        // Only the name counts, in characters; the folder may be of any length. A name of no
+        // more bytes than the limit has no more characters either.
+        const std::size_t length = entry.newName.size() > static_cast<std::size_t>(maxNameLength)
+                                       ? codePage.length(entry.newName)
+                                       : entry.newName.size();
+        if (length > static_cast<std::size_t>(maxNameLength))
             return refuse(window, texts::longNameHead + entry.folder + entry.newName +
-                                      texts::longNameMiddle + std::to_string(entry.newName.size()) +
+                                      texts::longNameMiddle + std::to_string(length) +
                                       texts::longNameTail);
         window.stepProgress();
     }
@@ -45,13 +40,16 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
     return true;
 }
 
-bool checkIdenticalNames(const FileList& files, MainSurface& window) {
+bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
     // The list is sorted by folder, so the entries of one folder stand together and the set
     // needs to hold the names of one folder only.
     std::string currentFolder;
     std::set<std::string> seen;
     for (const FileEntry& entry : files) {
-        std::string folded = foldCase(entry.newName);
+        // Letter case as the file system ignores it for our purposes: that of the case
+        // operation's small letters. Every other character stays as it is.
+        std::string folded = entry.newName;
+        codePage.toSmall(folded);
         if (entry.folder == currentFolder) {
             if (!seen.insert(std::move(folded)).second)
                 return refuse(window, texts::identicalNameHead + entry.folder + entry.newName +

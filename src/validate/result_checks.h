@@ -1,15 +1,19 @@
 // The checks of the generated names before anything is renamed.
 #pragma once
 
+#include "core/code_page.h"
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
 namespace tarnwick {
 
-// No new name may be empty or longer than maxNameLength characters.
-bool checkEmptyOrLongNames(const FileList& files, MainSurface& window);
+// No new name may be empty or longer than maxNameLength characters of codePage.
+bool checkEmptyOrLongNames(const FileList& files, MainSurface& window,
+                           const CodePage& codePage = CodePage::windows1252());
 
-// No two entries of one folder may get new names that differ at most in letter case.
-bool checkIdenticalNames(const FileList& files, MainSurface& window);
+// No two entries of one folder may get new names that differ at most in letter case, as the
+// case operation's small letters fold it, character by character.
+bool checkIdenticalNames(const FileList& files, MainSurface& window,
+                         const CodePage& codePage = CodePage::windows1252());
 
 } // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "validate_options.h"
 
+#include "core/paths.h"
 #include "core/texts.h"
 
 #include <string>
@@ -15,10 +16,6 @@ const char* const kListSet = "\\/?*<>|\"";
 // The characters no part of a new name may hold.
 const char* const kNameSet = "\\\"/:*?<>|";
 
-bool holdsAny(const std::string& text, const char* set) {
-    return text.find_first_of(set) != std::string::npos;
-}
-
 std::string nameMessage(const char* ending) {
     return std::string(texts::nameHead) + ending;
 }
@@ -33,14 +30,15 @@ bool refuse(MainSurface& window, const std::string& text, Field field) {
 // Checks the colon-separated list; on success stores it, with its closing colon, as the pattern.
 bool checkFileList(const std::string& listText, MainSurface& window, FileSystem& fileSystem,
                    RunState& state) {
-    if (holdsAny(listText, kListSet))
+    if (fileSystem.codePage().holdsAny(listText, kListSet))
         return refuse(window, std::string(texts::listHead) + texts::listTail, Field::fileList);
 
     std::string list = listText;
     if (list.empty() || list.back() != ':')
         list += ':';
 
-    // Every name ends at a colon; an empty stretch is an empty name.
+    // Every name ends at a colon; an empty stretch is an empty name. No byte of a longer
+    // character is a colon in any code page the program runs in.
     std::size_t start = 0;
     for (std::size_t colon = list.find(':'); colon != std::string::npos;
          colon = list.find(':', start)) {
@@ -70,16 +68,18 @@ double powerOfTen(int digits) {
 
 bool validateOptions(const Options& options, MainSurface& window, FileSystem& fileSystem,
                      RunState& state) {
+    const CodePage& codePage = fileSystem.codePage();
+    const auto holdsAny = [&](const std::string& text, const char* set) {
+        return codePage.holdsAny(text, set);
+    };
     // The folder must exist; a file passes as well.
     if (options.pathSpec.empty() || !fileSystem.exists(options.pathSpec))
         return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
-    std::string folder = options.pathSpec;
-    if (folder.back() != '\\') {
-        folder += '\\';
+    const std::string folder = withClosingBackslash(options.pathSpec, codePage);
+    if (folder != options.pathSpec)
         window.setFieldText(Field::pathName, folder);
-    }
     state.targetFolder = folder;
 
     if (options.targetMode == TargetMode::folderMode) {

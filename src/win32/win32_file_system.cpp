@@ -1,5 +1,7 @@
 #include "win32_file_system.h"
 
+#include "system_code_page.h"
+
 #include "core/texts.h"
 
 #include <windows.h>
@@ -175,6 +177,10 @@ std::string ansiName(const wchar_t* name) {
 
 Win32FileSystem::Win32FileSystem()
     : temporaryNumber_(static_cast<unsigned>(GetCurrentProcessId())) {}
+
+const CodePage& Win32FileSystem::codePage() const {
+    return systemCodePage();
+}
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
     // As far as the ANSI functions reach: a longer path is not searched.

@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
 public:
     Win32FileSystem();
 
+    const CodePage& codePage() const override;
     void search(const std::string& pattern, const Visitor& visit) override;
     bool exists(const std::string& path) override;
     int rename(const std::string& oldPath, const std::string& newPath) override;

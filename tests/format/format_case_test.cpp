@@ -1,5 +1,5 @@
-#include "core/letter_case.h"
 #include "format/name_ops.h"
+#include "support/code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -81,8 +81,12 @@ TEST(LetterCase, OnlyAsciiLettersAndUmlautsChange) {
             (byte >= 'A' && byte <= 'Z') || byte == 0xC4 || byte == 0xD6 || byte == 0xDC;
         const bool small =
             (byte >= 'a' && byte <= 'z') || byte == 0xE4 || byte == 0xF6 || byte == 0xFC;
-        EXPECT_EQ(toSmall(c), capital ? static_cast<char>(byte + 0x20) : c) << byte;
-        EXPECT_EQ(toCapital(c), small ? static_cast<char>(byte - 0x20) : c) << byte;
+        std::string name(1, c);
+        CodePage::windows1252().toSmall(name);
+        EXPECT_EQ(name[0], capital ? static_cast<char>(byte + 0x20) : c) << byte;
+        name.assign(1, c);
+        CodePage::windows1252().toCapital(name);
+        EXPECT_EQ(name[0], small ? static_cast<char>(byte - 0x20) : c) << byte;
     }
 }
 

@@ -41,6 +41,10 @@ inline bool matchesMask(const std::string& name, const std::string& mask) {
 
 class MemoryFileSystem : public FileSystem {
 public:
+    explicit MemoryFileSystem(const CodePage& codePage = CodePage::windows1252())
+        : codePage_(&codePage) {}
+    const CodePage& codePage() const override { return *codePage_; }
+
     // Paths are full paths; folders are given without their closing backslash.
     void addFolder(const std::string& path) { entries_.push_back({path, true}); }
     // A folder that is a link (a junction or symbolic link): what is added below it stands for
@@ -68,7 +72,7 @@ public:
 
     void search(const std::string& pattern, const Visitor& visit) override {
         searches.push_back(pattern);
-        const std::size_t slash = pattern.rfind('\\');
+        const std::size_t slash = codePage_->findLastOf(pattern, "\\", pattern.size());
         const std::string folder = pattern.substr(0, slash + 1);
         const std::string mask = pattern.substr(slash + 1);
         if (!folderExists(folder))
@@ -81,7 +85,7 @@ public:
             if (e.path.size() <= folder.size() || e.path.compare(0, folder.size(), folder) != 0)
                 continue;
             const std::string name = e.path.substr(folder.size());
-            if (name.find('\\') == std::string::npos && matchesMask(name, mask))
+            if (!codePage_->holdsAny(name, "\\") && matchesMask(name, mask))
                 visit(name, e.isFolder, e.isLink);
         }
     }
@@ -122,12 +126,15 @@ private:
         bool isLink = false;
     };
 
-    static bool sameIgnoringCase(const std::string& a, const std::string& b) {
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) ==
-                          std::tolower(static_cast<unsigned char>(y));
-               });
+    // Names match regardless of letter case, character by character: a trail byte is no letter.
+    bool sameIgnoringCase(const std::string& a, const std::string& b) const {
+        if (a.size() != b.size())
+            return false;
+        std::string x = a;
+        std::string y = b;
+        codePage_->toSmall(x);
+        codePage_->toSmall(y);
+        return x == y;
     }
     Entry* find(const std::string& path) {
         for (Entry& e : entries_)
@@ -142,6 +149,7 @@ private:
         return e != nullptr && e->isFolder;
     }
 
+    const CodePage* codePage_;
     std::vector<Entry> entries_;
     std::map<std::string, int> failures_;
 };

@@ -1,6 +1,7 @@
 // The real folder browser and file chooser, driven by control id.
 #include "support/dialog_driver.h"
 #include "support/temp_folder.h"
+#include "win32/system_code_page.h"
 #include "ui/shell_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +86,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     GetSystemDirectoryA(system, MAX_PATH);
     const std::string folder = system;
     const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-    SystemShellDialogs shell;
+    SystemShellDialogs shell(systemCodePage());
     std::string chosen;
     bool result = false;
     {
@@ -103,7 +104,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell;
+    SystemShellDialogs shell(systemCodePage());
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -144,7 +145,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell;
+        SystemShellDialogs shell(systemCodePage());
         std::string folder;
         std::vector<std::string> names;
         bool result = false;
@@ -164,7 +165,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell;
+    SystemShellDialogs shell(systemCodePage());
     std::string folder;
     std::vector<std::string> names;
     bool result = true;

@@ -37,6 +37,7 @@ public:
     std::function<void(const std::string& pattern)> beforeSearch;
     std::function<void(const std::string& oldPath)> beforeRename;
 
+    const CodePage& codePage() const override { return real_.codePage(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         if (beforeSearch)
             beforeSearch(pattern);

@@ -44,6 +44,7 @@ public:
     };
     std::vector<Rename> renames;
 
+    const CodePage& codePage() const override { return real_.codePage(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         real_.search(pattern, visit);
     }

@@ -3,6 +3,7 @@
 // about.bmp there. tools/screenshot.sh runs it at a raised DPI to show how the dialogs scale.
 #include "app/main_dialog.h"
 #include "support/dialog_driver.h"
+#include "win32/system_code_page.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/preview_dialog.h"
@@ -106,7 +107,7 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs;
+        tarnwick::SystemShellDialogs shellDialogs(tarnwick::systemCodePage());
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},

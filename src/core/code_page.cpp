@@ -1,0 +1,373 @@
+#include "code_page.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::uint32_t capitalUmlauts[] = {0xC4, 0xD6, 0xDC}; // Ä Ö Ü; ä ö ü lie 0x20 above
+constexpr std::uint32_t umlautShift = 0x20;
+
+inline unsigned char byteAt(const std::string& text, std::size_t at) {
+    return static_cast<unsigned char>(text[at]);
+}
+
+inline bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The size of a well-formed UTF-8 sequence that begins at bytes[0] with left bytes available,
+// or 1 for a byte that begins none.
+std::size_t utf8Size(const unsigned char* bytes, std::size_t left) {
+    const unsigned char b = bytes[0];
+    if (b < 0x80)
+        return 1;
+    std::size_t size = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        size = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        size = 3;
+        if (b == 0xE0)
+            low = 0xA0; // no overlong forms
+        if (b == 0xED)
+            high = 0x9F; // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        size = 4;
+        if (b == 0xF0)
+            low = 0x90;
+        if (b == 0xF4)
+            high = 0x8F; // nothing beyond U+10FFFF
+    } else {
+        return 1;
+    }
+    if (left < size || bytes[1] < low || bytes[1] > high)
+        return 1;
+    for (std::size_t i = 2; i < size; ++i)
+        if (!isContinuation(bytes[i]))
+            return 1;
+    return size;
+}
+
+std::uint32_t utf8CodePoint(const char* bytes, std::size_t size) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    if (size == 1)
+        return b[0] < 0x80 ? b[0] : CodePage::noCharacter;
+    std::uint32_t code = b[0] & (0x7Fu >> size);
+    for (std::size_t i = 1; i < size; ++i)
+        code = (code << 6) | (b[i] & 0x3Fu);
+    return code;
+}
+
+std::string utf8Bytes(std::uint32_t code) {
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// Ranges of letters, first and last code point, in ascending order.
+constexpr std::uint32_t letterRanges[][2] = {
+    {0x41, 0x5A},     {0x61, 0x7A},     {0xAA, 0xAA},     {0xB5, 0xB5},       {0xBA, 0xBA},
+    {0xC0, 0xD6},     {0xD8, 0xF6},     {0xF8, 0x2C1},    {0x2C6, 0x2D1},     {0x2E0, 0x2E4},
+    {0x370, 0x374},   {0x376, 0x377},   {0x37A, 0x37D},   {0x37F, 0x37F},     {0x386, 0x386},
+    {0x388, 0x3F5},   {0x3F7, 0x481},   {0x48A, 0x52F},   {0x531, 0x556},     {0x560, 0x588},
+    {0x5D0, 0x5EA},   {0x5EF, 0x5F2},   {0x620, 0x64A},   {0x66E, 0x66F},     {0x671, 0x6D3},
+    {0x6FA, 0x6FC},   {0x904, 0x939},   {0x93D, 0x93D},   {0x950, 0x950},     {0x958, 0x961},
+    {0x971, 0x980},   {0xE01, 0xE30},   {0xE32, 0xE33},   {0xE40, 0xE46},     {0x10A0, 0x10FA},
+    {0x10FC, 0x10FF}, {0x1100, 0x11FF}, {0x1E00, 0x1FBC}, {0x1FC2, 0x1FCC},   {0x1FD0, 0x1FDB},
+    {0x1FE0, 0x1FEC}, {0x1FF2, 0x1FFC}, {0x3005, 0x3006}, {0x3041, 0x3096},   {0x309D, 0x309F},
+    {0x30A1, 0x30FA}, {0x30FC, 0x30FF}, {0x3105, 0x312F}, {0x3131, 0x318E},   {0x31F0, 0x31FF},
+    {0x3400, 0x4DBF}, {0x4E00, 0x9FFF}, {0xA000, 0xA48C}, {0xAC00, 0xD7A3},   {0xF900, 0xFAFF},
+    {0xFF21, 0xFF3A}, {0xFF41, 0xFF5A}, {0xFF66, 0xFFDC}, {0x20000, 0x3134F},
+};
+
+// Every byte maps to itself except the pairs of the fixed tables: A-Z with a-z, and the umlauts
+// Ä/ä, Ö/ö and Ü/ü at the bytes of code page 1252.
+constexpr std::array<unsigned char, 256> caseTable1252(bool small) {
+    std::array<unsigned char, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        table[i] = static_cast<unsigned char>(i);
+    constexpr int shift = 'a' - 'A';
+    for (int capital = 'A'; capital + shift < 256; ++capital) {
+        const bool changesCase = (capital >= 'A' && capital <= 'Z') || capital == 0xC4 ||
+                                 capital == 0xD6 || capital == 0xDC; // Ä, Ö, Ü
+        if (!changesCase)
+            continue;
+        if (small)
+            table[capital] = static_cast<unsigned char>(capital + shift);
+        else
+            table[capital + shift] = static_cast<unsigned char>(capital);
+    }
+    return table;
+}
+
+// Every byte that is a letter in Windows-1252: A-Z, a-z, the accented letters from 0xC0 (except
+// the multiplication and division signs) and the few letters between 0x80 and 0xBF (ƒ Š Œ Ž š œ
+// ž Ÿ ª µ º).
+constexpr std::array<unsigned char, 256> letterTable1252() {
+    std::array<unsigned char, 256> table{};
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[c] = 1;
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = 1;
+    for (int c = 0xC0; c <= 0xFF; ++c)
+        table[c] = (c == 0xD7 || c == 0xF7) ? 0 : 1;
+    for (int c : {0x83, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA})
+        table[c] = 1;
+    return table;
+}
+
+} // namespace
+
+bool isLetterCodePoint(std::uint32_t codePoint) {
+    const auto* end = std::end(letterRanges);
+    const auto* range = std::lower_bound(
+        std::begin(letterRanges), end, codePoint,
+        [](const std::uint32_t(&r)[2], std::uint32_t code) { return r[1] < code; });
+    return range != end && (*range)[0] <= codePoint;
+}
+
+bool takesExactConversionFlags(int codePageNumber) {
+    switch (codePageNumber) {
+    case 42:    // symbol
+    case 54936: // GB18030
+    case 65000: // UTF-7
+    case CodePage::utf8Number:
+    case 50220:
+    case 50221:
+    case 50222:
+    case 50225:
+    case 50227:
+    case 50229: return false;
+    default: return !(codePageNumber >= 57002 && codePageNumber <= 57011);
+    }
+}
+
+CodePage::CodePage(int number, Kind kind) : number_(number), kind_(kind) {
+    // ASCII is the same in every code page the program runs in.
+    for (int i = 0; i < 128; ++i) {
+        small_[i] = capital_[i] = static_cast<unsigned char>(i);
+        letter_[i] = (i >= 'A' && i <= 'Z') || (i >= 'a' && i <= 'z');
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        small_[c] = static_cast<unsigned char>(c + 0x20);
+        capital_[c + 0x20] = static_cast<unsigned char>(c);
+    }
+    for (int i = 128; i < 256; ++i)
+        small_[i] = capital_[i] = static_cast<unsigned char>(i);
+}
+
+CodePage::CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode,
+                   Encoder encode)
+    : CodePage(number, std::find(leadBytes.begin(), leadBytes.end(), true) != leadBytes.end()
+                           ? Kind::doubleByte
+                           : Kind::singleByte) {
+    lead_ = leadBytes;
+    decode_ = std::move(decode);
+    for (int i = 128; i < 256; ++i) {
+        if (lead_[i])
+            continue;
+        const char byte = static_cast<char>(i);
+        letter_[i] = isLetterCodePoint(decode_(&byte, 1));
+    }
+    for (std::uint32_t capital : capitalUmlauts) {
+        const std::string big = encode(capital);
+        const std::string little = encode(capital + umlautShift);
+        if (big.empty() || big.size() != little.size())
+            continue;
+        if (big.size() == 1) {
+            small_[static_cast<unsigned char>(big[0])] = static_cast<unsigned char>(little[0]);
+            capital_[static_cast<unsigned char>(little[0])] = static_cast<unsigned char>(big[0]);
+        } else {
+            pairs_.emplace_back(big, little);
+        }
+    }
+}
+
+const CodePage& CodePage::windows1252() {
+    static const CodePage page = [] {
+        CodePage p(1252, Kind::singleByte);
+        p.small_ = caseTable1252(true);
+        p.capital_ = caseTable1252(false);
+        p.letter_ = letterTable1252();
+        return p;
+    }();
+    return page;
+}
+
+const CodePage& CodePage::utf8() {
+    static const CodePage page = [] {
+        CodePage p(utf8Number, Kind::utf8);
+        for (std::uint32_t capital : capitalUmlauts)
+            p.pairs_.emplace_back(utf8Bytes(capital), utf8Bytes(capital + umlautShift));
+        return p;
+    }();
+    return page;
+}
+
+std::size_t CodePage::charSize(const std::string& text, std::size_t at) const {
+    switch (kind_) {
+    case Kind::singleByte: return 1;
+    case Kind::doubleByte: return lead_[byteAt(text, at)] && at + 1 < text.size() ? 2 : 1;
+    case Kind::utf8:
+        return utf8Size(reinterpret_cast<const unsigned char*>(text.data()) + at, text.size() - at);
+    }
+    return 1;
+}
+
+std::size_t CodePage::length(const std::string& text) const {
+    if (kind_ == Kind::singleByte)
+        return text.size();
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); at += charSize(text, at))
+        ++count;
+    return count;
+}
+
+std::size_t CodePage::advance(const std::string& text, std::size_t count) const {
+    if (kind_ == Kind::singleByte)
+        return std::min(count, text.size());
+    std::size_t at = 0;
+    for (; count > 0 && at < text.size(); --count)
+        at += charSize(text, at);
+    return at;
+}
+
+std::size_t CodePage::find(const std::string& text, const std::string& what,
+                           std::size_t from) const {
+    if (kind_ == Kind::singleByte)
+        return text.find(what, from);
+    // start is always where a character begins, at or before every candidate still to look at.
+    std::size_t start = from;
+    for (std::size_t at = text.find(what, from); at != std::string::npos;
+         at = text.find(what, start)) {
+        while (start < at)
+            start += charSize(text, start);
+        if (start != at)
+            continue; // the candidate begins inside a character
+        std::size_t end = at;
+        while (end < at + what.size())
+            end += charSize(text, end);
+        if (end == at + what.size())
+            return at;
+        start += charSize(text, start); // it ends inside one
+    }
+    return std::string::npos;
+}
+
+std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::size_t end) const {
+    end = std::min(end, text.size());
+    if (kind_ != Kind::doubleByte) {
+        // No byte of a longer UTF-8 character is an ASCII byte.
+        return end == 0 ? std::string::npos : text.find_last_of(set, end - 1);
+    }
+    std::size_t found = std::string::npos;
+    for (std::size_t at = 0; at < end; at += charSize(text, at))
+        if (byteAt(text, at) < 0x80 && std::strchr(set, text[at]) != nullptr && text[at] != '\0')
+            found = at;
+    return found;
+}
+
+bool CodePage::holdsAny(const std::string& text, const char* set) const {
+    if (kind_ != Kind::doubleByte)
+        return text.find_first_of(set) != std::string::npos;
+    for (std::size_t at = 0; at < text.size(); at += charSize(text, at))
+        if (byteAt(text, at) < 0x80 && std::strchr(set, text[at]) != nullptr && text[at] != '\0')
+            return true;
+    return false;
+}
+
+bool CodePage::endsWith(const std::string& text, char c) const {
+    if (text.empty())
+        return false;
+    if (kind_ != Kind::doubleByte)
+        return text.back() == c;
+    return findLastOf(text, std::string(1, c).c_str(), text.size()) == text.size() - 1;
+}
+
+void CodePage::mapCase(std::string& text, const ByteTable& table, bool toSmall) const {
+    if (kind_ == Kind::singleByte) {
+        for (char& c : text)
+            c = static_cast<char>(table[static_cast<unsigned char>(c)]);
+        return;
+    }
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t size = charSize(text, at);
+        if (size == 1) {
+            text[at] = static_cast<char>(table[byteAt(text, at)]);
+        } else {
+            for (const auto& pair : pairs_) {
+                const std::string& from = toSmall ? pair.first : pair.second;
+                const std::string& to = toSmall ? pair.second : pair.first;
+                if (from.size() == size && text.compare(at, size, from) == 0) {
+                    text.replace(at, size, to);
+                    break;
+                }
+            }
+        }
+        at += size;
+    }
+}
+
+void CodePage::toSmall(std::string& text) const {
+    mapCase(text, small_, true);
+}
+
+void CodePage::toCapital(std::string& text) const {
+    mapCase(text, capital_, false);
+}
+
+std::uint32_t CodePage::codePointOf(const char* bytes, std::size_t size) const {
+    if (kind_ == Kind::utf8)
+        return utf8CodePoint(bytes, size);
+    return decode_ ? decode_(bytes, size) : noCharacter;
+}
+
+bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
+    if (size == 1)
+        return letter_[byteAt(text, at)] != 0;
+    return isLetterCodePoint(codePointOf(text.data() + at, size));
+}
+
+void CodePage::toCapitalInitials(std::string& text) const {
+    // Changing case never changes whether a character is a letter, so the one before may
+    // already be changed when it is looked at.
+    bool afterLetter = false;
+    std::string character;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t size = charSize(text, at);
+        const bool letter = isLetter(text, at, size);
+        if (size == 1) {
+            const ByteTable& table = afterLetter ? small_ : capital_;
+            text[at] = static_cast<char>(table[byteAt(text, at)]);
+        } else if (!pairs_.empty()) {
+            character.assign(text, at, size);
+            if (afterLetter)
+                toSmall(character);
+            else
+                toCapital(character);
+            text.replace(at, size, character);
+        }
+        afterLetter = letter;
+        at += size;
+    }
+}
+
+} // namespace tarnwick
