@@ -1,6 +1,8 @@
 // What a drop onto the Main dialog chooses.
 #include "engine/drop_target.h"
 
+#include "support/code_pages.h"
+
 #include <gtest/gtest.h>
 
 namespace tarnwick {
@@ -16,6 +18,7 @@ TEST(ChooseDropTarget, OneFolderOrFilesOfOneFolderAndNothingElse) {
         Kind kind;
         std::string folder;
         Names names;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"one folder", {{"C:\\Photos\\Rome", true}}, Kind::folder, "C:\\Photos\\Rome", {}},
         {"a drive", {{"D:\\", true}}, Kind::folder, "D:\\", {}},
@@ -41,10 +44,23 @@ TEST(ChooseDropTarget, OneFolderOrFilesOfOneFolderAndNothingElse) {
          {}},
         {"nothing", {}, Kind::nothing, "", {}},
         {"a name without a folder", {{"a.txt", false}}, Kind::nothing, "", {}},
+        // ソ ends in the byte of a backslash: the file ソ.txt in the folder C:\d.
+        {"a name of Shift-JIS",
+         {{"C:\\d\\\x83\x5C.txt", false}},
+         Kind::files,
+         "C:\\d",
+         {"\x83\x5C.txt"},
+         testing::shiftJis()},
+        {"a folder of Shift-JIS",
+         {{"C:\\\x83\x5C\\a", false}},
+         Kind::files,
+         "C:\\\x83\x5C",
+         {"a"},
+         testing::shiftJis()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const DropTarget target = chooseDropTarget(c.items);
+        const DropTarget target = chooseDropTarget(c.items, c.page);
         EXPECT_EQ(target.kind, c.kind);
         EXPECT_EQ(target.folder, c.folder);
         EXPECT_EQ(target.names, c.names);

@@ -8,6 +8,9 @@
 namespace tarnwick {
 namespace {
 
+const CodePage* const sjis = &testing::shiftJis();
+const CodePage* const utf8 = &CodePage::utf8();
+
 // Names are Windows-1252 bytes: \xC4 Ä, \xE4 ä, \xDC Ü, \xFC ü, \xDF ß, \xC9 É, \xE9 é.
 TEST(LetterCase, ThreeStyles) {
     const struct {
@@ -15,6 +18,7 @@ TEST(LetterCase, ThreeStyles) {
         const char* small;
         const char* capital;
         const char* initials;
+        const CodePage* page = nullptr; // 1252 unless given
     } cases[] = {
         {"my HOLIDAY.jpg", "my holiday.jpg", "MY HOLIDAY.JPG", "My Holiday.Jpg"},
         {"2nd-try_FINAL.txt", "2nd-try_final.txt", "2ND-TRY_FINAL.TXT", "2Nd-Try_Final.Txt"},
@@ -59,16 +63,62 @@ TEST(LetterCase, ThreeStyles) {
          "BC",
          "A\x83"
          "bc"}, // ƒ is a small letter
+        // Shift-JIS: ア (83 41) and 影 (89 65) keep their trail bytes and are letters; the
+        // half-width katakana ｱ (B1) is a letter of one byte.
+        {"\x83\x41.txt", "\x83\x41.txt", "\x83\x41.TXT", "\x83\x41.Txt", sjis},
+        {"\x89\x65"
+         "a",
+         "\x89\x65"
+         "a",
+         "\x89\x65"
+         "A",
+         "\x89\x65"
+         "a",
+         sjis},
+        {"\xB1"
+         "a",
+         "\xB1"
+         "a",
+         "\xB1"
+         "A",
+         "\xB1"
+         "a",
+         sjis},
+        // UTF-8: 中, Ä (C3 84), Č (C4 8C), Д, an emoji (no letter).
+        {"\xE4\xB8\xAD.txt", "\xE4\xB8\xAD.txt", "\xE4\xB8\xAD.TXT", "\xE4\xB8\xAD.Txt", utf8},
+        {"\xC3\x84RGER.txt", "\xC3\xA4rger.txt", "\xC3\x84RGER.TXT", "\xC3\x84rger.Txt", utf8},
+        {"\xC4\x8C"
+         "apek.TXT",
+         "\xC4\x8C"
+         "apek.txt",
+         "\xC4\x8C"
+         "APEK.TXT",
+         "\xC4\x8C"
+         "apek.Txt",
+         utf8},
+        {"\xD0\x94\xD0\x9E\xD0\x9C.txt", "\xD0\x94\xD0\x9E\xD0\x9C.txt",
+         "\xD0\x94\xD0\x9E\xD0\x9C.TXT", "\xD0\x94\xD0\x9E\xD0\x9C.Txt", utf8},
+        {"\xF0\x9F\x98\x80"
+         "a\xC3\xBC",
+         "\xF0\x9F\x98\x80"
+         "a\xC3\xBC",
+         "\xF0\x9F\x98\x80"
+         "A\xC3\x9C",
+         "\xF0\x9F\x98\x80"
+         "A\xC3\xBC",
+         utf8},
+        {"\xC3x\xC3\x9C", "\xC3x\xC3\xBC", "\xC3X\xC3\x9C", "\xC3X\xC3\xBC", utf8},
     };
     for (const auto& c : cases) {
+        const CodePage& page = c.page != nullptr ? *c.page : CodePage::windows1252();
         std::string name = c.name;
-        EXPECT_TRUE(applyCase(name, smallLetters));
+        EXPECT_TRUE(applyCase(name, smallLetters, page));
         EXPECT_EQ(name, c.small) << c.name;
         name = c.name;
-        EXPECT_TRUE(applyCase(name, capitalLetters));
+        EXPECT_TRUE(applyCase(name, capitalLetters, page));
         EXPECT_EQ(name, c.capital) << c.name;
         name = c.name;
-        EXPECT_TRUE(applyCase(name, capitalInitials));
+        EXPECT_TRUE(applyCase(name, capitalInitials, page));
         EXPECT_EQ(name, c.initials) << c.name;
     }
 }

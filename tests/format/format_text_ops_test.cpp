@@ -1,4 +1,5 @@
 #include "format/name_ops.h"
+#include "support/code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,14 @@
 
 namespace tarnwick {
 namespace {
+
+using testing::shiftJis;
+const CodePage* const sjis = &shiftJis();
+const CodePage* const utf8 = &CodePage::utf8();
+
+const CodePage& pageOf(const CodePage* page) {
+    return page != nullptr ? *page : CodePage::windows1252();
+}
 
 // The operations by their plain definitions, one step after the other, for comparison with the
 // fast ones (which work in place).
@@ -65,6 +74,7 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         const char* separator;
         const char* name;
         const char* result;
+        const CodePage* page = nullptr; // 1252 unless given
     } cases[] = {
         {"C:\\Photos\\Rome\\", " - ", "img01.jpg", "Rome - img01.jpg"},
         {"C:\\Photos\\", "", "img01.jpg", "Photosimg01.jpg"},
@@ -77,10 +87,15 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"C:/Photos\\", "_", "a.txt", "Photos_a.txt"},
         {"Dat\\", "-", "x", "Dat-x"},               // 4 bytes: more than a root
         {"C:\\Photos\\\\", "_", "a.txt", "_a.txt"}, // nothing between the last two backslashes
+        // ソ and 表 end in the byte of a backslash.
+        {"C:\\d\\\x83\x5C\\", "_", "a.txt", "\x83\x5C_a.txt", sjis},
+        {"C:\\\x95\x5C\x83\x5C\\", "-", "a", "\x95\x5C\x83\x5C-a", sjis},
+        {"C:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\\", "_", "a.txt",
+         "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE_a.txt", utf8},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
-        applyFolderPrefix(name, c.folder, c.separator);
+        applyFolderPrefix(name, c.folder, c.separator, pageOf(c.page));
         EXPECT_EQ(name, c.result) << c.folder;
     }
 }
@@ -92,6 +107,7 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         const char* with;
         bool firstOnly;
         const char* result;
+        const CodePage* page = nullptr;
     } cases[] = {
         {"a_b_c.txt", "_", " ", false, "a b c.txt"},
         {"a_b_c.txt", "_", " ", true, "a b_c.txt"},
@@ -120,10 +136,27 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         {"Qxyzxyz", "xyz", "w", false, "Qww"},
         {"abcabc", "bc", "XY", false, "aXYaXY"},
         {"12-34-5", "-", "--", false, "12--34--5"},
+        // Only whole characters match: ア is 83 41, Ä C3 84; a search text may not end inside one.
+        {"\x83\x41"
+         "A.txt",
+         "A", "B", false,
+         "\x83\x41"
+         "B.txt",
+         sjis},
+        {"\x83\x41"
+         "BAB",
+         "AB", "Z", false,
+         "\x83\x41"
+         "BZ",
+         sjis},
+        {"\x83\x41x", "\x83", "y", false, "\x83\x41x", sjis},
+        {"\x83\x41\x83\x41", "\x41\x83", "y", false, "\x83\x41\x83\x41", sjis},
+        {"\xC3\x84x\xC3", "\xC3", "y", false, "\xC3\x84xy", utf8},
+        {"Wei\xC3\x9F.txt", "\xC3\x9F", "ss", false, "Weiss.txt", utf8},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
-        applyReplace(name, c.find, c.with, c.firstOnly);
+        applyReplace(name, c.find, c.with, c.firstOnly, pageOf(c.page));
         EXPECT_EQ(name, c.result) << c.name << " / " << c.find << " -> " << c.with;
     }
 }
@@ -133,6 +166,7 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         const char* name;
         const char* pivot;
         const char* result;
+        const CodePage* page = nullptr;
     } cases[] = {
         {"Artist - Title.mp3", " - ", "Title - Artist.mp3"},
         {"Smith - Song", " - ", "Song - Smith"},
@@ -146,10 +180,15 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         {" - x.txt", " - ", "x - .txt"},
         {"x - .txt", " - ", " - x.txt"},
         {"", " - ", ""},
+        // イ is 83 43: its trail byte is no "C".
+        {"\x83\x43"
+         "Cx.txt",
+         "C", "xC\x83\x43.txt", sjis},
+        {"\xD0\x94 - \xD0\x9A.txt", " - ", "\xD0\x9A - \xD0\x94.txt", utf8},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
-        applySwap(name, c.pivot);
+        applySwap(name, c.pivot, pageOf(c.page));
         EXPECT_EQ(name, c.result) << c.name << " / " << c.pivot;
     }
 }
@@ -160,6 +199,7 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         const char* text;
         int position;
         const char* result;
+        const CodePage* page = nullptr;
     } cases[] = {
         {"photo.jpg", "_x", 0, "_xphoto.jpg"},
         {"photo.jpg", "_x", 2, "ph_xoto.jpg"},
@@ -182,10 +222,18 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         {"a.b.c", "_x", 4, "a.b_x.c"},
         {"x.", "_", 2, "x_."},
         {"x", "_", 2147483647, "x_"},
+        // Positions count characters: アイウ.txt, 中文.txt, an emoji of four bytes.
+        {"\x83\x41\x83\x43\x83\x45.txt", "_", 1, "\x83\x41_\x83\x43\x83\x45.txt", sjis},
+        {"\x83\x41\x83\x43\x83\x45.txt", "_", 2, "\x83\x41\x83\x43_\x83\x45.txt", sjis},
+        {"\x83\x41\x83\x43\x83\x45.txt", "_", 9, "\x83\x41\x83\x43\x83\x45_.txt", sjis},
+        {"\xE4\xB8\xAD\xE6\x96\x87.txt", "_", 1, "\xE4\xB8\xAD_\xE6\x96\x87.txt", utf8},
+        {"\xF0\x9F\x98\x80"
+         "a.txt",
+         "_", 1, "\xF0\x9F\x98\x80_a.txt", utf8},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
-        applyInsert(name, c.text, c.position);
+        applyInsert(name, c.text, c.position, pageOf(c.page));
         EXPECT_EQ(name, c.result) << c.name << " at " << c.position;
     }
 }
@@ -195,6 +243,7 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         const char* name;
         const char* until;
         const char* result;
+        const CodePage* page = nullptr;
     } cases[] = {
         {"2001-05-rome.jpg", "-", "05-rome.jpg"},
         {"2001-05-rome.jpg", "rome", ".jpg"},
@@ -210,10 +259,17 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         {"aab", "ab", ""},
         {"abab", "ab", "ab"},
         {"", "a", ""},
+        {"\x83\x43"
+         "Cx.txt",
+         "C", "x.txt", sjis},
+        {"\x83\x41"
+         "A.txt",
+         "A", ".txt", sjis},
+        {"\xE6\x97\xA5-\xE8\xAA\x9E.txt", "-", "\xE8\xAA\x9E.txt", utf8},
     };
     for (const auto& c : cases) {
         std::string name = c.name;
-        applyErase(name, c.until);
+        applyErase(name, c.until, pageOf(c.page));
         EXPECT_EQ(name, c.result) << c.name << " / " << c.until;
     }
 }

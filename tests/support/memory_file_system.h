@@ -93,7 +93,7 @@ public:
     // A path with a closing backslash names a folder: nothing exists below a file.
     bool exists(const std::string& path) override {
         std::string p = path;
-        const bool asFolder = p.size() > 3 && p.back() == '\\';
+        const bool asFolder = p.size() > 3 && codePage_->endsWith(p, '\\');
         if (asFolder)
             p.pop_back();
         if (p.size() <= 3)

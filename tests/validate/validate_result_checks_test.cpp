@@ -1,5 +1,6 @@
 #include "validate/result_checks.h"
 
+#include "support/code_pages.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +48,18 @@ TEST(CheckEmptyOrLongNames, NameOf215PassesWhateverTheFolder) {
 
 TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
     const std::string name216(216, 'n');
+    // 215 characters of two bytes (ä in UTF-8, ア in Shift-JIS) pass; one more is refused.
+    std::string wide215;
+    std::string kana216;
+    for (int i = 0; i < 215; ++i)
+        wide215 += "\xC3\xA4";
+    for (int i = 0; i < 216; ++i)
+        kana216 += "\x83\x41";
     const struct {
         const char* what;
         FileList files;
         std::string message;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"too long",
          {entry("C:\\A\\", "a.txt", "ok.txt"), entry("C:\\A\\", "b.txt", name216)},
@@ -64,11 +73,19 @@ TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
         {"too long before empty",
          {entry("C:\\A\\", "a.txt", name216 + "x"), entry("C:\\A\\", "b.txt", "")},
          longMessage("C:\\A\\" + name216 + "x", 217)},
+        {"216 characters of two bytes after 215 of them",
+         {entry("C:\\A\\", "a.txt", kana216.substr(2)), entry("C:\\A\\", "b.txt", kana216)},
+         longMessage("C:\\A\\" + kana216, 216),
+         testing::shiftJis()},
+        {"216 characters of UTF-8",
+         {entry("C:\\A\\", "a.txt", wide215), entry("C:\\A\\", "b.txt", wide215 + "b")},
+         longMessage("C:\\A\\" + wide215 + "b", 216),
+         CodePage::utf8()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingWindow window;
-        EXPECT_FALSE(checkEmptyOrLongNames(c.files, window));
+        EXPECT_FALSE(checkEmptyOrLongNames(c.files, window, c.page));
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text, c.message);
         EXPECT_EQ(window.messages[0].caption, "Tarnwick - Error");
@@ -83,6 +100,7 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         const char* first;
         const char* second;
         bool clash;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"Report.txt", "REPORT.TXT", true},
         {"\xC4rger.txt", "\xE4rger.txt", true}, // Ärger / ärger
@@ -99,12 +117,15 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
          false}, // École / école: É is not folded
         {"a.txt", "a.txt ", false},
         {"[a].txt", "{a}.txt", false}, // only A-Z are letters here
+        // ア (83 41) and ヂ (83 61) differ in a trail byte, no letter; Ä and ä of UTF-8 clash.
+        {"\x83\x41.txt", "\x83\x61.txt", false, testing::shiftJis()},
+        {"\xC3\x84rger.txt", "\xC3\xA4rger.txt", true, CodePage::utf8()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.second);
         const FileList files{entry("C:\\A\\", "1", c.first), entry("C:\\A\\", "2", c.second)};
         RecordingWindow window;
-        EXPECT_EQ(checkIdenticalNames(files, window), !c.clash);
+        EXPECT_EQ(checkIdenticalNames(files, window, c.page), !c.clash);
         if (c.clash) {
             ASSERT_EQ(window.messages.size(), 1u);
             EXPECT_EQ(window.messages[0].text, identicalMessage(std::string("C:\\A\\") + c.second));

@@ -1,0 +1,57 @@
+#include "core/code_page.h"
+
+#include "support/code_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+// The sizes of the characters of a text, front to back.
+std::vector<std::size_t> characterSizes(const CodePage& page, const std::string& text) {
+    std::vector<std::size_t> sizes;
+    for (std::size_t at = 0; at < text.size(); at += page.charSize(text, at))
+        sizes.push_back(page.charSize(text, at));
+    return sizes;
+}
+
+// A byte that begins no well-formed character is one of its own; a lead byte at the end too.
+TEST(CodePage, CharactersAreWholeOrSingleBytes) {
+    using Sizes = std::vector<std::size_t>;
+    const struct {
+        const char* text;
+        Sizes sizes;
+        const CodePage& page;
+    } cases[] = {
+        {"a\xC3\xA4\xE4\xB8\xAD\xF0\x9F\x98\x80", Sizes{1, 2, 3, 4}, CodePage::utf8()},
+        {"\x80\xC3x\xC3", Sizes{1, 1, 1, 1}, CodePage::utf8()}, // lone and cut-off sequences
+        {"\xE0\x80\x80\xC0\xAF", Sizes{1, 1, 1, 1, 1}, CodePage::utf8()}, // overlong forms
+        {"\xED\xA0\x80", Sizes{1, 1, 1}, CodePage::utf8()},               // a surrogate
+        {"\xF4\x90\x80\x80\xF5", Sizes{1, 1, 1, 1, 1}, CodePage::utf8()}, // beyond U+10FFFF
+        {"\xE4\xB8"
+         "a",
+         Sizes{1, 1, 1}, CodePage::utf8()},
+        {"\x83\x5C\\\xB1\x83", Sizes{2, 1, 1, 1}, testing::shiftJis()},
+        {"\x83\x41\xC3\xA4", Sizes{1, 1, 1, 1}, CodePage::windows1252()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(characterSizes(c.page, c.text), c.sizes);
+        EXPECT_EQ(c.page.length(c.text), c.sizes.size());
+    }
+}
+
+// Windows takes the flags of an exact conversion for the usual code pages and refuses them for
+// UTF-8 and a few others.
+TEST(CodePage, ExactConversionFlagsWhereWindowsTakesThem) {
+    for (int number : {1252, 932, 936, 949, 950, 1251, 874})
+        EXPECT_TRUE(takesExactConversionFlags(number)) << number;
+    for (int number : {65001, 65000, 54936, 42, 50220, 50229, 57002, 57011})
+        EXPECT_FALSE(takesExactConversionFlags(number)) << number;
+}
+
+} // namespace
+} // namespace tarnwick
