@@ -1,5 +1,6 @@
 #include "format/format_names.h"
 #include "format/name_ops.h"
+#include "support/code_pages.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,24 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
     EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
     EXPECT_EQ(window.calls.front(), "setProgressRange 8");
     EXPECT_EQ(stepCalls(window), 8);
+
+    // Every pass by whole characters of Shift-JIS, in the folder ソイ (83 5C 83 43) with アAウ.txt
+    // (83 41 41 83 45): ソイCアAウ.txt, ソイCアBウ.txt, アBウCソイ.txt, ア_BウCソイ.txt, no "E" to
+    // erase (ウ's trail byte is none), ア_bウcソイ.txt.
+    options.numerate = false;
+    options.separator = "C";
+    options.replaceFind = "A";
+    options.replaceWith = "B";
+    options.swapPivot = "C";
+    options.insertText = "_";
+    options.insertPosition = 1;
+    options.eraseUntil = "E";
+    options.caseStyle = smallLetters;
+    files = entries({{"C:\\\x83\x5C\x83\x43\\", "\x83\x41"
+                                                "A\x83\x45.txt"}});
+    formatNewNames(options, files, window, testing::shiftJis());
+    EXPECT_EQ(files[0].newName, "\x83\x41_b\x83\x45"
+                                "c\x83\x5C\x83\x43.txt");
 }
 
 TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
