@@ -1,8 +1,10 @@
 // Random options and names through the whole Preview and Rename commands on an in-memory file
 // system: validation, collection, sorting, formatting, the result checks and the renames must
 // neither crash nor hit undefined behaviour, and options that validation accepts never put one
-// of the characters \ / : * ? < > | " into a new name made from names and folders without them.
+// of the characters \ / : * ? < > | " into a new name made from names and folders without them,
+// in the code pages 1252, UTF-8 and Shift-JIS.
 #include "engine/run_pipeline.h"
+#include "support/code_pages.h"
 #include "support/memory_file_system.h"
 #include "support/null_window.h"
 
@@ -22,18 +24,20 @@ const char* const kNameSet = "\\/:*?<>|\"";
 // Every path exists: list entries and the chosen folder pass validation whatever they name.
 class EverythingExists : public testing::MemoryFileSystem {
 public:
+    explicit EverythingExists(const CodePage& codePage) : MemoryFileSystem(codePage) {}
     bool exists(const std::string&) override { return true; }
 };
 
 class FuzzWindow : public testing::NullWindow {
 public:
+    explicit FuzzWindow(const CodePage& codePage) : codePage_(codePage) {}
     bool previewed = false;
 
     // Validation accepted the options: every new name must be free of the name set.
     bool runPreviewDialog(const FileList& files) override {
         previewed = true;
         for (const FileEntry& entry : files) {
-            if (entry.newName.find_first_of(kNameSet) != std::string::npos) {
+            if (codePage_.holdsAny(entry.newName, kNameSet)) {
                 std::fprintf(stderr,
                              "new name with a forbidden character: '%s' from '%s' in '%s'\n",
                              entry.newName.c_str(), entry.oldName.c_str(), entry.folder.c_str());
@@ -42,6 +46,9 @@ public:
         }
         return true; // "Rename": on to the result checks and the renames
     }
+
+private:
+    const CodePage& codePage_;
 };
 
 // A name free of the name set and of NUL, and never "." or "..".
@@ -69,8 +76,11 @@ std::string lower(std::string text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarnwick;
     FuzzedDataProvider in(data, size);
-    EverythingExists fs;
-    FuzzWindow window;
+    const CodePage* const pages[] = {&CodePage::windows1252(), &CodePage::utf8(),
+                                     &testing::shiftJis()};
+    const CodePage& codePage = *pages[in.ConsumeIntegralInRange(0, 2)];
+    EverythingExists fs(codePage);
+    FuzzWindow window(codePage);
     Options& o = window.options;
 
     // The chosen folder: a drive and up to three folders with clean names.
