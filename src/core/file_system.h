@@ -17,6 +17,20 @@ namespace tarnwick {
 // carries (Wine gives them for a Linux symbolic link), makes it a link.
 bool isFolderLink(std::uint32_t attributes, std::uint32_t reparseTag);
 
+// The form of an absolute path in which the platform's wide functions reach beyond 260
+// characters: "C:\a" becomes "\\?\C:\a", "\\server\share\a" becomes "\\?\UNC\server\share\a";
+// a path already in that form (or in the device form "\\.\") stays as it is.
+std::wstring longPathForm(const std::wstring& absolutePath);
+
+// True when what the platform opens under an entry's path is the entry itself, and not a file
+// that the entry links to: fileFinal, the final path of what it opens, names the entry (name, or
+// its long form longName when name is a short one) in the folder whose final path is folderFinal.
+// Final paths as the platform gives them, with or without the long form's prefix, all in one
+// letter case. The folder's own spelling (a mapped drive, short names, a link to the folder) does
+// not count: both final paths resolve it alike.
+bool isTheEntryItself(const std::wstring& folderFinal, const std::wstring& fileFinal,
+                      const std::wstring& name, const std::wstring& longName);
+
 class FileSystem {
 public:
     // isFolderLink is set for a folder that is a link (see isFolderLink above).

@@ -14,6 +14,8 @@ inline constexpr int notFound = 2;      // ENOENT
 inline constexpr int accessDenied = 13; // EACCES
 inline constexpr int exists = 17;       // EEXIST: the new name is taken
 inline constexpr int invalid = 22;      // EINVAL
+// No errno: the name is a link that the platform would follow, renaming the file it leads to.
+inline constexpr int linkToOtherFile = 1000;
 } // namespace renameError
 
 namespace texts {
@@ -52,6 +54,8 @@ inline constexpr char reasonAccessDenied[] =
     "File or directory specified by newname already exists or could not be created (invalid "
     "path); or oldname is a directory and newname specifies a different path.";
 inline constexpr char reasonInvalid[] = "Name contains invalid characters.";
+inline constexpr char reasonLink[] = "The file is a link to another file, which a rename here would "
+                                     "move instead; it is left as it is.";
 inline constexpr char reasonUnknown[] = "Don't know what was wrong. Errno = "; // then the number
 
 // Option validation.

@@ -13,6 +13,7 @@ std::string failureReason(int error) {
     case renameError::notFound: return texts::reasonNotFound;
     case renameError::accessDenied: return texts::reasonAccessDenied;
     case renameError::invalid: return texts::reasonInvalid;
+    case renameError::linkToOtherFile: return texts::reasonLink;
     default: return texts::reasonUnknown + std::to_string(error);
     }
 }

@@ -37,5 +37,54 @@ TEST(IsFolderLink, NameSurrogatesAndUnknownTagsAreLinksCloudPlaceholdersAreNot) 
             << c.entry << std::hex << " 0x" << c.attributes << " 0x" << c.tag;
 }
 
+TEST(LongPathForm, DrivesAndNetworkPathsGetTheirPrefixOnce) {
+    const struct {
+        const wchar_t* path;
+        const wchar_t* longForm;
+    } cases[] = {
+        {L"C:\\a\\b.txt", L"\\\\?\\C:\\a\\b.txt"},
+        {L"C:\\", L"\\\\?\\C:\\"},
+        {L"\\\\server\\share\\a", L"\\\\?\\UNC\\server\\share\\a"},
+        {L"\\\\?\\C:\\a", L"\\\\?\\C:\\a"},
+        {L"\\\\?\\UNC\\server\\share", L"\\\\?\\UNC\\server\\share"},
+        {L"\\\\.\\pipe\\x", L"\\\\.\\pipe\\x"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(longPathForm(c.path), c.longForm);
+}
+
+// What a rename would act on, by the final paths of the entry's folder and of what the platform
+// opens under the entry's path (in one letter case): the entry, or the file a link leads to.
+TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
+    const struct {
+        const char* what;
+        const wchar_t* folderFinal;
+        const wchar_t* fileFinal;
+        const wchar_t* name;
+        const wchar_t* longName;
+        bool itself;
+    } cases[] = {
+        {"a plain file", L"\\\\?\\Z:\\IN", L"\\\\?\\Z:\\IN\\A.TXT", L"A.TXT", L"A.TXT", true},
+        {"without the prefix", L"Z:\\IN", L"\\\\?\\Z:\\IN\\A.TXT", L"A.TXT", L"A.TXT", true},
+        {"in a drive's root", L"\\\\?\\C:\\", L"\\\\?\\C:\\A.TXT", L"A.TXT", L"A.TXT", true},
+        {"on a network share", L"\\\\?\\UNC\\S\\SHARE\\IN", L"\\\\S\\SHARE\\IN\\A.TXT", L"A.TXT",
+         L"A.TXT", true},
+        {"typed as a short name", L"Z:\\IN", L"Z:\\IN\\README.TXT", L"README~1.TXT", L"README.TXT",
+         true},
+        {"a link beside its target", L"Z:\\IN", L"Z:\\IN\\README.TXT", L"FAQ.TXT", L"FAQ.TXT",
+         false},
+        {"a link out of the folder", L"Z:\\IN", L"Z:\\OUT\\TARGET.TXT", L"LICENSE.TXT",
+         L"LICENSE.TXT", false},
+        {"a link to a twin of its name elsewhere", L"Z:\\IN", L"Z:\\OUT\\A.TXT", L"A.TXT", L"A.TXT",
+         false},
+        {"a link in a subfolder of the same name", L"Z:\\IN", L"Z:\\IN\\IN\\A.TXT", L"A.TXT",
+         L"A.TXT", false},
+        {"a folder prefix that is no folder", L"Z:\\IN", L"Z:\\INA.TXT", L"A.TXT", L"A.TXT", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isTheEntryItself(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
+            << c.what;
+}
+
 } // namespace
 } // namespace tarnwick

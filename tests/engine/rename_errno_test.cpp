@@ -36,6 +36,8 @@ TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
         {21, "Don't know what was wrong. Errno = 21"},
         {23, "Don't know what was wrong. Errno = 23"},
         {-1, "Don't know what was wrong. Errno = -1"},
+        {1000, "The file is a link to another file, which a rename here would move instead; it is "
+               "left as it is."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
