@@ -4,8 +4,8 @@
 # prefix's drive C:, runs engine and floor alternately and prints the medians as a table.
 # BENCH_RUNS (default 5), BENCH_RENAME_RUNS (default 3), BENCH_CASE_RUNS (default 2; even, so
 # that each side changes the letter case both ways equally often) and BENCH_UNDO_RUNS (default 2;
-# even, so that the undo goes both ways equally often and the tree ends as it began) set the runs
-# of each side.
+# even, so that the undo goes both ways equally often and the tree ends as it began) and
+# BENCH_FORMAT_RUNS (default 15) set the runs of each side.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench-win}
@@ -13,6 +13,7 @@ runs=${BENCH_RUNS:-5}
 renameRuns=${BENCH_RENAME_RUNS:-3}
 caseRuns=${BENCH_CASE_RUNS:-2}
 undoRuns=${BENCH_UNDO_RUNS:-2}
+formatRuns=${BENCH_FORMAT_RUNS:-15}
 cd "$root"
 
 [ -f "$build/build.ninja" ] ||
@@ -49,13 +50,14 @@ log="$build/bench.log"
     echo "MoveFileExA loop over the same names, both directions alternately); a change of letter"
     echo "case alone: $caseRuns runs each, against two bare renames per file through a temporary name."
     echo "Undo: $undoRuns runs (the undo of a Rename against two Renames of the same files, both"
-    echo "directions alternately)."
-    echo "Goals: ratio <= 1.3 for collection and <= 1.1 for renaming and undoing; the Preview dialog open in"
-    echo "under 2 s (its floor: a bare edit control of the same styles and font) and the whole"
-    echo "process under 200 MB at its peak."
+    echo "directions alternately). Formatting in UTF-8: $formatRuns runs each (100,000 names in several"
+    echo "scripts against as many ASCII names of the same character counts, every operation on)."
+    echo "Goals: ratio <= 1.3 for collection and formatting and <= 1.1 for renaming and undoing; the"
+    echo "Preview dialog open in under 2 s (its floor: a bare edit control of the same styles and"
+    echo "font) and the whole process under 200 MB at its peak."
     echo
-    echo "| Measurement                                  | Tarnwick s|   Floor s | Ratio |"
-    echo "|----------------------------------------------|-----------|-----------|-------|"
+    echo "| Measurement                                                         | Tarnwick s|   Floor s | Ratio |"
+    echo "|---------------------------------------------------------------------|-----------|-----------|-------|"
 } >"$build/bench.table"
 engine collect 'C:\tarnwick-bench\one10k' 0 "$runs" \
     "Collect 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
@@ -71,6 +73,9 @@ engine case 'C:\tarnwick-bench\case10k' 0 "$caseRuns" \
     "Change the letter case of 10,000 files" >>"$build/bench.table" 2>>"$log"
 engine undo 'C:\tarnwick-bench\one10k' 0 "$undoRuns" \
     "Undo the renaming of 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
+engine scripts 100000 100 "$formatRuns" \
+    "Format 100,000 names in several scripts (UTF-8), every operation on" \
+    >>"$build/bench.table" 2>>"$log"
 preview 'C:\tarnwick-bench\one100k' "Preview dialog, 100,000 entries" \
     >>"$build/bench.table" 2>>"$log"
 tr -d '\r' <"$build/bench.table"

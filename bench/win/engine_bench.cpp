@@ -5,11 +5,15 @@
 //   engine_bench rename  <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench case    <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench undo    <folder> <subfolders 0|1> <runs> <label>
+//   engine_bench scripts <files> <files per folder> <runs> <label>
 //
 // Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
 // as one table row: label | engine s | floor s | ratio. For undo the engine is the undo of a
-// Rename and the floor the Rename of the same files.
+// Rename and the floor the Rename of the same files. For scripts the engine formats names in
+// several scripts in UTF-8 with every operation on, and the floor the same count of ASCII names
+// of the same character counts, the same way in the same code page; no file is touched.
 #include "engine/rename.h"
+#include "format/format_names.h"
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 #include "seconds.h"
@@ -74,7 +78,7 @@ void printRow(const std::string& label, const std::vector<double>& engine,
               const std::vector<double>& floor, std::size_t files) {
     const double e = median(engine);
     const double f = median(floor);
-    std::printf("| %-44s | %9.3f | %9.3f | %5.2f |\n", label.c_str(), e, f, f > 0 ? e / f : 0.0);
+    std::printf("| %-67s | %9.3f | %9.3f | %5.2f |\n", label.c_str(), e, f, f > 0 ? e / f : 0.0);
     std::fprintf(stderr, "%s: %zu files; engine", label.c_str(), files);
     for (double t : engine)
         std::fprintf(stderr, " %.3f", t);
@@ -261,6 +265,99 @@ int undoBench(const std::string& folder, bool subfolders, int runs, const std::s
     return 0;
 }
 
+// Words of the names in several scripts (Japanese, Chinese, Korean, Cyrillic, Greek, accented
+// Latin, a few with an emoji), each with an ASCII word of as many characters.
+struct WordPair {
+    const char* ascii;
+    const char* script;
+};
+constexpr WordPair wordPairs[] = {
+    {"Sakura", "さくらの季節"},
+    {"Tokyo", "東京タワー"},
+    {"Natsu", "夏の終わり"},
+    {"Pekin", "北京的秋天"},
+    {"Wall", "万里长城"},
+    {"Bund", "上海夜景"},
+    {"Seoul", "서울특별시"},
+    {"Park", "한강공원"},
+    {"Ari", "아리랑"},
+    {"Moskva", "Москва"},
+    {"Winter", "Зимняя"},
+    {"Pesni", "Песни"},
+    {"Athen", "Αθήνα"},
+    {"Seaside", "Θάλασσα"},
+    {"Hellas", "Ελλάδα"},
+    {"Uber", "Über"},
+    {"Munchen", "München"},
+    {"Cafe", "Café"},
+    {"Osterreich", "Österreich"},
+    {"Senor", "Señor"},
+    {"XGitarre", "🎸Gitarre"},
+    {"XMusik", "🎵Musik"},
+};
+
+// files entries, filesPerFolder in each folder, named from the words of one side: folders like
+// 'C:\Music\Tokyo Wall_Athen 0042\', files like 'Sakura_-_Pesni 0007.mp3'.
+FileList wordNames(std::size_t files, std::size_t filesPerFolder, bool script) {
+    constexpr std::size_t words = sizeof wordPairs / sizeof wordPairs[0];
+    auto word = [&](std::size_t i) {
+        return std::string(script ? wordPairs[i % words].script : wordPairs[i % words].ascii);
+    };
+    FileList list;
+    list.reserve(files);
+    char number[16];
+    for (std::size_t i = 0; i < files; ++i) {
+        const std::size_t folder = i / filesPerFolder;
+        std::snprintf(number, sizeof number, " %04zu", folder % 10000);
+        std::string folderPath = "C:\\Music\\" + word(folder) + " " + word(folder * 7 + 3) + "_" +
+                                 word(folder * 13 + 5) + number + "\\";
+        std::snprintf(number, sizeof number, " %04zu.mp3", i % filesPerFolder);
+        list.push_back({std::move(folderPath), word(i * 5 + 1) + "_-_" + word(i * 11 + 2) + number,
+                        std::string()});
+    }
+    return list;
+}
+
+// Formats the names in several scripts against as many ASCII names, both in UTF-8 with every
+// operation on and search texts that occur in both sets.
+int scriptsBench(std::size_t files, std::size_t filesPerFolder, int runs,
+                 const std::string& label) {
+    Options options;
+    options.numerate = options.folderPrefix = options.replaceOn = options.swapOn =
+        options.insertOn = options.eraseOn = options.caseOn = true;
+    options.startNumber = 1;
+    options.digitCount = 4;
+    options.separator = "_-_";
+    options.replaceFind = "_";
+    options.replaceWith = " ";
+    options.swapPivot = " - ";
+    options.insertText = " (live)";
+    options.insertPosition = 12; // characters, inside the words of the folder's name
+    options.eraseUntil = " - ";
+    options.caseStyle = capitalInitials;
+    const CodePage& utf8 = CodePage::utf8();
+    GoOnWindow window;
+    FileList script = wordNames(files, filesPerFolder, true);
+    FileList ascii = wordNames(files, filesPerFolder, false);
+    formatNewNames(options, script, window, utf8); // warms the caches and the heap for both
+    formatNewNames(options, ascii, window, utf8);
+    std::vector<double> engine, floor;
+    for (int run = 0; run < runs; ++run) {
+        double start = now();
+        formatNewNames(options, script, window, utf8);
+        engine.push_back(now() - start);
+        start = now();
+        formatNewNames(options, ascii, window, utf8);
+        floor.push_back(now() - start);
+    }
+    std::fprintf(
+        stderr, "%s: %s -> %s; %s -> %s\n", label.c_str(),
+        (script.back().folder + script.back().oldName).c_str(), script.back().newName.c_str(),
+        (ascii.back().folder + ascii.back().oldName).c_str(), ascii.back().newName.c_str());
+    printRow(label, engine, floor, files);
+    return 0;
+}
+
 } // namespace
 } // namespace tarnwick
 
@@ -268,10 +365,15 @@ int main(int argc, char** argv) {
     if (argc != 6) {
         std::fprintf(stderr,
                      "usage: engine_bench collect|rename|case|undo <folder> <subfolders 0|1> "
-                     "<runs> <label>\n");
+                     "<runs> <label>\n"
+                     "       engine_bench scripts <files> <files per folder> <runs> <label>\n");
         return 2;
     }
     const std::string mode = argv[1];
+    if (mode == "scripts")
+        return tarnwick::scriptsBench(static_cast<std::size_t>(std::max(1, std::atoi(argv[2]))),
+                                      static_cast<std::size_t>(std::max(1, std::atoi(argv[3]))),
+                                      std::max(1, std::atoi(argv[4])), argv[5]);
     std::string folder = argv[2];
     if (folder.back() != '\\')
         folder += '\\';

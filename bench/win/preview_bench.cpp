@@ -138,9 +138,9 @@ int main(int argc, char** argv) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    std::printf("| %-44s | %9.3f | %9s | %5s |\n",
+    std::printf("| %-67s | %9.3f | %9s | %5s |\n",
                 (std::string(argv[2]) + ": whole command").c_str(), total, "", "");
-    std::printf("| %-44s | %6.1f MB | %6.1f MB | %5s |\n",
+    std::printf("| %-67s | %6.1f MB | %6.1f MB | %5s |\n",
                 (std::string(argv[2]) + ": peak working set, pagefile").c_str(),
                 megabytes(counters.PeakWorkingSetSize), megabytes(counters.PeakPagefileUsage), "");
     const double buildStart = now();
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     const double build = now() - buildStart;
     const double floor = bareEditSeconds(text, window.hasFont ? &window.textFont : nullptr);
     const double systemFont = bareEditSeconds(text, nullptr);
-    std::printf("| %-44s | %9.3f | %9.3f | %5.2f |\n",
+    std::printf("| %-67s | %9.3f | %9.3f | %5.2f |\n",
                 (std::string(argv[2]) + ": open (floor: bare edit, same font)").c_str(),
                 window.openSeconds, floor, window.openSeconds / floor);
     std::fprintf(stderr,

@@ -1,6 +1,7 @@
 #include "code_page.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstring>
 
 namespace tarnwick {
@@ -12,6 +13,14 @@ constexpr std::uint32_t umlautShift = 0x20;
 
 inline unsigned char byteAt(const std::string& text, std::size_t at) {
     return static_cast<unsigned char>(text[at]);
+}
+
+// True when c is one of the characters of set (never for the terminating zero).
+inline bool isOneOf(char c, const char* set) {
+    for (; *set != '\0'; ++set)
+        if (*set == c)
+            return true;
+    return false;
 }
 
 inline bool isContinuation(unsigned char byte) {
@@ -137,6 +146,17 @@ constexpr std::array<unsigned char, 256> letterTable1252() {
 } // namespace
 
 bool isLetterCodePoint(std::uint32_t codePoint) {
+    // The Basic Multilingual Plane, where nearly every name's letters lie, by a table of one bit
+    // per code point.
+    static const std::bitset<0x10000> basicPlane = [] {
+        std::bitset<0x10000> bits;
+        for (const auto& range : letterRanges)
+            for (std::uint32_t c = range[0]; c <= range[1] && c < 0x10000; ++c)
+                bits.set(c);
+        return bits;
+    }();
+    if (codePoint < 0x10000)
+        return basicPlane.test(codePoint);
     const auto* end = std::end(letterRanges);
     const auto* range = std::lower_bound(
         std::begin(letterRanges), end, codePoint,
@@ -197,6 +217,8 @@ CodePage::CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder d
             capital_[static_cast<unsigned char>(little[0])] = static_cast<unsigned char>(big[0]);
         } else {
             pairs_.emplace_back(big, little);
+            pairLead_[static_cast<unsigned char>(big[0])] = true;
+            pairLead_[static_cast<unsigned char>(little[0])] = true;
         }
     }
 }
@@ -217,6 +239,10 @@ const CodePage& CodePage::utf8() {
         CodePage p(utf8Number, Kind::utf8);
         for (std::uint32_t capital : capitalUmlauts)
             p.pairs_.emplace_back(utf8Bytes(capital), utf8Bytes(capital + umlautShift));
+        for (const auto& pair : p.pairs_) {
+            p.pairLead_[static_cast<unsigned char>(pair.first[0])] = true;
+            p.pairLead_[static_cast<unsigned char>(pair.second[0])] = true;
+        }
         return p;
     }();
     return page;
@@ -254,6 +280,11 @@ std::size_t CodePage::find(const std::string& text, const std::string& what,
                            std::size_t from) const {
     if (kind_ == Kind::singleByte)
         return text.find(what, from);
+    // In UTF-8 an ASCII byte is always a character of its own, never part of a longer one: a
+    // match that begins and ends with one begins and ends between characters.
+    if (kind_ == Kind::utf8 && !what.empty() && byteAt(what, 0) < 0x80 &&
+        byteAt(what, what.size() - 1) < 0x80)
+        return text.find(what, from);
     // start is always where a character begins, at or before every candidate still to look at.
     std::size_t start = from;
     for (std::size_t at = text.find(what, from); at != std::string::npos;
@@ -275,8 +306,11 @@ std::size_t CodePage::find(const std::string& text, const std::string& what,
 std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::size_t end) const {
     end = std::min(end, text.size());
     if (kind_ != Kind::doubleByte) {
-        // No byte of a longer UTF-8 character is an ASCII byte.
-        return end == 0 ? std::string::npos : text.find_last_of(set, end - 1);
+        // No byte of a longer UTF-8 character is an ASCII byte; set holds only ASCII characters.
+        for (std::size_t at = end; at-- > 0;)
+            if (byteAt(text, at) < 0x80 && isOneOf(text[at], set))
+                return at;
+        return std::string::npos;
     }
     std::size_t found = std::string::npos;
     for (std::size_t at = 0; at < end; at += charSize(text, at))
@@ -310,19 +344,25 @@ void CodePage::mapCase(std::string& text, const ByteTable& table, bool toSmall) 
     }
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t size = charSize(text, at);
-        if (size == 1) {
+        if (size == 1)
             text[at] = static_cast<char>(table[byteAt(text, at)]);
-        } else {
-            for (const auto& pair : pairs_) {
-                const std::string& from = toSmall ? pair.first : pair.second;
-                const std::string& to = toSmall ? pair.second : pair.first;
-                if (from.size() == size && text.compare(at, size, from) == 0) {
-                    text.replace(at, size, to);
-                    break;
-                }
-            }
-        }
+        else
+            mapPair(text, at, size, toSmall);
         at += size;
+    }
+}
+
+void CodePage::mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) const {
+    if (!pairLead_[byteAt(text, at)])
+        return;
+    for (const auto& pair : pairs_) {
+        const std::string& from = toSmall ? pair.first : pair.second;
+        if (from.size() == size && std::equal(from.begin(), from.end(), text.begin() + at)) {
+            // Both letters of a pair take the same number of bytes.
+            const std::string& to = toSmall ? pair.second : pair.first;
+            std::memcpy(&text[at], to.data(), size);
+            return;
+        }
     }
 }
 
@@ -350,20 +390,14 @@ void CodePage::toCapitalInitials(std::string& text) const {
     // Changing case never changes whether a character is a letter, so the one before may
     // already be changed when it is looked at.
     bool afterLetter = false;
-    std::string character;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t size = charSize(text, at);
         const bool letter = isLetter(text, at, size);
         if (size == 1) {
             const ByteTable& table = afterLetter ? small_ : capital_;
             text[at] = static_cast<char>(table[byteAt(text, at)]);
-        } else if (!pairs_.empty()) {
-            character.assign(text, at, size);
-            if (afterLetter)
-                toSmall(character);
-            else
-                toCapital(character);
-            text.replace(at, size, character);
+        } else {
+            mapPair(text, at, size, afterLetter);
         }
         afterLetter = letter;
         at += size;

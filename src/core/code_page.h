@@ -67,6 +67,8 @@ private:
     using ByteTable = std::array<unsigned char, 256>;
     CodePage(int number, Kind kind);
     void mapCase(std::string& text, const ByteTable& table, bool toSmall) const;
+    // Changes the character of size (> 1) bytes at text[at] by the pairs, when it is one of them.
+    void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) const;
     std::uint32_t codePointOf(const char* bytes, std::size_t size) const;
 
     int number_;
@@ -77,6 +79,8 @@ private:
     ByteTable letter_{};
     // Capital and small letter of a pair that takes more than one byte, of equal sizes.
     std::vector<std::pair<std::string, std::string>> pairs_;
+    // The first bytes of the letters of pairs_.
+    std::array<bool, 256> pairLead_{};
     Decoder decode_;
 };
 

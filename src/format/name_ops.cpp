@@ -44,7 +44,8 @@ void applyNumbering(std::string& name, const std::string& number) {
 
 void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator,
                        const CodePage& codePage) {
-    if (folder.size() <= 3 || codePage.length(folder) <= 3)
+    // No character takes more than 4 bytes: a longer folder has more than 3 characters.
+    if (folder.size() <= 3 || (folder.size() <= 12 && codePage.length(folder) <= 3))
         return;
     // The last path separator before the closing backslash. A folder typed with forward
     // slashes (C:/Photos) separates its parts with them too; its name is still Photos.
