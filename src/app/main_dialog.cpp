@@ -33,16 +33,6 @@ void discardQueuedInput() {
     }
 }
 
-std::string joinNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names) {
-        if (!joined.empty())
-            joined += ':';
-        joined += name;
-    }
-    return joined;
-}
-
 } // namespace
 
 MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
@@ -194,7 +184,7 @@ void MainDialog::takeFiles(const std::string& folder, const std::vector<std::str
     pipeline_.clearFileList();
     RunState& state = pipeline_.state();
     state.targetFolder = withClosingBackslash(folder, pipeline_.codePage());
-    setItemText(IDC_FILE_LIST, joinNames(names));
+    setItemText(IDC_FILE_LIST, joinNameList(names));
     setItemText(IDC_PATH_NAME, state.targetFolder);
     state.previewReady = false;
     EnableWindow(item(IDC_SUBDIRS), FALSE);

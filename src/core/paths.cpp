@@ -19,4 +19,25 @@ std::string withClosingBackslash(std::string folder, const CodePage& codePage) {
     return folder;
 }
 
+std::vector<std::string> splitNameList(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (std::size_t colon = list.find(':'); colon != std::string::npos;
+         colon = list.find(':', start)) {
+        names.push_back(list.substr(start, colon - start));
+        start = colon + 1;
+    }
+    return names;
+}
+
+std::string joinNameList(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) {
+        if (&name != &names.front())
+            joined += ':';
+        joined += name;
+    }
+    return joined;
+}
+
 } // namespace tarnwick

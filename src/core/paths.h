@@ -1,9 +1,11 @@
-// Splitting a full path into its folder and its name, and the closing backslash of a folder.
+// Splitting a full path into its folder and its name, the closing backslash of a folder, and the
+// colon-separated list of names of one folder.
 #pragma once
 
 #include "code_page.h"
 
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
@@ -16,5 +18,13 @@ bool splitPath(const std::string& path, std::string& folder, std::string& name,
 // The folder with a closing backslash character, added when it has none (also to an empty one).
 std::string withClosingBackslash(std::string folder,
                                  const CodePage& codePage = CodePage::windows1252());
+
+// The names of a list in which every name is followed by a colon; text after the last colon is
+// no name. Empty names are kept. No byte of a longer character is a colon in any code page the
+// program runs in.
+std::vector<std::string> splitNameList(const std::string& list);
+
+// The names joined by colons, without one at the end.
+std::string joinNameList(const std::vector<std::string>& names);
 
 } // namespace tarnwick

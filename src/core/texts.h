@@ -5,8 +5,11 @@
 namespace tarnwick {
 
 // The longest new name a Rename accepts, the largest digit count, and the top of the spin controls
-// for the digit count and the insert position.
-inline constexpr int maxNameLength = 215;
+// for the digit count and the insert position; the messages below quote it.
+#define TARNWICK_MAX_NAME_LENGTH 215
+#define TARNWICK_QUOTED(number) #number
+#define TARNWICK_NUMBER_TEXT(number) TARNWICK_QUOTED(number)
+inline constexpr int maxNameLength = TARNWICK_MAX_NAME_LENGTH;
 
 // The errno values a rename reports and the program tells apart.
 namespace renameError {
@@ -54,8 +57,9 @@ inline constexpr char reasonAccessDenied[] =
     "File or directory specified by newname already exists or could not be created (invalid "
     "path); or oldname is a directory and newname specifies a different path.";
 inline constexpr char reasonInvalid[] = "Name contains invalid characters.";
-inline constexpr char reasonLink[] = "The file is a link to another file, which a rename here would "
-                                     "move instead; it is left as it is.";
+inline constexpr char reasonLink[] =
+    "The file is a link to another file, which a rename here would "
+    "move instead; it is left as it is.";
 inline constexpr char reasonUnknown[] = "Don't know what was wrong. Errno = "; // then the number
 
 // Option validation.
@@ -84,8 +88,8 @@ inline constexpr char insertTextTail[] = "\n\nPlease change the string to insert
 inline constexpr char eraseUntilEmpty[] = "Please choose a string you like to delete!";
 inline constexpr char eraseUntilTail[] =
     "\n\nThat's why it's useless to search for your string to delete.\nPlease change it!";
-inline constexpr char tooManyDigits[] =
-    "A file name can contain up to 215 characters.\nPlease decrease the number of digits!";
+inline constexpr char tooManyDigits[] = "A file name can contain up to " TARNWICK_NUMBER_TEXT(
+    TARNWICK_MAX_NAME_LENGTH) " characters.\nPlease decrease the number of digits!";
 
 // The numbering capacity check: "There are " count " files to rename.\n" digits
 // " digits are insufficient", then " if you start with " start unless it is 0, then the tail.
@@ -101,8 +105,10 @@ inline constexpr char emptyNameHead[] = "With your format selections you create 
                                         "\nFor example the file\n\n";
 inline constexpr char emptyNameTail[] = "\n\nresults in an empty filename.\n"
                                         "That is not allowed and NO file will be renamed now!";
-inline constexpr char longNameHead[] = "With your format selections you create filenames with more "
-                                       "than 215 characters.\nFor example the new filename\n\n";
+inline constexpr char longNameHead[] =
+    "With your format selections you create filenames with more "
+    "than " TARNWICK_NUMBER_TEXT(TARNWICK_MAX_NAME_LENGTH) " characters.\nFor example "
+                                                           "the new filename\n\n";
 inline constexpr char longNameMiddle[] = "\n\nhas now ";
 inline constexpr char longNameTail[] = " characters.\n"
                                        "That is not allowed and NO file will be renamed now!";

@@ -1,5 +1,6 @@
 #include "collect.h"
 
+#include "core/paths.h"
 #include "core/texts.h"
 
 #include <algorithm>
@@ -144,14 +145,8 @@ void collectTargets(TargetMode mode, bool includeSubdirs, const std::string& fol
     if (mode == TargetMode::folderMode) {
         walkFolder(folder, pattern, includeSubdirs, fileSystem, files);
     } else {
-        // Every name is followed by a colon; text after the last colon is ignored.
-        std::size_t start = 0;
-        for (std::size_t colon = pattern.find(':'); colon != std::string::npos;
-             colon = pattern.find(':', start)) {
-            std::string name = pattern.substr(start, colon - start);
+        for (const std::string& name : splitNameList(pattern))
             files.push_back(FileEntry{folder, name, name});
-            start = colon + 1;
-        }
     }
     const std::size_t found = files.size();
     window.setStatusText(std::to_string(found) +

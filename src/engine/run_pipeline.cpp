@@ -1,6 +1,7 @@
 #include "run_pipeline.h"
 
 #include "collect.h"
+#include "core/paths.h"
 #include "core/texts.h"
 #include "format/format_names.h"
 #include "rename.h"
@@ -15,17 +16,25 @@
 namespace tarnwick {
 
 namespace {
-constexpr int previewSteps = 4;
-constexpr int renameAfterPreviewSteps = 4;
-constexpr int renameSteps = 8;
-constexpr int undoSteps = 2;
+// The steps that make the list, those that rename it, and those of an undo.
+const StepTexts listSteps{texts::stepClearing, texts::stepCollecting, texts::stepSorting,
+                          texts::stepFormatting};
+const StepTexts renameSteps{texts::stepCheckingEmptyOrLong, texts::stepCheckingIdentical,
+                            texts::stepRenaming, texts::stepUpdating};
+const StepTexts undoSteps{texts::stepRenaming, texts::stepUpdating};
 } // namespace
 
-void StepCounter::showStep(const std::string& text) {
-    window_.setStatusText(text);
-    window_.setStepLabel(texts::stepLabelStart + std::to_string(next_) + texts::stepLabelOf +
-                         std::to_string(total_));
+StepCounter::StepCounter(MainSurface& window, std::initializer_list<const StepTexts*> runs)
+    : window_(window) {
+    for (const StepTexts* run : runs)
+        texts_.insert(texts_.end(), run->begin(), run->end());
+}
+
+void StepCounter::next() {
+    window_.setStatusText(texts_.at(next_));
     ++next_;
+    window_.setStepLabel(texts::stepLabelStart + std::to_string(next_) + texts::stepLabelOf +
+                         std::to_string(texts_.size()));
 }
 
 RunPipeline::RunPipeline(MainSurface& window, FileSystem& fileSystem)
@@ -47,25 +56,25 @@ bool RunPipeline::prepareList(StepCounter& steps) {
     options_ = window_.readOptions();
     if (!validateOptions(options_, window_, fileSystem_, state_))
         return false;
-    steps.showStep(texts::stepClearing);
+    steps.next(); // Clearing
     clearFileList();
-    steps.showStep(texts::stepCollecting);
+    steps.next(); // Collecting
     collectTargets(options_.targetMode, options_.includeSubdirs, state_.targetFolder,
                    state_.targetPattern, fileSystem_, window_, files_);
     if (!checkNumberingCapacity(options_, files_.size(), window_)) {
         state_.previewReady = false;
         return false;
     }
-    steps.showStep(texts::stepSorting);
+    steps.next(); // Sorting
     sortEntries(files_);
-    steps.showStep(texts::stepFormatting);
+    steps.next(); // Formating
     formatNewNames(options_, files_, window_, fileSystem_.codePage());
     return true;
 }
 
 void RunPipeline::runPreview() {
     WaitCursor waiting(window_);
-    StepCounter steps(window_, previewSteps);
+    StepCounter steps(window_, {&listSteps});
     if (!prepareList(steps))
         return;
     window_.setStepLabel("");
@@ -79,14 +88,15 @@ void RunPipeline::runPreview() {
 
 void RunPipeline::runRename() {
     WaitCursor waiting(window_);
-    StepCounter steps(window_, state_.previewReady ? renameAfterPreviewSteps : renameSteps);
+    StepCounter steps = state_.previewReady ? StepCounter(window_, {&renameSteps})
+                                            : StepCounter(window_, {&listSteps, &renameSteps});
     if (!state_.previewReady && !prepareList(steps))
         return;
     state_.previewReady = false;
-    steps.showStep(texts::stepCheckingEmptyOrLong);
+    steps.next(); // Checking for empty or too long names
     if (!checkEmptyOrLongNames(files_, window_, fileSystem_.codePage()))
         return;
-    steps.showStep(texts::stepCheckingIdentical);
+    steps.next(); // Checking for identical names
     if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))
         return;
     if (state_.warnBeforeRename) {
@@ -98,10 +108,10 @@ void RunPipeline::runRename() {
         state_.warnBeforeRename = !answer.dontWarnAgain;
         waiting.resume();
     }
-    steps.showStep(texts::stepRenaming);
+    steps.next(); // Renaming
     RenameRecord record = renameAll(files_, fileSystem_, window_);
     lastRenamed_ = std::move(record.changed);
-    steps.showStep(texts::stepUpdating);
+    steps.next(); // Updating
     updateFileList(record.succeeded);
     waiting.pause();
     window_.setStepLabel("");
@@ -117,12 +127,12 @@ void RunPipeline::runUndo() {
                           texts::questionCaption))
         return;
     WaitCursor waiting(window_);
-    StepCounter steps(window_, undoSteps);
+    StepCounter steps(window_, {&undoSteps});
     state_.previewReady = false;
     const FileList changed = std::exchange(lastRenamed_, {});
-    steps.showStep(texts::stepRenaming);
+    steps.next(); // Renaming
     const RenameRecord back = renameBack(changed, fileSystem_, window_);
-    steps.showStep(texts::stepUpdating);
+    steps.next(); // Updating
     // Each listed file by the name it has now: its old one where it went back.
     std::map<std::string, std::string> wentBack; // by the path it had, the name it has now
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -149,19 +159,17 @@ void RunPipeline::updateFileList(const std::vector<bool>& renamed) {
     if (now.targetMode == TargetMode::listMode) {
         // A file that was not renamed keeps its old name, so that the next command finds it
         // and no other file that meanwhile answers to its new name.
-        std::string text;
+        std::vector<std::string> names;
         for (std::size_t i = 0; i < files_.size(); ++i) {
             FileEntry& entry = files_[i];
             if (i < renamed.size() && renamed[i])
                 entry.oldName = entry.newName;
             else
                 entry.newName = entry.oldName;
-            if (i > 0)
-                text += ':';
-            text += entry.oldName;
+            names.push_back(entry.oldName);
             window_.stepProgress();
         }
-        window_.setFieldText(Field::fileList, text);
+        window_.setFieldText(Field::fileList, joinNameList(names));
     } else {
         clearFileList();
         collectTargets(now.targetMode, now.includeSubdirs, state_.targetFolder,

@@ -5,6 +5,7 @@
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,16 +36,21 @@ private:
     bool shown_ = true;
 };
 
-// The numbered steps of one command: each announces itself as "Step n of total" with its text.
+// The texts of a run of steps, in their order.
+using StepTexts = std::vector<const char*>;
+
+// The numbered steps of one command, the runs of steps it takes one after the other: each
+// announces itself as "Step n of total" with its text; the total counts them all.
 class StepCounter {
 public:
-    StepCounter(MainSurface& window, int total) : window_(window), total_(total) {}
-    void showStep(const std::string& text);
+    StepCounter(MainSurface& window, std::initializer_list<const StepTexts*> runs);
+    // Announces the next step.
+    void next();
 
 private:
     MainSurface& window_;
-    int total_;
-    int next_ = 1;
+    StepTexts texts_;
+    std::size_t next_ = 0;
 };
 
 class RunPipeline {

@@ -37,12 +37,8 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
     if (list.empty() || list.back() != ':')
         list += ':';
 
-    // Every name ends at a colon; an empty stretch is an empty name. No byte of a longer
-    // character is a colon in any code page the program runs in.
-    std::size_t start = 0;
-    for (std::size_t colon = list.find(':'); colon != std::string::npos;
-         colon = list.find(':', start)) {
-        const std::string name = list.substr(start, colon - start);
+    // Each name is looked for before it is found empty.
+    for (const std::string& name : splitNameList(list)) {
         if (!fileSystem.exists(state.targetFolder + name))
             return refuse(window,
                           texts::listFileMissingHead + state.targetFolder + name +
@@ -50,7 +46,6 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
                           Field::fileList);
         if (name.empty())
             return refuse(window, texts::listEmptyName, Field::fileList);
-        start = colon + 1;
     }
     state.targetPattern = list;
     return true;
