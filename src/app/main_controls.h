@@ -1,5 +1,5 @@
-// The Main dialog's control tables: which fields each option box switches, which fields start
-// disabled, and the control of each field the engine fills or focuses.
+// The Main dialog's control tables: which fields each option box switches (all of them start
+// disabled), and the control of each field the engine fills or focuses.
 #pragma once
 
 #include "core/main_surface.h"
@@ -23,27 +23,16 @@ inline constexpr OptionFields optionFields[] = {
     {IDC_NUMERATE, {IDC_START_NUMBER, IDC_DIGITS}},
 };
 
-// The control of each field the engine fills or focuses.
-inline int controlOf(Field field) {
-    switch (field) {
-    case Field::pathName: return IDC_PATH_NAME;
-    case Field::fileList: return IDC_FILE_LIST;
-    case Field::separator: return IDC_SEPARATOR;
-    case Field::replaceFind: return IDC_REPLACE_FIND;
-    case Field::replaceWith: return IDC_REPLACE_WITH;
-    case Field::swapPivot: return IDC_SWAP_PIVOT;
-    case Field::insertText: return IDC_INSERT_TEXT;
-    case Field::eraseUntil: return IDC_ERASE_UNTIL;
-    case Field::digits: return IDC_DIGITS;
-    }
-    return 0;
-}
-
-// The fields disabled at start, in the order they are disabled.
-inline constexpr int fieldsOffAtStart[] = {
-    IDC_DIGITS,       IDC_START_NUMBER, IDC_CASE_STYLE, IDC_ERASE_UNTIL,
-    IDC_INSERT_POS,   IDC_INSERT_TEXT,  IDC_SWAP_PIVOT, IDC_REPLACE_WITH,
-    IDC_REPLACE_FIND, IDC_SEPARATOR,    IDC_FIRST_ONLY,
+// The control of each field the engine fills or focuses, in the order of the fields.
+inline constexpr int fieldControls[] = {
+    IDC_PATH_NAME,  IDC_FILE_LIST,   IDC_SEPARATOR,   IDC_REPLACE_FIND, IDC_REPLACE_WITH,
+    IDC_SWAP_PIVOT, IDC_INSERT_TEXT, IDC_ERASE_UNTIL, IDC_DIGITS,
 };
+static_assert(sizeof fieldControls / sizeof fieldControls[0] == fieldCount,
+              "one control for each field");
+
+inline int controlOf(Field field) {
+    return fieldControls[static_cast<int>(field)];
+}
 
 } // namespace tarnwick

@@ -47,15 +47,12 @@ bool MainDialog::onInit() {
     addToSystemMenu();
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-    RunState& state = pipeline_.state();
-    state.includeSubdirs = false;
-    state.warnBeforeRename = true;
-    state.previewReady = false;
+    pipeline_.state() = RunState{};
     SendDlgItemMessageA(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
     SendDlgItemMessageA(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
     setUpSpins();
-    for (int id : fieldsOffAtStart)
-        EnableWindow(item(id), FALSE);
+    for (const OptionFields& row : optionFields)
+        enableFields(row, false);
     status_.attach(item(IDC_STEP_LABEL), item(IDC_STATUS_TEXT), item(IDC_PROGRESS));
     DragAcceptFiles(hwnd(), TRUE);
     return true; // the focus goes to the first tab stop
@@ -136,16 +133,16 @@ bool MainDialog::onSubdirs() {
 
 // The box has already toggled itself; its state switches its fields.
 bool MainDialog::onOptionBox(int boxId) {
-    const BOOL state = isChecked(boxId) ? TRUE : FALSE;
-    for (const OptionFields& row : optionFields) {
-        if (row.box != boxId)
-            continue;
-        for (int field : row.fields) {
-            if (field != 0)
-                EnableWindow(item(field), state);
-        }
-    }
+    for (const OptionFields& row : optionFields)
+        if (row.box == boxId)
+            enableFields(row, isChecked(boxId));
     return true;
+}
+
+void MainDialog::enableFields(const OptionFields& row, bool on) {
+    for (int field : row.fields)
+        if (field != 0)
+            EnableWindow(item(field), on ? TRUE : FALSE);
 }
 
 // Pressing a Browse button switches the radio buttons, even when the user then cancels.

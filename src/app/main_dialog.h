@@ -63,6 +63,8 @@ private:
     bool onTargetMode(bool folderMode);
     bool onSubdirs();
     bool onOptionBox(int boxId);
+    // Enables or disables the fields an option box switches.
+    void enableFields(const struct OptionFields& row, bool on);
     bool onBrowsePath();
     bool onBrowseFiles();
     // What a chosen folder or chosen files do, from a Browse button or a drop.

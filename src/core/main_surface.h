@@ -8,18 +8,33 @@
 
 namespace tarnwick {
 
-// The fields of the window that the engine fills or puts the focus in.
-enum class Field {
-    pathName,
-    fileList,
-    separator,
-    replaceFind,
-    replaceWith,
-    swapPivot,
-    insertText,
-    eraseUntil,
-    digits,
-};
+// The fields of the window that the engine fills or puts the focus in, each listed once here:
+// the enumeration and the names of the fields come from this list.
+#define TARNWICK_FIELDS(FIELD)                                                                     \
+    FIELD(pathName)                                                                                \
+    FIELD(fileList)                                                                                \
+    FIELD(separator)                                                                               \
+    FIELD(replaceFind)                                                                             \
+    FIELD(replaceWith)                                                                             \
+    FIELD(swapPivot)                                                                               \
+    FIELD(insertText)                                                                              \
+    FIELD(eraseUntil)                                                                              \
+    FIELD(digits)
+
+#define TARNWICK_FIELD_ENUMERATOR(name) name,
+enum class Field { TARNWICK_FIELDS(TARNWICK_FIELD_ENUMERATOR) };
+#undef TARNWICK_FIELD_ENUMERATOR
+
+#define TARNWICK_FIELD_NAME(name) #name,
+inline constexpr const char* fieldNames[] = {TARNWICK_FIELDS(TARNWICK_FIELD_NAME)};
+#undef TARNWICK_FIELD_NAME
+
+inline constexpr int fieldCount = static_cast<int>(sizeof fieldNames / sizeof fieldNames[0]);
+
+// The field's name as the list spells it ("pathName").
+inline const char* fieldName(Field field) {
+    return fieldNames[static_cast<int>(field)];
+}
 
 struct ConfirmAnswer {
     bool rename = false;        // closed with "Rename!"

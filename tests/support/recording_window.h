@@ -10,20 +10,7 @@
 
 namespace tarnwick::testing {
 
-inline const char* fieldName(Field field) {
-    switch (field) {
-    case Field::pathName: return "pathName";
-    case Field::fileList: return "fileList";
-    case Field::separator: return "separator";
-    case Field::replaceFind: return "replaceFind";
-    case Field::replaceWith: return "replaceWith";
-    case Field::swapPivot: return "swapPivot";
-    case Field::insertText: return "insertText";
-    case Field::eraseUntil: return "eraseUntil";
-    case Field::digits: return "digits";
-    }
-    return "?";
-}
+using tarnwick::fieldName;
 
 class RecordingWindow : public NullWindow {
 public:
