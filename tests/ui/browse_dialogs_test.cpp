@@ -2,6 +2,7 @@
 #include "support/dialog_driver.h"
 #include "support/temp_folder.h"
 #include "win32/system_code_page.h"
+#include "win32/text_conversion.h"
 #include "ui/shell_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     GetSystemDirectoryA(system, MAX_PATH);
     const std::string folder = system;
     const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-    SystemShellDialogs shell(systemCodePage());
+    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string chosen;
     bool result = false;
     {
@@ -104,7 +105,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage());
+    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -145,7 +146,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell(systemCodePage());
+        SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
         std::string folder;
         std::vector<std::string> names;
         bool result = false;
@@ -165,7 +166,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage());
+    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string folder;
     std::vector<std::string> names;
     bool result = true;
