@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
 namespace tarnwick {
 namespace {
@@ -51,8 +50,8 @@ struct Row {
     const char* title;
     UINT codePage;         // the ANSI code page the row is written for
     const wchar_t* folder; // the subfolder typed as the path, without its backslash; "": none
+    void (*options)(Options&);
     Names files;
-    std::function<void(Options&)> options;
     Names expected;
 };
 
@@ -100,77 +99,40 @@ TEST_P(CodePageRuns, RenameAndUndo) {
 
 const std::wstring kLongFolder(80, L'\u65E5');
 
+// A table: one row a line or two.
+// clang-format off
+void numbered(Options& o) { o.numerate = true, o.startNumber = 1; }
+void capitals(Options& o) { o.caseOn = true, o.caseStyle = capitalLetters; }
+void small(Options& o) { o.caseOn = true; }
+void prefixed(Options& o) { o.folderPrefix = true, o.separator = "-"; }
+void replaceAWithB(Options& o) { o.replaceOn = true, o.replaceFind = "A", o.replaceWith = "B"; }
+void inserted(Options& o) { o.insertOn = true, o.insertText = "x_"; }
+
 const Row runs[] = {
-    {"every script numbered",
-     65001,
-     L"",
+    {"every script numbered", 65001, L"", numbered,
      {L"\u65E5\u672C.txt", L"\uFF41.txt", L"\u0104b.txt", L"\uD55C\uAD6D\uC5B4.txt",
       L"emoji \U0001F600.txt", L"Wei\u00DF.txt"},
-     [](Options& o) {
-         o.numerate = true;
-         o.startNumber = 1;
-     },
      {L"1.txt", L"2.txt", L"3.txt", L"4.txt", L"5.txt", L"6.txt"}},
-    {"capitals keep a Chinese character whole",
-     65001,
-     L"",
-     {L"\u4E2D.txt"},
-     [](Options& o) {
-         o.caseOn = true;
-         o.caseStyle = capitalLetters;
-     },
+    {"capitals keep a Chinese character whole", 65001, L"", capitals, {L"\u4E2D.txt"},
      {L"\u4E2D.TXT"}},
-    {"small letters in UTF-8",
-     65001,
-     L"",
+    {"small letters in UTF-8", 65001, L"", small,
      {L"\u00C4RGER.txt", L"\u0104b.txt", L"\u0414\u041E\u041C.txt"},
-     [](Options& o) { o.caseOn = true; },
      {L"\u0104b.txt", L"\u0414\u041E\u041C.txt", L"\u00E4rger.txt"}},
     // 240 bytes of UTF-8 but 80 units of UTF-16, well within what the platform reaches.
-    {"a folder beyond MAX_PATH bytes",
-     65001,
-     kLongFolder.c_str(),
-     {L"a.txt"},
-     [](Options& o) { o.numerate = true; },
-     {L"0.txt"}},
-    {"small letters in 1252",
-     1252,
-     L"",
-     {L"\u00C4RGER.txt"},
-     [](Options& o) { o.caseOn = true; },
-     {L"\u00E4rger.txt"}},
+    {"a folder beyond MAX_PATH bytes", 65001, kLongFolder.c_str(), numbered, {L"a.txt"},
+     {L"1.txt"}},
+    {"small letters in 1252", 1252, L"", small, {L"\u00C4RGER.txt"}, {L"\u00E4rger.txt"}},
     // ソ is 83 5C: its trail byte is a backslash.
-    {"a folder typed as the path gives its name",
-     932,
-     L"\u30BD",
-     {L"a.txt"},
-     [](Options& o) {
-         o.folderPrefix = true;
-         o.separator = "-";
-     },
+    {"a folder typed as the path gives its name", 932, L"\u30BD", prefixed, {L"a.txt"},
      {L"\u30BD-a.txt"}},
     // ア is 83 41: its trail byte is an "A".
-    {"a trail byte is no letter to replace",
-     932,
-     L"",
-     {L"\u30A2A.txt"},
-     [](Options& o) {
-         o.replaceOn = true;
-         o.replaceFind = "A";
-         o.replaceWith = "B";
-     },
+    {"a trail byte is no letter to replace", 932, L"", replaceAWithB, {L"\u30A2A.txt"},
      {L"\u30A2B.txt"}},
     // ア 83 41 and ヂ 83 61 differ in the letter case of their trail bytes alone.
-    {"two characters alike but for a trail byte",
-     932,
-     L"",
-     {L"\u30A2.txt", L"\u30C2.txt"},
-     [](Options& o) {
-         o.insertOn = true;
-         o.insertText = "x_";
-     },
-     {L"x_\u30A2.txt", L"x_\u30C2.txt"}},
+    {"two characters alike but for a trail byte", 932, L"", inserted,
+     {L"\u30A2.txt", L"\u30C2.txt"}, {L"x_\u30A2.txt", L"x_\u30C2.txt"}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Names, CodePageRuns, ::testing::ValuesIn(runs));
 
