@@ -1,9 +1,10 @@
-# Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale.
+# Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale
+# (TARNWICK_LOCALE when set, such as ja_JP.UTF-8 for the Japanese code page 932).
 # Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh; wine_session [display]
 export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8 # ANSI code page 1252
+export LC_ALL="${TARNWICK_LOCALE:-C.UTF-8}" # C.UTF-8: ANSI code page 1252
 WINE=$(command -v wine64 || true)
 [ -n "$WINE" ] || { [ -x /usr/lib/wine/wine64 ] && WINE=/usr/lib/wine/wine64; } || WINE=wine
 export WINE

@@ -1,5 +1,4 @@
-// The parts of the folder browser and the file chooser that need no window: filling the
-// preselection buffer and reading the chooser's multiple-selection result.
+// The part of the file chooser that needs no window: reading its multiple-selection result.
 #pragma once
 
 #include "core/code_page.h"
@@ -9,10 +8,6 @@
 #include <vector>
 
 namespace tarnwick {
-
-// Copies folder with its terminator into buffer, which holds size characters. A folder that does
-// not fit leaves the buffer empty and gives false: the browser then preselects nothing.
-bool copyInitialFolder(const std::string& folder, char* buffer, std::size_t size);
 
 // Reads the open-file dialog's Explorer multiple-selection result from buffer (size characters):
 // either one full path followed by an empty string, or the folder followed by one string per

@@ -9,19 +9,9 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <utility>
 
 namespace tarnwick {
-
-bool copyInitialFolder(const std::string& folder, char* buffer, std::size_t size) {
-    if (size == 0)
-        return false;
-    if (folder.size() >= size) {
-        buffer[0] = '\0';
-        return false;
-    }
-    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
-    return true;
-}
 
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
                          std::vector<std::string>& names, const CodePage& codePage) {
@@ -96,17 +86,17 @@ const std::size_t chooserBufferSize = 102400;
 
 } // namespace
 
-// The shell's folder browser with a folder preselected.
+// The shell's folder browser with a folder preselected, spoken to in UTF-16, so that whatever
+// the code page a path reaches as far as the shell's own limit.
 class SystemShellDialogs::FolderBrowser {
 public:
-    explicit FolderBrowser(HWND owner) : owner_(owner) {
-        initialFolder_[0] = '\0';
-        chosenFolder_[0] = '\0';
-    }
+    FolderBrowser(HWND owner, const WideText& wideText) : owner_(owner), wideText_(wideText) {}
 
     // True when a file-system folder was chosen; chosenFolder() is then its path.
     bool browse(const std::string& initialFolder) {
-        copyInitialFolder(initialFolder, initialFolder_, sizeof initialFolder_);
+        initialFolder_ = wideText_.fromProgram(initialFolder);
+        if (initialFolder_.size() >= MAX_PATH)
+            initialFolder_.clear(); // more than the browser takes: nothing preselected
         ShellAllocator allocator;
         if (allocator.get() == nullptr)
             return false;
@@ -115,39 +105,49 @@ public:
             desktop = nullptr;
         const ItemIdList root(allocator.get(), desktop);
 
-        BROWSEINFOA info = {};
+        const std::wstring title = wideText_.fromProgram(texts::chooseFolder);
+        wchar_t displayName[MAX_PATH] = {};
+        BROWSEINFOW info = {};
         info.hwndOwner = owner_;
         info.pidlRoot = root.get();
-        info.pszDisplayName = chosenFolder_;
-        info.lpszTitle = texts::chooseFolder;
+        info.pszDisplayName = displayName;
+        info.lpszTitle = title.c_str();
         info.ulFlags = 0;
         info.lpfn = preselect;
-        info.lParam = reinterpret_cast<LPARAM>(initialFolder_);
-        const ItemIdList chosen(allocator.get(), SHBrowseForFolderA(&info));
+        info.lParam = reinterpret_cast<LPARAM>(initialFolder_.c_str());
+        const ItemIdList chosen(allocator.get(), SHBrowseForFolderW(&info));
         if (chosen.get() == nullptr)
             return false;
-        return SHGetPathFromIDListA(chosen.get(), chosenFolder_) != FALSE;
+        // A file-system path holds fewer than MAX_PATH UTF-16 units.
+        wchar_t path[MAX_PATH] = {};
+        if (!SHGetPathFromIDListW(chosen.get(), path))
+            return false;
+        path[MAX_PATH - 1] = L'\0';
+        chosenFolder_ = wideText_.toProgram(path);
+        return true;
     }
 
-    const char* chosenFolder() const { return chosenFolder_; }
+    const std::string& chosenFolder() const { return chosenFolder_; }
 
 private:
     // Selects the initial folder once the browser is up; an empty one selects nothing.
     static int CALLBACK preselect(HWND browser, UINT message, LPARAM, LPARAM data) {
-        const char* folder = reinterpret_cast<const char*>(data);
-        if (message == BFFM_INITIALIZED && folder[0] != '\0')
-            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
+        const wchar_t* folder = reinterpret_cast<const wchar_t*>(data);
+        if (message == BFFM_INITIALIZED && folder[0] != L'\0')
+            SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, data);
         return 0;
     }
 
     HWND owner_;
-    char initialFolder_[MAX_PATH];
-    char chosenFolder_[MAX_PATH];
+    const WideText& wideText_;
+    std::wstring initialFolder_;
+    std::string chosenFolder_;
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs(const CodePage& codePage)
-    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), codePage_(codePage) {}
+SystemShellDialogs::SystemShellDialogs(const CodePage& codePage, WideText wideText)
+    : wideText_(std::move(wideText)),
+      folderBrowser_(std::make_unique<FolderBrowser>(nullptr, wideText_)), codePage_(codePage) {}
 
 SystemShellDialogs::~SystemShellDialogs() = default;
 

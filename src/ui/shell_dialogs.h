@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,11 +28,18 @@ public:
     virtual bool chooseFiles(HWND owner, std::string& folder, std::vector<std::string>& names) = 0;
 };
 
+// The program's conversions between its strings and UTF-16, handed in by whoever makes the
+// dialogs, so that the program converts in one way everywhere.
+struct WideText {
+    std::function<std::wstring(const std::string&)> fromProgram;
+    std::function<std::string(const std::wstring&)> toProgram;
+};
+
 // The real dialogs of the shell and of comdlg32.
 class SystemShellDialogs : public ShellDialogs {
 public:
     // Paths are in codePage.
-    explicit SystemShellDialogs(const CodePage& codePage);
+    SystemShellDialogs(const CodePage& codePage, WideText wideText);
     ~SystemShellDialogs() override;
     SystemShellDialogs(const SystemShellDialogs&) = delete;
     SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
@@ -40,6 +48,7 @@ public:
 
 private:
     class FolderBrowser;
+    WideText wideText_;
     std::unique_ptr<FolderBrowser> folderBrowser_;
     const CodePage& codePage_;
 };

@@ -30,9 +30,12 @@ CodePage describe(UINT number) {
             return std::string();
         const wchar_t wide = static_cast<wchar_t>(code);
         char bytes[8];
+        // A code page that refuses the exact flags holds every character.
+        const bool exact = takesExactConversionFlags(static_cast<int>(number));
         BOOL lossy = FALSE;
-        const int length = WideCharToMultiByte(number, WC_NO_BEST_FIT_CHARS, &wide, 1, bytes,
-                                               sizeof bytes, nullptr, &lossy);
+        const int length =
+            WideCharToMultiByte(number, exact ? WC_NO_BEST_FIT_CHARS : 0, &wide, 1, bytes,
+                                sizeof bytes, nullptr, exact ? &lossy : nullptr);
         return length > 0 && !lossy ? std::string(bytes, static_cast<std::size_t>(length))
                                     : std::string();
     };

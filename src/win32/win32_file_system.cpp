@@ -1,6 +1,7 @@
 #include "win32_file_system.h"
 
 #include "system_code_page.h"
+#include "text_conversion.h"
 
 #include "core/texts.h"
 
@@ -89,16 +90,6 @@ int lastErrno() {
     return errnoFor(GetLastError());
 }
 
-std::wstring wide(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &result[0],
-                            length);
-    return result;
-}
-
 // Compares two names as the file system matches them: regardless of case, by the same
 // upper-case table (so also the accented letters of the code page, such as ä and Ä or š and Š).
 // CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN.
@@ -109,68 +100,60 @@ int compareIgnoringCase(const std::wstring& a, const std::wstring& b) {
 
 // True when the file system takes both paths for the same name.
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return compareIgnoringCase(wide(a), wide(b)) == CSTR_EQUAL;
+    return compareIgnoringCase(wideFromProgram(a), wideFromProgram(b)) == CSTR_EQUAL;
 }
 
-std::wstring wideName(const std::string& path) {
-    return wide(path.substr(path.find_last_of("\\/") + 1));
+// The path's last backslash or slash: a trail byte of a double-byte character can be 0x5C.
+std::size_t lastSeparator(const CodePage& codePage, const std::string& path) {
+    return codePage.findLastOf(path, "\\/", path.size());
 }
 
-std::string folderPart(const std::string& path) {
-    return path.substr(0, path.find_last_of("\\/") + 1);
+std::wstring wideName(const CodePage& codePage, const std::string& path) {
+    return wideFromProgram(path.substr(lastSeparator(codePage, path) + 1));
+}
+
+std::string folderPart(const CodePage& codePage, const std::string& path) {
+    return path.substr(0, lastSeparator(codePage, path) + 1);
 }
 
 bool isExistsError(DWORD error) {
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
-// The longest start of text of at most limit bytes that cuts no character of the code page.
-std::size_t wholeCharacters(const std::string& text, std::size_t limit) {
-    if (text.size() <= limit)
-        return text.size();
+// The bytes of the longest start of text of at most limit UTF-16 units that cuts no character
+// of the code page.
+std::size_t wholeCharacters(const CodePage& codePage, const std::string& text, std::size_t limit) {
     std::size_t end = 0;
-    for (;;) {
-        const std::size_t next =
-            end + (IsDBCSLeadByte(static_cast<BYTE>(text[end])) && end + 1 < text.size() ? 2 : 1);
-        if (next > limit)
-            return end;
-        end = next;
+    std::size_t units = 0;
+    while (end < text.size()) {
+        const std::size_t size = codePage.charSize(text, end);
+        units += wideLength(text.substr(end, size));
+        if (units > limit)
+            break;
+        end += size;
     }
+    return end;
 }
 
 // The name a file carries between the two steps of a change of letter case: its old name
 // followed by a short mark, so that a file left under it (the program ended in between) is known
-// at a glance. The whole path stays within what the ANSI functions reach and the name within
-// what a folder entry may hold; only where these limits (or, with noLonger set, the old name's
-// own length) leave no room is the old name cut short at its end.
-std::string temporaryName(const std::string& folder, const std::string& name, unsigned number,
-                          bool noLonger) {
+// at a glance. The whole path stays within what the platform's functions reach and the name
+// within what a folder entry may hold, both counted in UTF-16 units as the platform counts them;
+// only where these limits (or, with noLonger set, the old name's own length) leave no room is the
+// old name cut short at its end, between two characters.
+std::string temporaryName(const CodePage& codePage, const std::string& folder,
+                          const std::string& name, unsigned number, bool noLonger) {
     char mark[16];
     std::snprintf(mark, sizeof mark, "~tw%04x", number & 0xFFFFu);
     const std::size_t markSize = std::strlen(mark);
-    const std::size_t longestName = 255; // characters of one folder entry
-    std::size_t room = folder.size() + 1 < MAX_PATH ? MAX_PATH - 1 - folder.size() : 0;
+    const std::size_t longestName = 255; // UTF-16 units of one folder entry
+    const std::size_t folderUnits = wideLength(folder);
+    std::size_t room = folderUnits + 1 < MAX_PATH ? MAX_PATH - 1 - folderUnits : 0;
     room = std::min(room, longestName);
     if (noLonger)
-        room = std::min(room, std::max(name.size(), markSize));
-    const std::size_t keep = room > markSize ? wholeCharacters(name, room - markSize) : 0;
+        room = std::min(room, std::max(wideLength(name), markSize));
+    const std::size_t keep = room > markSize ? wholeCharacters(codePage, name, room - markSize) : 0;
     return name.substr(0, keep) + mark;
-}
-
-// A name found on disk in the ANSI code page. A character the code page lacks becomes "?", never
-// a look-alike letter: a name of U+0141 (L with stroke) and ".txt" must not come back as "L.txt",
-// which would name another file of the folder, l.txt, and have it renamed in its place.
-std::string ansiName(const wchar_t* name) {
-    char buffer[2 * MAX_PATH]; // a found name has fewer than MAX_PATH characters
-    // Most names are plain ASCII, which every ANSI code page holds as it is.
-    std::size_t ascii = 0;
-    for (; ascii < MAX_PATH && name[ascii] != 0 && name[ascii] < 0x80; ++ascii)
-        buffer[ascii] = static_cast<char>(name[ascii]);
-    if (ascii < MAX_PATH && name[ascii] == 0)
-        return std::string(buffer, ascii);
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, buffer,
-                                           sizeof buffer, "?", nullptr);
-    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
 }
 
 } // namespace
@@ -183,16 +166,18 @@ const CodePage& Win32FileSystem::codePage() const {
 }
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
-    // As far as the ANSI functions reach: a longer path is not searched.
-    if (pattern.size() >= MAX_PATH)
+    // As far as the platform's functions reach: a longer path is not searched.
+    const std::wstring widePattern = wideFromProgram(pattern);
+    if (widePattern.size() >= MAX_PATH)
         return;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(wide(pattern).c_str(), &data));
+    FindHandle find(FindFirstFileW(widePattern.c_str(), &data));
     if (!find.valid())
         return;
     do {
         // The find data holds the reparse tag in dwReserved0 when the reparse attribute is set.
-        visit(ansiName(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+        visit(programFromWide(data.cFileName),
+              (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
               isFolderLink(data.dwFileAttributes, data.dwReserved0));
     } while (FindNextFileW(find.get(), &data));
 }
@@ -223,7 +208,7 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         // take for a wildcard or refuse: such a name is looked for by the search instead.
         if (oldPath.find('?') != std::string::npos) {
             WIN32_FIND_DATAW data;
-            const FindHandle find(FindFirstFileW(wide(oldPath).c_str(), &data));
+            const FindHandle find(FindFirstFileW(wideFromProgram(oldPath).c_str(), &data));
             return find.valid() ? 0 : renameError::notFound;
         }
         if (GetFileAttributesA(oldPath.c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -251,7 +236,7 @@ bool Win32FileSystem::move(const std::string& from, const std::string& to) {
 void Win32FileSystem::readFolder(const std::string& folder,
                                  const std::function<void(const std::wstring& name)>& visit) {
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW((wide(folder) + L"*").c_str(), &data));
+    FindHandle find(FindFirstFileW((wideFromProgram(folder) + L"*").c_str(), &data));
     if (!find.valid())
         return;
     do {
@@ -264,7 +249,7 @@ bool Win32FileSystem::IgnoringCase::operator()(const std::wstring& a, const std:
 }
 
 Win32FileSystem::Folder& Win32FileSystem::folderOf(const std::string& path) {
-    return folders_[folderPart(path)];
+    return folders_[folderPart(codePage(), path)];
 }
 
 // True when another entry of the folder answers to the same name regardless of letter case.
@@ -273,24 +258,25 @@ Win32FileSystem::Folder& Win32FileSystem::folderOf(const std::string& path) {
 bool Win32FileSystem::hasCaseTwin(const std::string& path) {
     Folder& folder = folderOf(path);
     if (!folder.namesRead) {
-        readFolder(folderPart(path), [&](const std::wstring& name) { folder.names.insert(name); });
+        readFolder(folderPart(codePage(), path),
+                   [&](const std::wstring& name) { folder.names.insert(name); });
         folder.namesRead = true;
     }
-    return folder.names.count(wideName(path)) > 1;
+    return folder.names.count(wideName(codePage(), path)) > 1;
 }
 
 void Win32FileSystem::noteRenamed(const std::string& oldPath, const std::string& newPath) {
     if (folders_.empty())
         return;
-    const auto from = folders_.find(folderPart(oldPath));
+    const auto from = folders_.find(folderPart(codePage(), oldPath));
     if (from != folders_.end() && from->second.namesRead) {
-        const auto old = from->second.names.find(wideName(oldPath));
+        const auto old = from->second.names.find(wideName(codePage(), oldPath));
         if (old != from->second.names.end())
             from->second.names.erase(old);
     }
-    const auto to = folders_.find(folderPart(newPath));
+    const auto to = folders_.find(folderPart(codePage(), newPath));
     if (to != folders_.end() && to->second.namesRead)
-        to->second.names.insert(wideName(newPath));
+        to->second.names.insert(wideName(codePage(), newPath));
 }
 
 // A file system that matches names regardless of case may take a direct rename between two
@@ -314,8 +300,8 @@ int Win32FileSystem::renameCaseOnly(const std::string& oldPath, const std::strin
             if (folder.direct == DirectCaseRename::keepsNewSpelling)
                 return 0;
             WIN32_FIND_DATAW data;
-            FindHandle find(FindFirstFileW(wide(platformPath).c_str(), &data));
-            if (find.valid() && wideName(platformPath) == data.cFileName) {
+            FindHandle find(FindFirstFileW(wideFromProgram(platformPath).c_str(), &data));
+            if (find.valid() && wideName(codePage(), platformPath) == data.cFileName) {
                 folder.direct = DirectCaseRename::keepsNewSpelling;
                 return 0;
             }
@@ -334,12 +320,12 @@ int Win32FileSystem::renameThroughTemporary(const std::string& oldPath,
                                             const std::string& newPath) {
     if (hasCaseTwin(oldPath))
         return renameError::exists;
-    const std::string folder = folderPart(oldPath);
+    const std::string folder = folderPart(codePage(), oldPath);
     const std::string name = oldPath.substr(folder.size());
     bool noLonger = false;
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::string temporary =
-            folder + temporaryName(folder, name, ++temporaryNumber_, noLonger);
+            folder + temporaryName(codePage(), folder, name, ++temporaryNumber_, noLonger);
         if (!move(oldPath, temporary)) {
             const DWORD error = GetLastError();
             if (isExistsError(error))

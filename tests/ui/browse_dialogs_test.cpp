@@ -1,7 +1,9 @@
 // The real folder browser and file chooser, driven by control id.
 #include "support/dialog_driver.h"
 #include "support/temp_folder.h"
+#include "win32/wine_host.h"
 #include "win32/system_code_page.h"
+#include "win32/text_conversion.h"
 #include "ui/shell_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -81,30 +83,45 @@ std::string bare(const std::string& folder) {
 }
 
 TEST(FolderBrowser, PreselectsTheInitialFolder) {
-    // A folder every system has, a few levels below the desktop.
+    // A folder every system has, a few levels below the desktop; and one whose name takes more
+    // bytes in UTF-8 than a path of MAX_PATH characters, though far fewer characters.
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
-    const std::string folder = system;
-    const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-    SystemShellDialogs shell(systemCodePage());
-    std::string chosen;
-    bool result = false;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND browser = waitForDialog(thread);
-            ASSERT_NE(browser, nullptr);
-            EXPECT_EQ(waitForSelection(browser, leaf), leaf);
-            EXPECT_TRUE(showsText(browser, "Choose a folder."));
-            clickButton(browser, IDOK);
-        });
-        result = shell.browseFolder(folder, chosen);
+    // The browser reaches no deeper than the system drive's root here.
+    const std::string root = "C:\\tarnwick-browse-" + std::to_string(GetCurrentProcessId());
+    const std::string japanese = root + "\\" + testing::ansiFromWide(std::wstring(80, L'\u65E5'));
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA(japanese.c_str(), nullptr);
+    struct Removed {
+        const std::string& root;
+        const std::string& japanese;
+        ~Removed() {
+            RemoveDirectoryA(japanese.c_str());
+            RemoveDirectoryA(root.c_str());
+        }
+    } removed{root, japanese};
+    for (const std::string& folder : {std::string(system), japanese}) {
+        const std::string leaf = folder.substr(folder.rfind('\\') + 1);
+        SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
+        std::string chosen;
+        bool result = false;
+        {
+            Driver driver([&](DWORD thread) {
+                HWND browser = waitForDialog(thread);
+                ASSERT_NE(browser, nullptr);
+                EXPECT_EQ(waitForSelection(browser, leaf), leaf);
+                EXPECT_TRUE(showsText(browser, "Choose a folder."));
+                clickButton(browser, IDOK);
+            });
+            result = shell.browseFolder(folder, chosen);
+        }
+        ASSERT_TRUE(result);
+        EXPECT_EQ(_stricmp(chosen.c_str(), folder.c_str()), 0) << chosen;
     }
-    ASSERT_TRUE(result);
-    EXPECT_EQ(_stricmp(chosen.c_str(), folder.c_str()), 0) << chosen;
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage());
+    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -145,7 +162,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell(systemCodePage());
+        SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
         std::string folder;
         std::vector<std::string> names;
         bool result = false;
@@ -165,7 +182,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage());
+    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string folder;
     std::vector<std::string> names;
     bool result = true;

@@ -67,27 +67,5 @@ TEST(MultiSelection, NeverReadsPastTheBuffer) {
     EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "bb"}));
 }
 
-TEST(InitialFolder, FitsUpTo259CharactersAndLeavesTheRestAlone) {
-    char buffer[260 + 8];
-    for (std::size_t length : {0u, 1u, 3u, 259u}) {
-        std::memset(buffer, '#', sizeof buffer);
-        const std::string folder(length, 'f');
-        EXPECT_TRUE(copyInitialFolder(folder, buffer, 260)) << length;
-        EXPECT_EQ(std::string(buffer), folder);
-        EXPECT_EQ(std::string(buffer + 260, 8), "########") << length;
-    }
-}
-
-TEST(InitialFolder, LongerFolderPreselectsNothingAndDoesNotOverflow) {
-    char buffer[260 + 8];
-    for (std::size_t length : {260u, 261u, 5000u}) {
-        std::memset(buffer, '#', sizeof buffer);
-        const std::string folder = "C:\\" + std::string(length - 3, 'f');
-        EXPECT_FALSE(copyInitialFolder(folder, buffer, 260)) << length;
-        EXPECT_EQ(buffer[0], '\0') << length;
-        EXPECT_EQ(std::string(buffer + 260, 8), "########") << length;
-    }
-}
-
 } // namespace
 } // namespace tarnwick

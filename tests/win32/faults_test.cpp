@@ -280,6 +280,8 @@ TEST_F(Faults, PathsLongerThanThePlatformAcceptsAreSkippedOrReported) {
 TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
     if (!testing::underWine())
         GTEST_SKIP() << "needs the Linux side of Wine to make the names";
+    if (GetACP() == CP_UTF8)
+        GTEST_SKIP() << "UTF-8 holds every name";
     ASSERT_TRUE(runInFolder("printf chinese > \"$(printf '\\344\\270\\255').txt\""
                             "\nprintf stroke > \"$(printf '\\305\\201').txt\""
                             "\nprintf l > l.txt\nprintf b > b.txt"));

@@ -297,11 +297,22 @@ private:
 
     // Short texts from a small alphabet, so that options and names meet often.
     std::string text(int minLength, int maxLength) {
-        static const std::string letters = "abAB x.-_1\xE9\xC9";
+        static const std::vector<std::string> letters = {"a",
+                                                         "b",
+                                                         "A",
+                                                         "B",
+                                                         " ",
+                                                         "x",
+                                                         ".",
+                                                         "-",
+                                                         "_",
+                                                         "1",
+                                                         testing::ansiFromWide(L"\u00E9"),
+                                                         testing::ansiFromWide(L"\u00C9")};
         std::string t;
         const int length = pick(minLength, maxLength);
         for (int i = 0; i < length; ++i)
-            t += letters[static_cast<std::size_t>(pick(0, static_cast<int>(letters.size()) - 1))];
+            t += oneOf(letters);
         return t;
     }
 
@@ -586,12 +597,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Names that the file system takes as equal but the check does not (an accented letter in
         // two cases): the second finds the first's new name taken.
         Case{"duplicate by accented case",
-             {"1_\xE9.txt", "2_\xC9.txt"},
+             {testing::ansiFromWide(L"1_\u00E9.txt"), testing::ansiFromWide(L"2_\u00C9.txt")},
              [](Options& o) {
                  o.eraseOn = true;
                  o.eraseUntil = "_";
              },
-             {"2_\xC9.txt", "\xE9.txt"}},
+             {testing::ansiFromWide(L"2_\u00C9.txt"), testing::ansiFromWide(L"\u00E9.txt")}},
         // Letter case only: the new spelling reaches the disk.
         Case{"case only",
              {"Mixed.Txt", "lower.txt"},

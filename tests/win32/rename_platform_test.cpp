@@ -100,9 +100,12 @@ TEST_F(PlatformRenameTest, TheSameNameSucceedsAndTouchesNothing) {
 }
 
 TEST_F(PlatformRenameTest, ChangeOfLetterCaseReachesTheDisk) {
-    // ASCII letters, and the code page's own letters: ä/Ä (0xE4/0xC4) and š/Š (0x9A/0x8A).
-    const Names before{"readme.txt", "\xe4rger.txt", "\x9a.txt", "folder"};
-    const Names after{"ReadMe.TXT", "\xc4rger.txt", "\x8a.txt", "FOLDER"};
+    // ASCII letters, and letters beyond them: ä/Ä and š/Š.
+    using testing::ansiFromWide;
+    const Names before{"readme.txt", ansiFromWide(L"\u00E4rger.txt"), ansiFromWide(L"\u0161.txt"),
+                       "folder"};
+    const Names after{"ReadMe.TXT", ansiFromWide(L"\u00C4rger.txt"), ansiFromWide(L"\u0160.txt"),
+                      "FOLDER"};
     for (std::size_t i = 0; i < before.size(); ++i) {
         SCOPED_TRACE(after[i]);
         TempFolder folder;
@@ -233,19 +236,28 @@ TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun)
 // under a temporary name that begins with its old name, cut short only where a length limit
 // leaves no room; so it is when another program takes both names in between.
 TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
-    const std::string accented(125, '\xE9'), capitals(125, '\xC9');
+    using testing::ansiFromWide;
+    const std::string accented = ansiFromWide(std::wstring(125, L'\u00E9'));
+    const std::string capitals = ansiFromWide(std::wstring(125, L'\u00C9'));
+    const std::string japanese = ansiFromWide(std::wstring(40, L'\u65E5'));
     enum class Fault { ended, bothNamesTaken };
     const struct {
         const char* title;
-        std::size_t pathLength; // the old path padded by a subfolder to this length; 0: none
+        std::size_t pathLength; // the old path padded by a subfolder to these UTF-16 units; 0: none
         std::string oldName;
         std::string newName;
         bool whole; // the whole old name, or all but its last eight characters at least
         Fault fault;
+        wchar_t pad = L's'; // the subfolders' character
     } rows[] = {
         {"a short name", 0, "IMG_0001.JPG", "img_0001.jpg", true, Fault::ended},
         {"a path near the limit", 255, "Photo " + std::string(40, 'x') + ".JPG",
          "PHOTO " + std::string(40, 'X') + ".JPG", false, Fault::ended},
+        // Three bytes a character in UTF-8, but one unit of UTF-16: cut between two characters.
+        {"a path near the limit in Japanese", 255, japanese + ".JPG", japanese + ".jpg", false,
+         Fault::ended},
+        {"a path near the limit in Japanese folders", 255, "Photo " + std::string(40, 'x') + ".JPG",
+         "PHOTO " + std::string(40, 'X') + ".JPG", false, Fault::ended, L'\u65E5'},
         // 254 bytes in UTF-8: Linux takes no more than 255 for a name.
         {"a name near the limit in UTF-8", 0, accented + ".txt", capitals + ".TXT", false,
          Fault::ended},
@@ -253,11 +265,18 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.title);
+        if (testing::ansiFromWide(std::wstring(1, row.pad)) == "?" ||
+            row.oldName.find('?') != std::string::npos)
+            continue; // beyond the code page
         TempFolder temp;
+        const std::size_t units = testing::wideFromAnsi(row.oldName).size();
         std::string sub;
         if (row.pathLength > 0) {
-            sub = std::string(row.pathLength - temp.path().size() - row.oldName.size() - 1, 's') +
-                  "\\";
+            // In folders of 80 characters, which Linux takes in UTF-8 too.
+            std::wstring pad(row.pathLength - temp.path().size() - units - 1, row.pad);
+            for (std::size_t at = 80; at < pad.size(); at += 81)
+                pad[at] = L'\\';
+            sub = testing::ansiFromWide(pad) + "\\";
             temp.folder(sub.substr(0, sub.size() - 1));
         }
         temp.file(sub + row.oldName, "content");
@@ -278,10 +297,10 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
         const std::string& name = left[0];
         EXPECT_NE(name, row.oldName);
         EXPECT_NE(name, row.newName);
-        const std::string kept =
-            row.whole ? row.oldName : row.oldName.substr(0, row.oldName.size() - 8);
-        EXPECT_EQ(name.substr(0, kept.size()), kept) << name;
-        EXPECT_LT((folder + name).size(), static_cast<std::size_t>(MAX_PATH));
+        const std::wstring old = testing::wideFromAnsi(row.oldName);
+        const std::wstring kept = row.whole ? old : old.substr(0, old.size() - 8);
+        EXPECT_EQ(testing::wideFromAnsi(name).substr(0, kept.size()), kept) << name;
+        EXPECT_LT(testing::wideFromAnsi(folder + name).size(), static_cast<std::size_t>(MAX_PATH));
         EXPECT_EQ(temp.read(sub + name), "content");
     }
 }

@@ -24,6 +24,17 @@ inline std::wstring wideFromAnsi(const std::string& text) {
     return wide;
 }
 
+// A text in the ANSI code page for UTF-16 ("?" for what the code page lacks).
+inline std::string ansiFromWide(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    const int n = static_cast<int>(wide.size());
+    const int m = WideCharToMultiByte(CP_ACP, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(m), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), n, &text[0], m, nullptr, nullptr);
+    return text;
+}
+
 // UTF-8 for a text in the ANSI code page.
 inline std::string utf8FromAnsi(const std::string& text) {
     if (text.empty())

@@ -4,6 +4,7 @@
 #include "app/main_dialog.h"
 #include "support/dialog_driver.h"
 #include "win32/system_code_page.h"
+#include "win32/text_conversion.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/preview_dialog.h"
@@ -107,7 +108,8 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs(tarnwick::systemCodePage());
+        tarnwick::SystemShellDialogs shellDialogs(
+            tarnwick::systemCodePage(), {tarnwick::wideFromProgram, tarnwick::programFromWide});
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},

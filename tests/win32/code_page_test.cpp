@@ -1,0 +1,140 @@
+// Names in every script, under the code page the program runs in: UTF-8 (the program's own
+// setting) and the legacy code pages 1252 and 932 (the system's language, for a copy of these
+// tests built to keep it). Files are made and listed in UTF-16, so that what reaches the disk is
+// seen as the platform stores it. A row runs only in the code page it is written for.
+#include "engine/run_pipeline.h"
+#include "win32/win32_file_system.h"
+
+#include "support/recording_window.h"
+#include "support/temp_folder.h"
+#include "wine_host.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tarnwick {
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+// The names in a folder as the platform stores them, sorted.
+Names onDisk(const std::wstring& folder) {
+    Names names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The build's code page in the setting a test run chose (TARNWICK_EXPECTED_CODE_PAGE).
+TEST(CodePage, IsTheOneTheSettingChose) {
+    const char* expected = std::getenv("TARNWICK_EXPECTED_CODE_PAGE");
+    if (expected == nullptr)
+        GTEST_SKIP() << "no code page chosen";
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+}
+
+struct Row {
+    const char* title;
+    UINT codePage;         // the ANSI code page the row is written for
+    const wchar_t* folder; // the subfolder typed as the path, without its backslash; "": none
+    void (*options)(Options&);
+    Names files;
+    Names expected;
+};
+
+void PrintTo(const Row& run, std::ostream* out) {
+    *out << run.title;
+}
+
+class CodePageRuns : public ::testing::TestWithParam<Row> {};
+
+// Renamed without a message, and given back by the undo.
+TEST_P(CodePageRuns, RenameAndUndo) {
+    const Row& run = GetParam();
+    if (GetACP() != run.codePage)
+        GTEST_SKIP() << "written for the code page " << run.codePage;
+    testing::TempFolder temp;
+    std::wstring folder = testing::wideFromAnsi(temp.path());
+    if (*run.folder != L'\0') {
+        folder += std::wstring(run.folder) + L"\\";
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    }
+    for (const std::wstring& name : run.files)
+        CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const Names before = onDisk(folder);
+    ASSERT_EQ(before.size(), run.files.size());
+
+    testing::RecordingWindow window;
+    window.options.pathSpec = temp.path() + testing::ansiFromWide(run.folder);
+    window.options.fileListText = "*.*";
+    run.options(window.options);
+    window.previewAnswer = true;
+    Win32FileSystem fs;
+    RunPipeline pipeline(window, fs);
+    pipeline.runPreview();
+    EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
+    EXPECT_EQ(window.previewedEntries, run.files.size());
+    Names expected = run.expected;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(onDisk(folder), expected);
+
+    pipeline.runUndo();
+    EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
+    EXPECT_EQ(onDisk(folder), before);
+}
+
+const std::wstring kLongFolder(80, L'\u65E5');
+
+// A table: one row a line or two.
+// clang-format off
+void numbered(Options& o) { o.numerate = true, o.startNumber = 1; }
+void capitals(Options& o) { o.caseOn = true, o.caseStyle = capitalLetters; }
+void small(Options& o) { o.caseOn = true; }
+void prefixed(Options& o) { o.folderPrefix = true, o.separator = "-"; }
+void replaceAWithB(Options& o) { o.replaceOn = true, o.replaceFind = "A", o.replaceWith = "B"; }
+void inserted(Options& o) { o.insertOn = true, o.insertText = "x_"; }
+
+const Row runs[] = {
+    {"every script numbered", 65001, L"", numbered,
+     {L"\u65E5\u672C.txt", L"\uFF41.txt", L"\u0104b.txt", L"\uD55C\uAD6D\uC5B4.txt",
+      L"emoji \U0001F600.txt", L"Wei\u00DF.txt"},
+     {L"1.txt", L"2.txt", L"3.txt", L"4.txt", L"5.txt", L"6.txt"}},
+    {"capitals keep a Chinese character whole", 65001, L"", capitals, {L"\u4E2D.txt"},
+     {L"\u4E2D.TXT"}},
+    {"small letters in UTF-8", 65001, L"", small,
+     {L"\u00C4RGER.txt", L"\u0104b.txt", L"\u0414\u041E\u041C.txt"},
+     {L"\u0104b.txt", L"\u0414\u041E\u041C.txt", L"\u00E4rger.txt"}},
+    // 240 bytes of UTF-8 but 80 units of UTF-16, well within what the platform reaches.
+    {"a folder beyond MAX_PATH bytes", 65001, kLongFolder.c_str(), numbered, {L"a.txt"},
+     {L"1.txt"}},
+    {"small letters in 1252", 1252, L"", small, {L"\u00C4RGER.txt"}, {L"\u00E4rger.txt"}},
+    // ソ is 83 5C: its trail byte is a backslash.
+    {"a folder typed as the path gives its name", 932, L"\u30BD", prefixed, {L"a.txt"},
+     {L"\u30BD-a.txt"}},
+    // ア is 83 41: its trail byte is an "A".
+    {"a trail byte is no letter to replace", 932, L"", replaceAWithB, {L"\u30A2A.txt"},
+     {L"\u30A2B.txt"}},
+    // ア 83 41 and ヂ 83 61 differ in the letter case of their trail bytes alone.
+    {"two characters alike but for a trail byte", 932, L"", inserted,
+     {L"\u30A2.txt", L"\u30C2.txt"}, {L"x_\u30A2.txt", L"x_\u30C2.txt"}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Names, CodePageRuns, ::testing::ValuesIn(runs));
+
+} // namespace
+} // namespace tarnwick
