@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <io.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +15,66 @@
 namespace tarnwick {
 
 namespace {
+
+// The path as the platform's wide functions take it: beyond their 260 characters in the long form
+// of the full path, which the platform builds as it would for the short one (slashes turned
+// into backslashes, trailing dots and blanks of the name dropped).
+std::wstring widePath(const std::string& path) {
+    std::wstring wide = wideFromProgram(path);
+    if (wide.size() < MAX_PATH)
+        return wide;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return wide;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return wide;
+    full.resize(length);
+    return longPathForm(full);
+}
+
+// Closes a handle of an open file or folder.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid())
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// The final path of what the platform opens under path, in capitals (as the file system compares
+// names); empty when it cannot be had. A file is opened as itself, never as what it links to,
+// where the platform can (Windows can, Wine cannot for a Linux link); a folder is followed.
+std::wstring finalPathOf(const std::wstring& path, bool folder) {
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (folder ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    const FileHandle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, flags, nullptr));
+    if (!handle.valid())
+        return {};
+    std::wstring final(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(handle.get(), &final[0],
+                                             static_cast<DWORD>(final.size()), VOLUME_NAME_DOS);
+    if (length >= final.size()) {
+        final.assign(length + 1, L'\0');
+        length = GetFinalPathNameByHandleW(handle.get(), &final[0],
+                                           static_cast<DWORD>(final.size()), VOLUME_NAME_DOS);
+    }
+    if (length == 0 || length >= final.size())
+        return {};
+    final.resize(length);
+    CharUpperBuffW(&final[0], length);
+    return final;
+}
 
 // Closes a find handle when the search ends.
 class FindHandle {
@@ -137,7 +195,7 @@ std::size_t wholeCharacters(const CodePage& codePage, const std::string& text, s
 
 // The name a file carries between the two steps of a change of letter case: its old name
 // followed by a short mark, so that a file left under it (the program ended in between) is known
-// at a glance. The whole path stays within what the platform's functions reach and the name
+// at a glance. The whole path stays within the platform's 260 characters and the name
 // within what a folder entry may hold, both counted in UTF-16 units as the platform counts them;
 // only where these limits (or, with noLonger set, the old name's own length) leave no room is the
 // old name cut short at its end, between two characters.
@@ -166,12 +224,8 @@ const CodePage& Win32FileSystem::codePage() const {
 }
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
-    // As far as the platform's functions reach: a longer path is not searched.
-    const std::wstring widePattern = wideFromProgram(pattern);
-    if (widePattern.size() >= MAX_PATH)
-        return;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(widePattern.c_str(), &data));
+    FindHandle find(FindFirstFileW(widePath(pattern).c_str(), &data));
     if (!find.valid())
         return;
     do {
@@ -183,7 +237,7 @@ void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
 }
 
 bool Win32FileSystem::exists(const std::string& path) {
-    return _access(path.c_str(), 0) == 0;
+    return GetFileAttributesW(widePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void Win32FileSystem::beginRun() {
@@ -208,13 +262,15 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         // take for a wildcard or refuse: such a name is looked for by the search instead.
         if (oldPath.find('?') != std::string::npos) {
             WIN32_FIND_DATAW data;
-            const FindHandle find(FindFirstFileW(wideFromProgram(oldPath).c_str(), &data));
+            const FindHandle find(FindFirstFileW(widePath(oldPath).c_str(), &data));
             return find.valid() ? 0 : renameError::notFound;
         }
-        if (GetFileAttributesA(oldPath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesW(widePath(oldPath).c_str()) != INVALID_FILE_ATTRIBUTES)
             return 0;
         return lastErrno();
     }
+    if (!renamesTheEntry(oldPath))
+        return renameError::linkToOtherFile;
     // The platform drops trailing dots and blanks from the new name, so "Name. " may be no more
     // than a change of letter case of "name".
     std::string platformPath = newPath;
@@ -230,13 +286,13 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
 
 bool Win32FileSystem::move(const std::string& from, const std::string& to) {
     // No replace flag: an existing target makes the move fail instead of being overwritten.
-    return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
+    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), 0) != 0;
 }
 
 void Win32FileSystem::readFolder(const std::string& folder,
                                  const std::function<void(const std::wstring& name)>& visit) {
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW((wideFromProgram(folder) + L"*").c_str(), &data));
+    FindHandle find(FindFirstFileW(widePath(folder + "*").c_str(), &data));
     if (!find.valid())
         return;
     do {
@@ -250,6 +306,38 @@ bool Win32FileSystem::IgnoringCase::operator()(const std::wstring& a, const std:
 
 Win32FileSystem::Folder& Win32FileSystem::folderOf(const std::string& path) {
     return folders_[folderPart(codePage(), path)];
+}
+
+// Under Wine a Linux link to a file looks like a plain file, and a rename of it renames the file
+// it leads to, under the link's new name: such an entry is not renamed. What the platform opens
+// under the entry's path must be the entry itself, in its folder as the platform resolves it
+// (read once per folder and run); a file that cannot be opened is left to the rename to report.
+bool Win32FileSystem::renamesTheEntry(const std::string& path) {
+    const std::wstring wide = widePath(path);
+    const std::wstring fileFinal = finalPathOf(wide, false);
+    if (fileFinal.empty())
+        return true;
+    Folder& folder = folderOf(path);
+    if (!folder.finalRead) {
+        folder.finalPath = finalPathOf(widePath(folderPart(codePage(), path)), true);
+        folder.finalRead = true;
+    }
+    if (folder.finalPath.empty())
+        return true;
+    std::wstring name = wideName(codePage(), path);
+    CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
+    if (isTheEntryItself(folder.finalPath, fileFinal, name, name))
+        return true;
+    // A name given in its short form (list mode) is the entry of its long form.
+    std::wstring longPath(wide.size() + MAX_PATH, L'\0');
+    const DWORD length =
+        GetLongPathNameW(wide.c_str(), &longPath[0], static_cast<DWORD>(longPath.size()));
+    if (length == 0 || length >= longPath.size())
+        return false;
+    longPath.resize(length);
+    std::wstring longName = longPath.substr(longPath.find_last_of(L"\\/") + 1);
+    CharUpperBuffW(&longName[0], static_cast<DWORD>(longName.size()));
+    return isTheEntryItself(folder.finalPath, fileFinal, name, longName);
 }
 
 // True when another entry of the folder answers to the same name regardless of letter case.
@@ -300,7 +388,7 @@ int Win32FileSystem::renameCaseOnly(const std::string& oldPath, const std::strin
             if (folder.direct == DirectCaseRename::keepsNewSpelling)
                 return 0;
             WIN32_FIND_DATAW data;
-            FindHandle find(FindFirstFileW(wideFromProgram(platformPath).c_str(), &data));
+            FindHandle find(FindFirstFileW(widePath(platformPath).c_str(), &data));
             if (find.valid() && wideName(codePage(), platformPath) == data.cFileName) {
                 folder.direct = DirectCaseRename::keepsNewSpelling;
                 return 0;

@@ -41,9 +41,13 @@ private:
         DirectCaseRename direct = DirectCaseRename::untried;
         bool namesRead = false;
         std::multiset<std::wstring, IgnoringCase> names;
+        bool finalRead = false;
+        std::wstring finalPath; // as the platform resolves the folder, in capitals
     };
 
     Folder& folderOf(const std::string& path);
+    // False when a rename of path would rename another file than the entry it names.
+    bool renamesTheEntry(const std::string& path);
     bool hasCaseTwin(const std::string& path);
     void noteRenamed(const std::string& oldPath, const std::string& newPath);
     int renameCaseOnly(const std::string& oldPath, const std::string& newPath,
