@@ -79,7 +79,8 @@ void MainDialog::updateUndoEntry() {
 
 void MainDialog::setUpSpins() {
     SendDlgItemMessageA(hwnd(), IDC_SPIN_INSERT, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 0));
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(32767, 0));
+    // The start number goes as high as an up-down control counts (UD_MAXVAL, 32767).
+    SendDlgItemMessageA(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(UD_MAXVAL, 0));
     SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 1));
     SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETPOS, 0, MAKELPARAM(1, 0));
 }

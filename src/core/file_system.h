@@ -52,19 +52,22 @@ public:
     // Returns 0 on success, otherwise the errno value of the failure (17 when newPath exists).
     virtual int rename(const std::string& oldPath, const std::string& newPath) = 0;
 
-    // A run of renames. Within a run the file system may keep what it has learned of a folder
-    // (the names it holds, how it takes a change of letter case) instead of asking again for
-    // every file; its own renames keep that up to date. Each run starts afresh.
-    virtual void beginRun() {}
-    virtual void endRun() {}
+    // The scope of a cache for a run of renames. Within it the file system may keep what it has
+    // learned of a folder (the names it holds, how it takes a change of letter case, where it
+    // really is) instead of asking again for every file; its own renames keep that up to date.
+    // Each scope starts afresh.
+    virtual void beginCacheScope() {}
+    virtual void endCacheScope() {}
 
-    // A run for as long as it lives.
-    class Run {
+    // A cache scope for as long as it lives.
+    class CacheScope {
     public:
-        explicit Run(FileSystem& fileSystem) : fileSystem_(fileSystem) { fileSystem_.beginRun(); }
-        ~Run() { fileSystem_.endRun(); }
-        Run(const Run&) = delete;
-        Run& operator=(const Run&) = delete;
+        explicit CacheScope(FileSystem& fileSystem) : fileSystem_(fileSystem) {
+            fileSystem_.beginCacheScope();
+        }
+        ~CacheScope() { fileSystem_.endCacheScope(); }
+        CacheScope(const CacheScope&) = delete;
+        CacheScope& operator=(const CacheScope&) = delete;
 
     private:
         FileSystem& fileSystem_;

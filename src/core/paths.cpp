@@ -2,11 +2,17 @@
 
 namespace tarnwick {
 
+std::size_t nameStart(const std::string& path, const CodePage& codePage) {
+    const std::size_t slash = codePage.findLastOf(path, "\\/", path.size());
+    return slash == std::string::npos ? 0 : slash + 1;
+}
+
 bool splitPath(const std::string& path, std::string& folder, std::string& name,
                const CodePage& codePage) {
-    const std::size_t slash = codePage.findLastOf(path, "\\", path.size());
-    if (slash == std::string::npos)
+    const std::size_t start = nameStart(path, codePage);
+    if (start == 0)
         return false;
+    const std::size_t slash = start - 1;
     const bool driveRoot = slash > 0 && path[slash - 1] == ':';
     folder = path.substr(0, driveRoot ? slash + 1 : slash);
     name = path.substr(slash + 1);

@@ -9,8 +9,12 @@
 
 namespace tarnwick {
 
-// Splits path at its last backslash character: folder is what comes before it, except that a
-// drive's root keeps its backslash ("C:\"), and name what comes after it. False, leaving both
+// Where the name of path begins: after its last backslash or slash character (0 when it has
+// none). A trail byte of a double-byte character can be 0x5C and is no backslash.
+std::size_t nameStart(const std::string& path, const CodePage& codePage);
+
+// Splits path at its last backslash or slash character: folder is what comes before it, except that
+// a drive's root keeps its backslash ("C:\"), and name what comes after it. False, leaving both
 // alone, when the path has no backslash.
 bool splitPath(const std::string& path, std::string& folder, std::string& name,
                const CodePage& codePage = CodePage::windows1252());

@@ -8,6 +8,7 @@ namespace tarnwick {
 
 enum class TargetMode { folderMode, listMode };
 
+// The case styles in the order of the drop-down list's entries, whose index the list gives.
 enum CaseStyle { smallLetters = 0, capitalLetters = 1, capitalInitials = 2 };
 
 // The user's choices, one field per control of the Main dialog.

@@ -50,7 +50,7 @@ void startProgress(MainSurface& window, std::size_t count) {
 
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
     startProgress(window, files.size());
-    const FileSystem::Run run(fileSystem);
+    const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(files.size(), false);
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -71,7 +71,7 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
     startProgress(window, changed.size());
-    const FileSystem::Run run(fileSystem);
+    const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(changed.size(), false);
     for (std::size_t i = changed.size(); i-- > 0;) {

@@ -51,6 +51,9 @@
 #define IDC_PROGRESS 1043
 #define IDC_STEP_LABEL 1045
 #define IDC_STATUS_TEXT 1046
+// Rename keeps the id 3 that its button has always had in the dialog's template, and by which
+// the window tests press it. 3 is also IDABORT, a standard command on which no dialog of the
+// program ends (the dialog layer ends a dialog on OK and Cancel alone).
 #define IDC_RENAME 3
 
 // Preview dialog

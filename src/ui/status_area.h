@@ -1,6 +1,6 @@
-// The status area of a window that runs long commands on its own thread: a step label, a status
-// text and a progress bar, kept visible while a command works, and the wait cursor shown
-// meanwhile.
+// The status area of a window that runs long commands on the window's own thread, inside the
+// click that starts them: a step label, a status text and a progress bar, kept visible while a
+// command works, and the wait cursor shown meanwhile.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,7 @@
 #include "text_conversion.h"
 
 #include "core/code_page.h"
+#include "core/file_system.h"
 
 #include <windows.h>
 
@@ -47,6 +48,21 @@ std::size_t wideLength(const std::string& text) {
     const int length =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     return static_cast<std::size_t>(length > 0 ? length : 0);
+}
+
+std::wstring widePath(const std::string& path) {
+    std::wstring wide = wideFromProgram(path);
+    if (wide.size() < MAX_PATH)
+        return wide;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return wide;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return wide;
+    full.resize(length);
+    return longPathForm(full);
 }
 
 } // namespace tarnwick

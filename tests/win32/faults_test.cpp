@@ -49,8 +49,8 @@ public:
             beforeRename(oldPath);
         return real_.rename(oldPath, newPath);
     }
-    void beginRun() override { real_.beginRun(); }
-    void endRun() override { real_.endRun(); }
+    void beginCacheScope() override { real_.beginCacheScope(); }
+    void endCacheScope() override { real_.endCacheScope(); }
 
 private:
     Win32FileSystem real_;

@@ -55,8 +55,8 @@ public:
         renames.push_back({oldPath, newPath, result, existed});
         return result;
     }
-    void beginRun() override { real_.beginRun(); }
-    void endRun() override { real_.endRun(); }
+    void beginCacheScope() override { real_.beginCacheScope(); }
+    void endCacheScope() override { real_.endCacheScope(); }
 
 private:
     Win32FileSystem real_;

@@ -1,0 +1,64 @@
+// Renames that change the letter case of a name alone. A file system that matches names
+// regardless of case may take such a rename as done and keep the old spelling (Wine on a Linux
+// folder), and a Linux folder may hold two names that differ in letter case alone, which Windows
+// cannot: what a run learns of each folder is kept for the run.
+#pragma once
+
+#include "core/code_page.h"
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+
+namespace tarnwick {
+
+// True when the file system takes both paths for the same name: regardless of letter case, by
+// its own upper-case table (so also ä and Ä, or š and Š).
+bool sameIgnoringCase(const std::string& a, const std::string& b);
+
+class CaseRenames {
+public:
+    // The platform's rename, never replacing (false on failure, the reason in GetLastError), and
+    // its listing of every entry of a folder (ending in a backslash) as it stores the names.
+    using Move = std::function<bool(const std::string& from, const std::string& to)>;
+    using ReadFolder = std::function<void(
+        const std::string& folder, const std::function<void(const std::wstring& name)>& visit)>;
+
+    CaseRenames(const CodePage& codePage, Move move, ReadFolder readFolder);
+
+    // Forgets what was learned of the folders: a run begins or ends.
+    void forget();
+    // Renames oldPath to newPath, which the platform takes (as platformPath, without trailing
+    // dots and blanks) for the same name in another letter case. 0, or the errno of the failure.
+    int rename(const std::string& oldPath, const std::string& newPath,
+               const std::string& platformPath);
+    // Keeps the names of the folders already read up to date after another rename.
+    void noteRenamed(const std::string& oldPath, const std::string& newPath);
+
+private:
+    // Orders names as the file system matches them: without regard to letter case.
+    struct IgnoringCase {
+        bool operator()(const std::wstring& a, const std::wstring& b) const;
+    };
+    // How a direct rename that changes letter case alone turns out in a folder.
+    enum class DirectCaseRename { untried, keepsNewSpelling, keepsOldSpelling };
+    // What the current run has learned of one folder.
+    struct Folder {
+        DirectCaseRename direct = DirectCaseRename::untried;
+        bool namesRead = false;
+        std::multiset<std::wstring, IgnoringCase> names;
+    };
+
+    Folder& folderOf(const std::string& path);
+    bool hasCaseTwin(const std::string& path);
+    int renameThroughTemporary(const std::string& oldPath, const std::string& newPath);
+
+    const CodePage& codePage_;
+    Move move_;
+    ReadFolder readFolder_;
+    std::map<std::string, Folder> folders_; // by folder path, ending in a backslash
+    unsigned temporaryNumber_;
+};
+
+} // namespace tarnwick
