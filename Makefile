@@ -27,7 +27,8 @@ check: deps
 dist: deps build-windows
 	@tools/dist.sh $(WIN)
 
-# The picture of the Main dialog in the README.
+# The pictures of the README: the Main dialog, the Preview dialog with names in several scripts,
+# and the four dialogs at 144 DPI.
 screenshot: deps build-windows
 	@tools/screenshot.sh $(WIN) docs/main-dialog.png
 

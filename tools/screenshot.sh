@@ -1,8 +1,9 @@
 #!/bin/sh
 # Takes a picture of the Main dialog as it opens: screenshot.sh <build-dir> <output.png>
-# Runs tarnwick.exe under Wine on a private Xvfb display and captures the dialog's window. Then,
-# at 144 DPI, pictures of all four dialogs go beside it (main-dialog-144dpi.png and so on), so
-# that a control cut off or overlapped at a raised DPI shows.
+# Runs tarnwick.exe under Wine on a private Xvfb display and captures the dialog's window. Beside
+# it go a picture of the Preview dialog with names in several scripts (preview-scripts.png) and,
+# at 144 DPI, pictures of all four dialogs (main-dialog-144dpi.png and so on), so that a control
+# cut off or overlapped at a raised DPI shows.
 set -e
 dir=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
@@ -20,6 +21,16 @@ prepare_prefix() { # [dpi]
     for font in /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf; do
         [ -f "$font" ] && [ ! -f "$fonts/$(basename "$font")" ] && cp "$font" "$fonts/"
     done
+    # MS Sans Serif has Western letters only. For the characters of other scripts Wine's text
+    # layout draws with a fallback face per script, named under the script's OpenType tag in
+    # hex: Han, kana and Hangul from WenQuanYi Micro Hei (fonts-wqy-microhei), and characters of
+    # no script, such as emoji, from Symbola (fonts-symbola). Accented Latin, Cyrillic and Greek
+    # letters are found without help.
+    for tag in 696e6168 616e616b 676e6168; do # hani, kana, hang
+        "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "$tag" \
+            /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v 0 /d Symbola /f >/dev/null 2>&1
     if [ -n "${1:-}" ]; then
         "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
             >/dev/null 2>&1
@@ -53,6 +64,13 @@ import -window "$window" "$out"
 echo "Wrote $out"
 kill "$app" 2>/dev/null || true
 app=""
+
+# The Preview dialog with names in several scripts.
+shots=$(mktemp -d)
+"$WINE" "$build/dialog_shots.exe" "Z:$(echo "$shots" | tr / '\\\\')" scripts </dev/null
+convert "$shots/preview-scripts.bmp" "$docs/preview-scripts.png"
+echo "Wrote $docs/preview-scripts.png"
+rm -rf "$shots"
 wine_stop
 
 # The four dialogs at 144 DPI.

@@ -1,8 +1,13 @@
 // Opens the program's four dialogs one after another, takes a picture of each from the screen
 // and closes it again: dialog_shots.exe <folder>. Writes main.bmp, preview.bmp, confirm.bmp and
 // about.bmp there. tools/screenshot.sh runs it at a raised DPI to show how the dialogs scale.
+// dialog_shots.exe <folder> scripts opens only the Preview dialog, with names in several scripts
+// renamed by the program's own formatting, and writes preview-scripts.bmp.
 #include "app/main_dialog.h"
+#include "core/code_page.h"
+#include "format/format_names.h"
 #include "support/dialog_driver.h"
+#include "support/null_window.h"
 #include "win32/system_code_page.h"
 #include "win32/text_conversion.h"
 #include "ui/about_dialog.h"
@@ -72,17 +77,60 @@ struct Shot {
     const char* file;
 };
 
+// Old names in several scripts, in the order of the program's list (by the bytes of the names),
+// given the folder's name as a prefix and "_" for every blank.
+tarnwick::FileList namesInScripts() {
+    const char* folder = "C:\\Users\\Public\\Sammlung\\";
+    tarnwick::FileList files;
+    for (const char* name : {"Weiß.txt", "emoji 😀.txt", "Čapek – R.U.R.txt", "Αθήνα.png",
+                             "Москва 2024.jpg", "中文.txt", "日本の写真.jpg", "한국어 문서.txt"})
+        files.push_back({folder, name, ""});
+    tarnwick::testing::NullWindow window;
+    window.options.folderPrefix = true;
+    window.options.separator = "_";
+    window.options.replaceOn = true;
+    window.options.replaceFind = " ";
+    window.options.replaceWith = "_";
+    tarnwick::formatNewNames(window.options, files, window, tarnwick::CodePage::utf8());
+    return files;
+}
+
+// The Preview dialog with names in several scripts; true when its picture is written.
+bool shootScripts(const std::string& folder) {
+    const tarnwick::FileList files = namesInScripts();
+    bool saved = false;
+    {
+        Driver driver([&](DWORD thread) {
+            HWND dialog = waitForWindow("Preview", thread);
+            if (dialog == nullptr) {
+                std::fprintf(stderr, "Preview did not open\n");
+                return;
+            }
+            Sleep(1500); // let it paint
+            saved = saveWindow(dialog, folder + "preview-scripts.bmp");
+            if (!saved)
+                std::fprintf(stderr, "Preview: no picture\n");
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        tarnwick::PreviewDialog(nullptr, files).run();
+    }
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: dialog_shots <folder>\n");
+    const bool scripts = argc == 3 && std::string(argv[2]) == "scripts";
+    if (argc != 2 && !scripts) {
+        std::fprintf(stderr, "usage: dialog_shots <folder> [scripts]\n");
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "\\";
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                   ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
+    if (scripts)
+        return shootScripts(folder) ? 0 : 1;
 
     const Shot shots[] = {{TARNWICK_TITLE, "main.bmp"},
                           {"Preview", "preview.bmp"},
