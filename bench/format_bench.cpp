@@ -3,6 +3,8 @@
 #include "format/name_ops.h"
 #include "support/null_window.h"
 
+#include "all_passes.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -36,23 +38,6 @@ const FileList& sampleFiles() {
         return list;
     }();
     return files;
-}
-
-Options allPassesOn() {
-    Options options;
-    options.numerate = options.folderPrefix = options.replaceOn = options.swapOn =
-        options.insertOn = options.eraseOn = options.caseOn = true;
-    options.startNumber = 1;
-    options.digitCount = 4;
-    options.separator = "_-_";
-    options.replaceFind = "_";
-    options.replaceWith = " ";
-    options.swapPivot = " - ";
-    options.insertText = " (live)";
-    options.insertPosition = 99;
-    options.eraseUntil = "Album ";
-    options.caseStyle = capitalInitials;
-    return options;
 }
 
 void BM_FormatAllPasses(benchmark::State& state) {

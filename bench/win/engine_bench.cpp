@@ -17,6 +17,7 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 #include "seconds.h"
+#include "../all_passes.h"
 #include "support/null_window.h"
 
 #include <windows.h>
@@ -322,19 +323,11 @@ FileList wordNames(std::size_t files, std::size_t filesPerFolder, bool script) {
 // operation on and search texts that occur in both sets.
 int scriptsBench(std::size_t files, std::size_t filesPerFolder, int runs,
                  const std::string& label) {
-    Options options;
-    options.numerate = options.folderPrefix = options.replaceOn = options.swapOn =
-        options.insertOn = options.eraseOn = options.caseOn = true;
-    options.startNumber = 1;
-    options.digitCount = 4;
-    options.separator = "_-_";
-    options.replaceFind = "_";
-    options.replaceWith = " ";
-    options.swapPivot = " - ";
-    options.insertText = " (live)";
+    // Every operation on, as the formatting benchmark of the host build has them, with search
+    // texts that occur in both sets of names.
+    Options options = allPassesOn();
     options.insertPosition = 12; // characters, inside the words of the folder's name
     options.eraseUntil = " - ";
-    options.caseStyle = capitalInitials;
     const CodePage& utf8 = CodePage::utf8();
     GoOnWindow window;
     FileList script = wordNames(files, filesPerFolder, true);

@@ -17,24 +17,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Removes the mouse and keyboard input waiting in the thread's queue.
-void discardQueuedInput() {
-    MSG message;
-    const UINT ranges[][2] = {
-        {WM_KEYFIRST, WM_KEYLAST},
-        {WM_MOUSEFIRST, WM_MOUSELAST},
-        {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
-    };
-    for (const auto& range : ranges) {
-        while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
-        }
-    }
-}
-
-} // namespace
-
 MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
     : ModalDialog(IDD_MAIN, nullptr), pipeline_(*this, fileSystem), shellDialogs_(shellDialogs),
       largeIcon_(IDR_MAINFRAME, GetSystemMetrics(SM_CXICON)),
@@ -188,21 +170,9 @@ void MainDialog::takeFiles(const std::string& folder, const std::vector<std::str
     EnableWindow(item(IDC_SUBDIRS), FALSE);
 }
 
-// A command runs to its end inside the click; its last steps reach the bar before the dialog
-// waits for the user again. Meanwhile nothing can be dropped on the window, and the clicks and
-// keys that arrive are dropped when it ends: they were aimed at a window that could not take
-// them (a double click on Rename must not rename every file twice).
 bool MainDialog::runCommand(void (RunPipeline::*command)()) {
-    if (commandRunning_)
-        return true;
-    DragAcceptFiles(hwnd(), FALSE);
-    commandRunning_ = true;
-    (pipeline_.*command)();
-    commandRunning_ = false;
-    DragAcceptFiles(hwnd(), TRUE);
-    status_.flushProgress();
+    status_.runCommand(hwnd(), [&] { (pipeline_.*command)(); });
     updateUndoEntry();
-    discardQueuedInput();
     return true;
 }
 
@@ -224,7 +194,7 @@ bool MainDialog::onSysCommand(WPARAM command) {
 // A drop does what the Browse buttons do with the same choice; it starts no command.
 bool MainDialog::onDropFiles(HDROP drop) {
     const DroppedFiles dropped(drop);
-    if (commandRunning_)
+    if (status_.commandRunning())
         return true;
     const DropTarget target = chooseDropTarget(dropped.items(), pipeline_.codePage());
     switch (target.kind) {
@@ -276,16 +246,9 @@ Options MainDialog::readOptions() {
     return options;
 }
 
-// The user is asked something: the normal cursor while the box is open, the wait cursor again
-// when the command goes on.
 void MainDialog::showError(const std::string& text, const std::string& caption) {
-    status_.flushProgress();
-    const bool wasWaiting = status_.waiting();
-    if (wasWaiting)
-        restoreCursor();
+    const StatusArea::Prompt prompt(&status_);
     MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
-    if (wasWaiting)
-        showWaitCursor();
 }
 
 void MainDialog::setFieldText(Field field, const std::string& text) {
@@ -298,17 +261,17 @@ void MainDialog::focusField(Field field) {
 }
 
 bool MainDialog::runPreviewDialog(const FileList& files) {
-    status_.flushProgress();
+    const StatusArea::Prompt prompt(&status_);
     return PreviewDialog(hwnd(), files).run() == IDOK;
 }
 
 bool MainDialog::askYesNo(const std::string& text, const std::string& caption) {
-    status_.flushProgress();
+    const StatusArea::Prompt prompt(&status_);
     return MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 ConfirmAnswer MainDialog::runConfirmDialog() {
-    status_.flushProgress();
+    const StatusArea::Prompt prompt(&status_);
     ConfirmDialog dialog(hwnd());
     const INT_PTR result = dialog.run();
     return ConfirmAnswer{result == IDOK, dialog.dontWarnAgain()};

@@ -48,6 +48,7 @@ public:
     bool askYesNo(const std::string& text, const std::string& caption) override;
 
 protected:
+    StatusArea* statusArea() override { return &status_; }
     bool onInit() override;
     bool onButtonClicked(int id) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -71,7 +72,7 @@ private:
     void selectMode(bool folderMode);
     void takeFolder(const std::string& folder);
     void takeFiles(const std::string& folder, const std::vector<std::string>& names);
-    // Preview, Rename or Undo.
+    // Preview, Rename or Undo, inside the click (see StatusArea::runCommand).
     bool runCommand(void (RunPipeline::*command)());
     bool onAbout();
 
@@ -85,7 +86,6 @@ private:
     OwnedIcon largeIcon_;
     OwnedIcon smallIcon_;
     StatusArea status_;
-    bool commandRunning_ = false;
 };
 
 } // namespace tarnwick

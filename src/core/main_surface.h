@@ -4,6 +4,8 @@
 
 #include "run_model.h"
 
+#include <climits>
+#include <cstddef>
 #include <string>
 
 namespace tarnwick {
@@ -58,6 +60,16 @@ public:
     virtual void setProgressPos(int pos) = 0;
     virtual void setProgressStep(int step) = 0;
     virtual void stepProgress() = 0;
+
+    // The bar of one step, the protocol every step keeps: started at 0 of count (at most the
+    // largest int) with steps of step, advanced by stepProgress, and cleared back to 0.
+    void startProgress(std::size_t count, int step = 1) {
+        setProgressRange(count > static_cast<std::size_t>(INT_MAX) ? INT_MAX
+                                                                   : static_cast<int>(count));
+        setProgressPos(0);
+        setProgressStep(step);
+    }
+    void clearProgress() { setProgressPos(0); }
 
     // The wait cursor: shown while a command works, never while the user is asked something.
     virtual void showWaitCursor() = 0;

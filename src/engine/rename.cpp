@@ -40,16 +40,10 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
     return Outcome::failed;
 }
 
-void startProgress(MainSurface& window, std::size_t count) {
-    window.setProgressRange(static_cast<int>(count));
-    window.setProgressPos(0);
-    window.setProgressStep(1);
-}
-
 } // namespace
 
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
-    startProgress(window, files.size());
+    window.startProgress(files.size());
     const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(files.size(), false);
@@ -70,7 +64,7 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 }
 
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
-    startProgress(window, changed.size());
+    window.startProgress(changed.size());
     const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(changed.size(), false);

@@ -42,14 +42,18 @@ RunPipeline::RunPipeline(MainSurface& window, FileSystem& fileSystem)
 
 void RunPipeline::clearFileList() {
     const int count = static_cast<int>(files_.size());
-    window_.setProgressRange(count);
-    window_.setProgressPos(0);
-    window_.setProgressStep(count);
+    window_.startProgress(files_.size(), count);
     if (!files_.empty()) {
         files_.clear();
         window_.stepProgress();
     }
-    window_.setProgressPos(0);
+    window_.clearProgress();
+}
+
+void RunPipeline::finish(const std::string& statusText) {
+    window_.setStepLabel("");
+    window_.setStatusText(statusText);
+    window_.clearProgress();
 }
 
 bool RunPipeline::prepareList(StepCounter& steps) {
@@ -77,9 +81,7 @@ void RunPipeline::runPreview() {
     StepCounter steps(window_, {&listSteps});
     if (!prepareList(steps))
         return;
-    window_.setStepLabel("");
-    window_.setStatusText(texts::openingPreview);
-    window_.setProgressPos(0);
+    finish(texts::openingPreview);
     state_.previewReady = true;
     waiting.pause();
     if (window_.runPreviewDialog(files_))
@@ -114,9 +116,7 @@ void RunPipeline::runRename() {
     steps.next(); // Updating
     updateFileList(record.succeeded);
     waiting.pause();
-    window_.setStepLabel("");
-    window_.setStatusText(std::to_string(record.renamed()) + texts::filesRenamed);
-    window_.setProgressPos(0);
+    finish(std::to_string(record.renamed()) + texts::filesRenamed);
 }
 
 void RunPipeline::runUndo() {
@@ -145,15 +145,11 @@ void RunPipeline::runUndo() {
     }
     updateFileList(std::vector<bool>(files_.size(), true));
     waiting.pause();
-    window_.setStepLabel("");
-    window_.setStatusText(std::to_string(back.renamed()) + texts::filesRenamedBack);
-    window_.setProgressPos(0);
+    finish(std::to_string(back.renamed()) + texts::filesRenamedBack);
 }
 
 void RunPipeline::updateFileList(const std::vector<bool>& renamed) {
-    window_.setProgressRange(static_cast<int>(files_.size()));
-    window_.setProgressPos(0);
-    window_.setProgressStep(1);
+    window_.startProgress(files_.size());
     // The window as it stands now decides, also after a Preview whose options have changed since.
     const Options now = window_.readOptions();
     if (now.targetMode == TargetMode::listMode) {

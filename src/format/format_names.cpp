@@ -42,10 +42,7 @@ void formatNewNames(const Options& options, FileList& files, MainSurface& window
                     const CodePage& codePage) {
     const int passes = 1 + options.numerate + options.folderPrefix + options.replaceOn +
                        options.swapOn + options.insertOn + options.eraseOn + options.caseOn;
-    const std::int64_t steps = static_cast<std::int64_t>(passes) * files.size();
-    window.setProgressRange(steps > INT_MAX ? INT_MAX : static_cast<int>(steps));
-    window.setProgressPos(0);
-    window.setProgressStep(1);
+    window.startProgress(static_cast<std::size_t>(passes) * files.size());
 
     // Every run starts afresh from the old names.
     runPass(files, window, [](FileEntry& entry) { entry.newName = entry.oldName; });

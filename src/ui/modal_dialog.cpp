@@ -1,6 +1,7 @@
 #include "modal_dialog.h"
 
 #include "error_box.h"
+#include "status_area.h"
 #include "window_text.h"
 
 namespace tarnwick {
@@ -85,6 +86,7 @@ INT_PTR CALLBACK ModalDialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam,
     try {
         return self->dispatch(message, wParam, lParam);
     } catch (...) {
+        const StatusArea::Prompt prompt(self->statusArea());
         showCurrentException(hwnd);
         return FALSE;
     }

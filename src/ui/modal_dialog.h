@@ -25,6 +25,9 @@ public:
     void setItemText(int id, const std::string& text) { SetWindowTextA(item(id), text.c_str()); }
 
 protected:
+    // The status area of a dialog that runs commands: a question to the user, the error box of an
+    // exception included, goes through its prompt (StatusArea::Prompt). None by default.
+    virtual class StatusArea* statusArea() { return nullptr; }
     // Called on WM_INITDIALOG; return true to let the dialog manager set the focus.
     virtual bool onInit() { return true; }
     // A click on a button, or OK and Cancel from Enter, Escape and the close box; return true

@@ -1,10 +1,25 @@
 #include "status_area.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace tarnwick {
 
 namespace {
+
+// Removes the mouse and keyboard input waiting in the thread's queue.
+void discardQueuedInput() {
+    MSG message;
+    const UINT ranges[][2] = {
+        {WM_KEYFIRST, WM_KEYLAST},
+        {WM_MOUSEFIRST, WM_MOUSELAST},
+        {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
+    };
+    for (const auto& range : ranges) {
+        while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
+        }
+    }
+}
 
 // The status area is repainted during a command at most this often.
 constexpr DWORD repaintIntervalMs = 100;
@@ -104,6 +119,39 @@ void StatusArea::keepVisible() {
         UpdateWindow(control);
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+StatusArea::Prompt::Prompt(StatusArea* area)
+    : area_(area), wasWaiting_(area != nullptr && area->waiting()) {
+    if (area_ == nullptr)
+        return;
+    area_->flushProgress();
+    if (wasWaiting_)
+        area_->restoreCursor();
+}
+
+StatusArea::Prompt::~Prompt() {
+    if (wasWaiting_)
+        area_->showWaitCursor();
+}
+
+void StatusArea::runCommand(HWND window, const std::function<void()>& command) {
+    if (commandRunning_)
+        return;
+    DragAcceptFiles(window, FALSE);
+    commandRunning_ = true;
+    // Whatever way the command ends, the window takes drops and input again.
+    struct End {
+        StatusArea& area;
+        HWND window;
+        ~End() {
+            area.commandRunning_ = false;
+            DragAcceptFiles(window, TRUE);
+            area.flushProgress();
+            discardQueuedInput();
+        }
+    } end{*this, window};
+    command();
 }
 
 } // namespace tarnwick

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace tarnwick {
@@ -21,9 +22,29 @@ public:
     void setProgressPos(int pos);
     void setProgressStep(int step);
     void stepProgress();
-    // Hands the steps counted since the last one to the progress bar. Called before anything
-    // else shows: a message box, a dialog, the end of a command.
-    void flushProgress();
+
+    // What every question to the user goes through, a message box or a dialog: the bar first
+    // shows the steps counted so far, and the normal cursor stands while the question is open;
+    // the wait cursor comes back when the command goes on. A window without a status area
+    // (nullptr) asks without either.
+    class Prompt {
+    public:
+        explicit Prompt(StatusArea* area);
+        ~Prompt();
+        Prompt(const Prompt&) = delete;
+        Prompt& operator=(const Prompt&) = delete;
+
+    private:
+        StatusArea* area_;
+        bool wasWaiting_;
+    };
+
+    // Runs a command inside the click that starts it, on the window's thread, unless one runs
+    // already. Meanwhile nothing can be dropped on the window; afterwards the bar shows the last
+    // steps, and the clicks and keys that arrived meanwhile are dropped: they were aimed at a
+    // window that could not take them (a double click on Rename must not rename twice).
+    void runCommand(HWND window, const std::function<void()>& command);
+    bool commandRunning() const { return commandRunning_; }
 
     void showWaitCursor();
     void restoreCursor();
@@ -33,6 +54,8 @@ public:
     bool onSetCursor(LRESULT& result);
 
 private:
+    // Hands the steps counted since the last one to the progress bar.
+    void flushProgress();
     void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
     // Lets the status area show during a long step, at most every 100 ms.
     void keepVisible();
@@ -48,6 +71,7 @@ private:
     int progressStep_ = 10;
     bool progressPending_ = false;
     bool waiting_ = false;
+    bool commandRunning_ = false;
     HCURSOR cursorBeforeWait_ = nullptr;
 };
 

@@ -11,16 +11,14 @@ namespace {
 
 bool refuse(MainSurface& window, const std::string& text) {
     window.showError(text, texts::resultCheckCaption);
-    window.setProgressPos(0);
+    window.clearProgress();
     return false;
 }
 
 } // namespace
 
 bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
-    window.setProgressRange(static_cast<int>(files.size()));
-    window.setProgressPos(0);
-    window.setProgressStep(1);
+    window.startProgress(files.size());
     for (const FileEntry& entry : files) {
         if (entry.newName.empty())
             return refuse(window, texts::emptyNameHead + entry.folder + entry.oldName +
@@ -36,7 +34,7 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const Cod
                                       texts::longNameTail);
         window.stepProgress();
     }
-    window.setProgressPos(0);
+    window.clearProgress();
     return true;
 }
 

@@ -5,16 +5,16 @@
 
 namespace tarnwick {
 
-// Closes a handle of an open file or folder.
-class FileHandle {
+// A handle that close gives back when the object goes; INVALID_HANDLE_VALUE holds nothing.
+template <BOOL(WINAPI* close)(HANDLE)> class OwnedHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
+    explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
+    ~OwnedHandle() {
         if (valid())
-            CloseHandle(handle_);
+            close(handle_);
     }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return handle_; }
 
@@ -22,21 +22,8 @@ private:
     HANDLE handle_;
 };
 
-// Closes a find handle when the search ends.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (valid())
-            FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+// An open file or folder, and a folder search.
+using FileHandle = OwnedHandle<CloseHandle>;
+using FindHandle = OwnedHandle<FindClose>;
 
 } // namespace tarnwick
