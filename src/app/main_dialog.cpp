@@ -13,8 +13,6 @@
 
 #include <commctrl.h>
 
-#include <vector>
-
 namespace tarnwick {
 
 MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
@@ -101,8 +99,6 @@ bool MainDialog::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     }
 }
 
-// ---- Button handlers ----
-
 bool MainDialog::onTargetMode(bool folderMode) {
     EnableWindow(item(IDC_SUBDIRS), folderMode ? TRUE : FALSE);
     return true;
@@ -171,8 +167,11 @@ void MainDialog::takeFiles(const std::string& folder, const std::vector<std::str
 }
 
 bool MainDialog::runCommand(void (RunPipeline::*command)()) {
-    status_.runCommand(hwnd(), [&] { (pipeline_.*command)(); });
-    updateUndoEntry();
+    // The system menu is up to date before the window answers anyone again.
+    status_.runCommand(hwnd(), [&] {
+        (pipeline_.*command)();
+        updateUndoEntry();
+    });
     return true;
 }
 
@@ -247,7 +246,7 @@ Options MainDialog::readOptions() {
 }
 
 void MainDialog::showError(const std::string& text, const std::string& caption) {
-    const StatusArea::Prompt prompt(&status_);
+    const Prompt prompt(*this);
     MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
@@ -261,17 +260,17 @@ void MainDialog::focusField(Field field) {
 }
 
 bool MainDialog::runPreviewDialog(const FileList& files) {
-    const StatusArea::Prompt prompt(&status_);
+    const Prompt prompt(*this);
     return PreviewDialog(hwnd(), files).run() == IDOK;
 }
 
 bool MainDialog::askYesNo(const std::string& text, const std::string& caption) {
-    const StatusArea::Prompt prompt(&status_);
+    const Prompt prompt(*this);
     return MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 ConfirmAnswer MainDialog::runConfirmDialog() {
-    const StatusArea::Prompt prompt(&status_);
+    const Prompt prompt(*this);
     ConfirmDialog dialog(hwnd());
     const INT_PTR result = dialog.run();
     return ConfirmAnswer{result == IDOK, dialog.dontWarnAgain()};

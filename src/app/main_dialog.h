@@ -48,7 +48,17 @@ public:
     bool askYesNo(const std::string& text, const std::string& caption) override;
 
 protected:
-    StatusArea* statusArea() override { return &status_; }
+    // The bar's last steps shown, and the normal cursor while the user is asked something.
+    bool beginPrompt() override {
+        const bool waiting = status_.promptBegins();
+        if (waiting)
+            restoreCursor();
+        return waiting;
+    }
+    void endPrompt(bool wasWaiting) override {
+        if (wasWaiting)
+            showWaitCursor();
+    }
     bool onInit() override;
     bool onButtonClicked(int id) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -1,7 +1,6 @@
 #include "modal_dialog.h"
 
 #include "error_box.h"
-#include "status_area.h"
 #include "window_text.h"
 
 namespace tarnwick {
@@ -86,7 +85,7 @@ INT_PTR CALLBACK ModalDialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam,
     try {
         return self->dispatch(message, wParam, lParam);
     } catch (...) {
-        const StatusArea::Prompt prompt(self->statusArea());
+        const Prompt prompt(*self);
         showCurrentException(hwnd);
         return FALSE;
     }

@@ -25,9 +25,23 @@ public:
     void setItemText(int id, const std::string& text) { SetWindowTextA(item(id), text.c_str()); }
 
 protected:
-    // The status area of a dialog that runs commands: a question to the user, the error box of an
-    // exception included, goes through its prompt (StatusArea::Prompt). None by default.
-    virtual class StatusArea* statusArea() { return nullptr; }
+    // Every question the dialog asks the user, a message box or a dialog it opens, the error box
+    // of an exception included, is asked inside a Prompt: a dialog that runs commands readies
+    // its window for the question (beginPrompt) and goes on afterwards (endPrompt, told what
+    // beginPrompt answered).
+    class Prompt {
+    public:
+        explicit Prompt(ModalDialog& dialog) : dialog_(dialog), state_(dialog.beginPrompt()) {}
+        ~Prompt() { dialog_.endPrompt(state_); }
+        Prompt(const Prompt&) = delete;
+        Prompt& operator=(const Prompt&) = delete;
+
+    private:
+        ModalDialog& dialog_;
+        bool state_;
+    };
+    virtual bool beginPrompt() { return false; }
+    virtual void endPrompt(bool) {}
     // Called on WM_INITDIALOG; return true to let the dialog manager set the focus.
     virtual bool onInit() { return true; }
     // A click on a button, or OK and Cancel from Enter, Escape and the close box; return true

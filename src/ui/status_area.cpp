@@ -121,18 +121,9 @@ void StatusArea::keepVisible() {
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
-StatusArea::Prompt::Prompt(StatusArea* area)
-    : area_(area), wasWaiting_(area != nullptr && area->waiting()) {
-    if (area_ == nullptr)
-        return;
-    area_->flushProgress();
-    if (wasWaiting_)
-        area_->restoreCursor();
-}
-
-StatusArea::Prompt::~Prompt() {
-    if (wasWaiting_)
-        area_->showWaitCursor();
+bool StatusArea::promptBegins() {
+    flushProgress();
+    return waiting_;
 }
 
 void StatusArea::runCommand(HWND window, const std::function<void()>& command) {

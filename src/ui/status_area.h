@@ -23,21 +23,10 @@ public:
     void setProgressStep(int step);
     void stepProgress();
 
-    // What every question to the user goes through, a message box or a dialog: the bar first
-    // shows the steps counted so far, and the normal cursor stands while the question is open;
-    // the wait cursor comes back when the command goes on. A window without a status area
-    // (nullptr) asks without either.
-    class Prompt {
-    public:
-        explicit Prompt(StatusArea* area);
-        ~Prompt();
-        Prompt(const Prompt&) = delete;
-        Prompt& operator=(const Prompt&) = delete;
-
-    private:
-        StatusArea* area_;
-        bool wasWaiting_;
-    };
+    // Before the user is asked something, a message box or a dialog: the bar shows the steps
+    // counted so far. True when the wait cursor is shown, which the window then puts aside while
+    // the question is open (see ModalDialog::Prompt).
+    bool promptBegins();
 
     // Runs a command inside the click that starts it, on the window's thread, unless one runs
     // already. Meanwhile nothing can be dropped on the window; afterwards the bar shows the last

@@ -14,6 +14,10 @@ using testing::shiftJis;
 const CodePage* const sjis = &shiftJis();
 const CodePage* const utf8 = &CodePage::utf8();
 
+// A row's text in the bytes of its code page (1252 unless given).
+std::string in(const CodePage* page, const char* text) {
+    return testing::inPage(page != nullptr ? *page : CodePage::windows1252(), text);
+}
 const CodePage& pageOf(const CodePage* page) {
     return page != nullptr ? *page : CodePage::windows1252();
 }
@@ -88,15 +92,14 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"Dat\\", "-", "x", "Dat-x"},               // 4 bytes: more than a root
         {"C:\\Photos\\\\", "_", "a.txt", "_a.txt"}, // nothing between the last two backslashes
         // ソ and 表 end in the byte of a backslash.
-        {"C:\\d\\\x83\x5C\\", "_", "a.txt", "\x83\x5C_a.txt", sjis},
-        {"C:\\\x95\x5C\x83\x5C\\", "-", "a", "\x95\x5C\x83\x5C-a", sjis},
-        {"C:\\\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE\\", "_", "a.txt",
-         "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE_a.txt", utf8},
+        {"C:\\d\\ソ\\", "_", "a.txt", "ソ_a.txt", sjis},
+        {"C:\\表ソ\\", "-", "a", "表ソ-a", sjis},
+        {"C:\\Фото\\", "_", "a.txt", "Фото_a.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = c.name;
-        applyFolderPrefix(name, c.folder, c.separator, pageOf(c.page));
-        EXPECT_EQ(name, c.result) << c.folder;
+        std::string name = in(c.page, c.name);
+        applyFolderPrefix(name, in(c.page, c.folder), c.separator, pageOf(c.page));
+        EXPECT_EQ(name, in(c.page, c.result)) << c.folder;
     }
 }
 
@@ -137,27 +140,17 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         {"abcabc", "bc", "XY", false, "aXYaXY"},
         {"12-34-5", "-", "--", false, "12--34--5"},
         // Only whole characters match: ア is 83 41, Ä C3 84; a search text may not end inside one.
-        {"\x83\x41"
-         "A.txt",
-         "A", "B", false,
-         "\x83\x41"
-         "B.txt",
-         sjis},
-        {"\x83\x41"
-         "BAB",
-         "AB", "Z", false,
-         "\x83\x41"
-         "BZ",
-         sjis},
-        {"\x83\x41x", "\x83", "y", false, "\x83\x41x", sjis},
-        {"\x83\x41\x83\x41", "\x41\x83", "y", false, "\x83\x41\x83\x41", sjis},
-        {"\xC3\x84x\xC3", "\xC3", "y", false, "\xC3\x84xy", utf8},
-        {"Wei\xC3\x9F.txt", "\xC3\x9F", "ss", false, "Weiss.txt", utf8},
+        {"アA.txt", "A", "B", false, "アB.txt", sjis},
+        {"アBAB", "AB", "Z", false, "アBZ", sjis},
+        {"アx", "\x83", "y", false, "アx", sjis},
+        {"アア", "\x41\x83", "y", false, "アア", sjis},
+        {"Äx\xC3", "\xC3", "y", false, "Äxy", utf8},
+        {"Weiß.txt", "ß", "ss", false, "Weiss.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = c.name;
-        applyReplace(name, c.find, c.with, c.firstOnly, pageOf(c.page));
-        EXPECT_EQ(name, c.result) << c.name << " / " << c.find << " -> " << c.with;
+        std::string name = in(c.page, c.name);
+        applyReplace(name, in(c.page, c.find), in(c.page, c.with), c.firstOnly, pageOf(c.page));
+        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.find << " -> " << c.with;
     }
 }
 
@@ -181,15 +174,13 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         {"x - .txt", " - ", " - x.txt"},
         {"", " - ", ""},
         // イ is 83 43: its trail byte is no "C".
-        {"\x83\x43"
-         "Cx.txt",
-         "C", "xC\x83\x43.txt", sjis},
-        {"\xD0\x94 - \xD0\x9A.txt", " - ", "\xD0\x9A - \xD0\x94.txt", utf8},
+        {"イCx.txt", "C", "xCイ.txt", sjis},
+        {"Д - К.txt", " - ", "К - Д.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = c.name;
-        applySwap(name, c.pivot, pageOf(c.page));
-        EXPECT_EQ(name, c.result) << c.name << " / " << c.pivot;
+        std::string name = in(c.page, c.name);
+        applySwap(name, in(c.page, c.pivot), pageOf(c.page));
+        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.pivot;
     }
 }
 
@@ -223,18 +214,16 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         {"x.", "_", 2, "x_."},
         {"x", "_", 2147483647, "x_"},
         // Positions count characters: アイウ.txt, 中文.txt, an emoji of four bytes.
-        {"\x83\x41\x83\x43\x83\x45.txt", "_", 1, "\x83\x41_\x83\x43\x83\x45.txt", sjis},
-        {"\x83\x41\x83\x43\x83\x45.txt", "_", 2, "\x83\x41\x83\x43_\x83\x45.txt", sjis},
-        {"\x83\x41\x83\x43\x83\x45.txt", "_", 9, "\x83\x41\x83\x43\x83\x45_.txt", sjis},
-        {"\xE4\xB8\xAD\xE6\x96\x87.txt", "_", 1, "\xE4\xB8\xAD_\xE6\x96\x87.txt", utf8},
-        {"\xF0\x9F\x98\x80"
-         "a.txt",
-         "_", 1, "\xF0\x9F\x98\x80_a.txt", utf8},
+        {"アイウ.txt", "_", 1, "ア_イウ.txt", sjis},
+        {"アイウ.txt", "_", 2, "アイ_ウ.txt", sjis},
+        {"アイウ.txt", "_", 9, "アイウ_.txt", sjis},
+        {"中文.txt", "_", 1, "中_文.txt", utf8},
+        {"😀a.txt", "_", 1, "😀_a.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = c.name;
-        applyInsert(name, c.text, c.position, pageOf(c.page));
-        EXPECT_EQ(name, c.result) << c.name << " at " << c.position;
+        std::string name = in(c.page, c.name);
+        applyInsert(name, in(c.page, c.text), c.position, pageOf(c.page));
+        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " at " << c.position;
     }
 }
 
@@ -259,18 +248,14 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         {"aab", "ab", ""},
         {"abab", "ab", "ab"},
         {"", "a", ""},
-        {"\x83\x43"
-         "Cx.txt",
-         "C", "x.txt", sjis},
-        {"\x83\x41"
-         "A.txt",
-         "A", ".txt", sjis},
-        {"\xE6\x97\xA5-\xE8\xAA\x9E.txt", "-", "\xE8\xAA\x9E.txt", utf8},
+        {"イCx.txt", "C", "x.txt", sjis},
+        {"アA.txt", "A", ".txt", sjis},
+        {"日-語.txt", "-", "語.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = c.name;
-        applyErase(name, c.until, pageOf(c.page));
-        EXPECT_EQ(name, c.result) << c.name << " / " << c.until;
+        std::string name = in(c.page, c.name);
+        applyErase(name, in(c.page, c.until), pageOf(c.page));
+        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.until;
     }
 }
 
