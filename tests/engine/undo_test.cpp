@@ -3,6 +3,7 @@
 #include "engine/run_pipeline.h"
 
 #include "support/memory_file_system.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +18,17 @@ using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 using Paths = std::vector<std::string>;
 
-class UndoTest : public ::testing::Test {
+class UndoTest : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
-    UndoTest() : pipeline(window, fs) {
+    UndoTest() {
         fs.addFolder("C:\\f");
         pipeline.state().targetFolder = "C:\\f\\";
         pipeline.state().targetPattern = "*.*";
     }
 
     // Renames the list as previewed, then forgets what the window saw.
-    void rename(std::initializer_list<std::pair<const char*, const char*>> renames) {
-        pipeline.fileList().clear();
-        for (const auto& r : renames)
-            pipeline.fileList().push_back(FileEntry{"C:\\f\\", r.first, r.second});
-        pipeline.state().previewReady = true;
+    void rename(const std::vector<std::pair<const char*, const char*>>& renames) {
+        previewed("C:\\f\\", renames);
         window.options.targetMode = mode;
         pipeline.runRename();
         window = RecordingWindow();
@@ -47,9 +45,6 @@ protected:
     }
 
     TargetMode mode = TargetMode::folderMode;
-    RecordingWindow window;
-    MemoryFileSystem fs;
-    RunPipeline pipeline;
 };
 
 // 2.txt took the name 1.txt after 1.txt had become 0.txt: the last renamed goes back first.
@@ -109,19 +104,17 @@ TEST_F(UndoTest, OnlyTheFilesThatGotANewNameGoBack) {
 // A file that cannot go back is reported with both paths the other way round, keeps its new name,
 // and the undo goes on with the next file. A taken old name is such a failure.
 TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
-    const char kAccessReason[] =
-        "File or directory specified by newname already exists or could not be created (invalid "
-        "path); or oldname is a directory and newname specifies a different path.";
     const struct {
         const char* what;
         std::function<void(MemoryFileSystem&)> meanwhile;
         std::string reason;
     } cases[] = {
-        {"old name taken", [](MemoryFileSystem& f) { f.addFile("C:\\f\\b.txt"); }, kAccessReason},
+        {"old name taken", [](MemoryFileSystem& f) { f.addFile("C:\\f\\b.txt"); },
+         testing::kAccessReason},
         {"file gone", [](MemoryFileSystem& f) { f.removeEntry("C:\\f\\y.txt"); },
-         "File or path specified by oldname not found."},
+         testing::kNotFoundReason},
         {"access refused", [](MemoryFileSystem& f) { f.failRename("C:\\f\\y.txt", 13); },
-         kAccessReason},
+         testing::kAccessReason},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -135,9 +128,8 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
         pipeline.runUndo();
 
         ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, "Access denied.\n\nC:\\f\\y.txt\n\ncould not renamed "
-                                           "to\n\nC:\\f\\b.txt\n\n" +
-                                               c.reason);
+        EXPECT_EQ(window.messages[0].text,
+                  testing::renameFailure("C:\\f\\y.txt", "C:\\f\\b.txt", c.reason));
         EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
         EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
         EXPECT_TRUE(fs.exists("C:\\f\\a.txt"));
@@ -164,23 +156,73 @@ TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
 }
 
 // In list mode the field names every file by the name it has after the undo: its old name where
-// it went back, its new one where it could not.
+// it went back, its new one where it could not, also when a Preview (cancelled) came between.
 TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
-    mode = TargetMode::listMode;
-    files({"a.txt", "b.txt", "c.txt", "d.txt"});
-    rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}, {"d.txt", "z.txt"}});
-    fs.failRename("C:\\f\\y.txt", 13);
+    const struct {
+        const char* what;
+        std::vector<const char*> files;
+        std::vector<std::pair<const char*, const char*>> renames;
+        const char* failing; // its rename back fails, or nothing
+        bool previewBetween;
+        const char* field;
+        const char* status;
+    } cases[] = {
+        {"the middle of three fails",
+         {"a.txt", "b.txt", "c.txt", "d.txt"},
+         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}, {"d.txt", "z.txt"}},
+         "C:\\f\\y.txt",
+         false,
+         "a.txt:y.txt:c.txt:d.txt",
+         "2 file(s) renamed back."},
+        {"the first of two fails",
+         {"a.txt", "b.txt"},
+         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         "C:\\f\\x.txt",
+         false,
+         "x.txt:b.txt",
+         "1 file(s) renamed back."},
+        {"after a cancelled Preview",
+         {"a.txt", "b.txt"},
+         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         nullptr,
+         true,
+         "a.txt:b.txt",
+         "2 file(s) renamed back."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs = MemoryFileSystem{};
+        fs.addFolder("C:\\f");
+        for (const char* name : c.files)
+            fs.addFile(std::string("C:\\f\\") + name);
+        mode = TargetMode::listMode;
+        previewed("C:\\f\\", c.renames);
+        window.options.targetMode = mode;
+        pipeline.runRename();
+        if (c.previewBetween) {
+            // The Preview would name x.txt and y.txt q.txt and y.txt; it is cancelled.
+            window.options.pathSpec = "C:\\f";
+            window.options.fileListText = window.fieldTexts.back().second;
+            window.options.replaceOn = true;
+            window.options.replaceFind = "x";
+            window.options.replaceWith = "q";
+            pipeline.runPreview();
+            ASSERT_EQ(window.previewDialogs, 1);
+        }
+        window.fieldTexts.clear();
+        if (c.failing != nullptr)
+            fs.failRename(c.failing, 13);
 
-    pipeline.runUndo();
+        pipeline.runUndo();
 
-    ASSERT_EQ(window.fieldTexts.size(), 1u);
-    EXPECT_EQ(window.fieldTexts[0],
-              std::make_pair(Field::fileList, std::string("a.txt:y.txt:c.txt:d.txt")));
-    ASSERT_EQ(pipeline.fileList().size(), 4u);
-    EXPECT_EQ(pipeline.fileList()[0].oldName, "a.txt");
-    EXPECT_EQ(pipeline.fileList()[0].newName, "a.txt");
-    EXPECT_EQ(window.statusText, "2 file(s) renamed back.");
-    EXPECT_EQ(window.progressPos, 0);
+        ASSERT_EQ(window.fieldTexts.size(), 1u);
+        EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string(c.field)));
+        for (const FileEntry& entry : pipeline.fileList())
+            EXPECT_EQ(entry.oldName, entry.newName);
+        EXPECT_EQ(window.statusText, c.status);
+        EXPECT_EQ(window.progressPos, 0);
+        window = RecordingWindow{};
+    }
 }
 
 } // namespace

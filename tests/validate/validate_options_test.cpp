@@ -54,114 +54,118 @@ protected:
     RunState state;
 };
 
-struct FailureCase {
-    const char* what;
-    std::function<void(Options&)> setUp;
-    std::string message;
-    std::optional<Field> focus; // none: the focus is not moved
-};
+// The messages of the checks, and options that each check refuses.
+const std::string kSeparator = kNameHead + "\n\nPlease change the separator string!";
+const std::string kFindEmpty = "Please choose a string you like to replace!";
+const std::string kFind =
+    kNameHead + "\n\nThat's why it's useless to search for your replace string.\nPlease change it!";
+const std::string kWith = kNameHead + "\n\nPlease change the 'replace with' string!";
+const std::string kSwap = kNameHead + "\n\nThat's why it's useless to search for your string to "
+                                      "turn arround.\nPlease change it!";
+const std::string kInsert = kNameHead + "\n\nPlease change the string to insert!";
+const std::string kEraseEmpty = "Please choose a string you like to delete!";
+const std::string kErase = kNameHead + "\n\nThat's why it's useless to search for your string to "
+                                       "delete.\nPlease change it!";
+std::string missing(const std::string& path) {
+    return "The following file doesn't exist!\n\n" + path + "\n\nPlease verify your input.";
+}
+
+using Change = std::function<void(Options&)>;
+Change list(const char* text) {
+    return [text](Options& o) {
+        o.targetMode = TargetMode::listMode;
+        o.fileListText = text;
+    };
+}
+Change path(const char* text) {
+    return [text](Options& o) { o.pathSpec = text; };
+}
+Change mask(const char* text) {
+    return [text](Options& o) { o.fileListText = text; };
+}
+Change separator(const char* text) {
+    return [text](Options& o) {
+        o.folderPrefix = true;
+        o.separator = text;
+    };
+}
+Change replace(const char* find, const char* with = "") {
+    return [find, with](Options& o) {
+        o.replaceOn = true;
+        o.replaceFind = find;
+        o.replaceWith = with;
+    };
+}
+Change swap(const char* pivot) {
+    return [pivot](Options& o) {
+        o.swapOn = true;
+        o.swapPivot = pivot;
+    };
+}
+Change insert(const char* text) {
+    return [text](Options& o) {
+        o.insertOn = true;
+        o.insertText = text;
+    };
+}
+Change erase(const char* until) {
+    return [until](Options& o) {
+        o.eraseOn = true;
+        o.eraseUntil = until;
+    };
+}
+Change digits(int count) {
+    return [count](Options& o) {
+        o.numerate = true;
+        o.digitCount = count;
+    };
+}
+const Change nothing = [](Options&) {};
 
 TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
-    auto list = [](const char* text) {
-        return [text](Options& o) {
-            o.targetMode = TargetMode::listMode;
-            o.fileListText = text;
-        };
-    };
-    const FailureCase cases[] = {
-        {"empty path", [](Options& o) { o.pathSpec = ""; }, kFolderMissing, Field::pathName},
-        {"missing path", [](Options& o) { o.pathSpec = "C:\\Missing"; }, kFolderMissing,
-         Field::pathName},
-        {"mask with a blank", [](Options& o) { o.fileListText = "my *.txt"; }, kMaskMessage,
-         Field::fileList},
-        {"mask with a colon", [](Options& o) { o.fileListText = "a:b"; }, kMaskMessage,
-         Field::fileList},
+    const struct {
+        const char* what;
+        Change change;
+        std::string message;
+        std::optional<Field> focus; // none: the focus is not moved
+    } cases[] = {
+        {"empty path", path(""), kFolderMissing, Field::pathName},
+        {"missing path", path("C:\\Missing"), kFolderMissing, Field::pathName},
+        {"mask with a blank", mask("my *.txt"), kMaskMessage, Field::fileList},
+        {"mask with a colon", mask("a:b"), kMaskMessage, Field::fileList},
         {"list with a folder part", list("sub\\a.txt"), kListMessage, Field::fileList},
         {"list with a wildcard", list("a.txt:*.txt"), kListMessage, Field::fileList},
-        {"missing list file", list("a.txt:c.txt"),
-         "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
-         Field::fileList},
-        {"missing first list file", list("c.txt:a.txt"),
-         "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.",
+        {"missing list file", list("a.txt:c.txt"), missing("C:\\Photos\\c.txt"), Field::fileList},
+        {"missing first list file", list("c.txt:a.txt"), missing("C:\\Photos\\c.txt"),
          Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
         {"empty name in a file", // each name is looked for before it is found empty
          [](Options& o) {
+             list(":")(o);
              o.pathSpec = "C:\\note.txt";
-             o.targetMode = TargetMode::listMode;
-             o.fileListText = ":";
          },
-         "The following file doesn't exist!\n\nC:\\note.txt\\\n\nPlease verify your input.",
-         Field::fileList},
+         missing("C:\\note.txt\\"), Field::fileList},
         {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
         {"empty list", list(""), kEmptyName, Field::fileList},
-        {"separator",
-         [](Options& o) {
-             o.folderPrefix = true;
-             o.separator = " : ";
-         },
-         kNameHead + "\n\nPlease change the separator string!", Field::separator},
-        {"empty replace string", [](Options& o) { o.replaceOn = true; },
-         "Please choose a string you like to replace!", Field::replaceFind},
-        {"replace string",
-         [](Options& o) {
-             o.replaceOn = true;
-             o.replaceFind = "a?";
-         },
-         kNameHead + "\n\nThat's why it's useless to search for your replace string.\n"
-                     "Please change it!",
-         Field::replaceFind},
-        {"replace with",
-         [](Options& o) {
-             o.replaceOn = true;
-             o.replaceFind = "a";
-             o.replaceWith = "x|y";
-         },
-         kNameHead + "\n\nPlease change the 'replace with' string!", Field::replaceWith},
-        {"swap pivot",
-         [](Options& o) {
-             o.swapOn = true;
-             o.swapPivot = "<";
-         },
-         kNameHead + "\n\nThat's why it's useless to search for your string to turn arround.\n"
-                     "Please change it!",
-         Field::swapPivot},
-        {"insert text",
-         [](Options& o) {
-             o.insertOn = true;
-             o.insertText = "\"q\"";
-         },
-         kNameHead + "\n\nPlease change the string to insert!", Field::insertText},
-        {"empty erase string", [](Options& o) { o.eraseOn = true; },
-         "Please choose a string you like to delete!", Field::eraseUntil},
-        {"erase string",
-         [](Options& o) {
-             o.eraseOn = true;
-             o.eraseUntil = "a/b";
-         },
-         kNameHead + "\n\nThat's why it's useless to search for your string to delete.\n"
-                     "Please change it!",
-         Field::eraseUntil},
-        {"digit limit",
-         [](Options& o) {
-             o.numerate = true;
-             o.digitCount = 216;
-         },
-         kDigitLimit, std::nullopt},
-        {"digit count beyond the 32-bit range",
-         [](Options& o) {
-             o.numerate = true;
-             o.digitCount = parseNumberField("99999999999");
-         },
+        {"separator", separator(" : "), kSeparator, Field::separator},
+        {"empty replace string", replace(""), kFindEmpty, Field::replaceFind},
+        {"replace string", replace("a?"), kFind, Field::replaceFind},
+        {"replace with", replace("a", "x|y"), kWith, Field::replaceWith},
+        {"swap pivot", swap("<"), kSwap, Field::swapPivot},
+        {"insert text", insert("\"q\""), kInsert, Field::insertText},
+        {"empty erase string", erase(""), kEraseEmpty, Field::eraseUntil},
+        {"erase string", erase("a/b"), kErase, Field::eraseUntil},
+        {"digit limit", digits(216), kDigitLimit, std::nullopt},
+        {"digit count beyond the 32-bit range", digits(parseNumberField("99999999999")),
          kDigitLimit, std::nullopt},
     };
-    for (const FailureCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         options = Options{};
         options.pathSpec = "C:\\Photos";
         options.fileListText = "*.*";
         window = RecordingWindow{};
-        c.setUp(options);
+        c.change(options);
 
         EXPECT_FALSE(validate());
         ASSERT_EQ(window.messages.size(), 1u);
@@ -182,86 +186,30 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
 // Two refused values at once: the message and the focus belong to the one checked first, for
 // each two checks that follow each other.
 TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
-    const std::string kSeparator = kNameHead + "\n\nPlease change the separator string!";
-    const std::string kFindEmpty = "Please choose a string you like to replace!";
-    const std::string kFind = kNameHead + "\n\nThat's why it's useless to search for your replace "
-                                          "string.\nPlease change it!";
-    const std::string kWith = kNameHead + "\n\nPlease change the 'replace with' string!";
-    const std::string kSwap = kNameHead + "\n\nThat's why it's useless to search for your string "
-                                          "to turn arround.\nPlease change it!";
-    const std::string kInsert = kNameHead + "\n\nPlease change the string to insert!";
-    const std::string kEraseEmpty = "Please choose a string you like to delete!";
-    const std::string kErase = kNameHead + "\n\nThat's why it's useless to search for your "
-                                           "string to delete.\nPlease change it!";
-    const std::string kMissing =
-        "The following file doesn't exist!\n\nC:\\Photos\\c.txt\n\nPlease verify your input.";
-    auto badSeparator = [](Options& o) {
-        o.folderPrefix = true;
-        o.separator = "/";
-    };
-    auto badFind = [](Options& o) {
-        o.replaceOn = true;
-        o.replaceFind = "*";
-    };
-    auto badWith = [](Options& o) {
-        o.replaceOn = true;
-        o.replaceFind = "a";
-        o.replaceWith = "?";
-    };
-    auto emptyFind = [](Options& o) {
-        o.replaceOn = true;
-        o.replaceFind = "";
-    };
-    auto badSwap = [](Options& o) {
-        o.swapOn = true;
-        o.swapPivot = "|";
-    };
-    auto badInsert = [](Options& o) {
-        o.insertOn = true;
-        o.insertText = "<";
-    };
-    auto emptyErase = [](Options& o) { o.eraseOn = true; };
-    auto badErase = [](Options& o) {
-        o.eraseOn = true;
-        o.eraseUntil = ">";
-    };
-    auto tooManyDigits = [](Options& o) {
-        o.numerate = true;
-        o.digitCount = 216;
-    };
-    auto list = [](const char* text) {
-        return [text](Options& o) {
-            o.targetMode = TargetMode::listMode;
-            o.fileListText = text;
-        };
-    };
+    const std::string kMissing = missing("C:\\Photos\\c.txt");
     const struct {
         const char* what;
-        std::function<void(Options&)> first;
-        std::function<void(Options&)> second;
+        Change first;
+        Change second;
         std::string message;
         Field focus;
     } cases[] = {
-        {"path, mask", [](Options& o) { o.pathSpec = "C:\\Missing"; },
-         [](Options& o) { o.fileListText = "a b"; }, kFolderMissing, Field::pathName},
-        {"path, list", [](Options& o) { o.pathSpec = "C:\\Missing"; }, list("a.txt"),
-         kFolderMissing, Field::pathName},
-        {"mask, separator", [](Options& o) { o.fileListText = "a b"; }, badSeparator, kMaskMessage,
+        {"path, mask", path("C:\\Missing"), mask("a b"), kFolderMissing, Field::pathName},
+        {"path, list", path("C:\\Missing"), list("a.txt"), kFolderMissing, Field::pathName},
+        {"mask, separator", mask("a b"), separator("/"), kMaskMessage, Field::fileList},
+        {"list characters, missing name", list("c.txt:a?.txt"), nothing, kListMessage,
          Field::fileList},
-        {"list characters, missing name", list("c.txt:a?.txt"), [](Options&) {}, kListMessage,
-         Field::fileList},
-        {"missing name, empty name", list("c.txt::"), [](Options&) {}, kMissing, Field::fileList},
-        {"empty name, missing name", list(":c.txt"), [](Options&) {}, kEmptyName, Field::fileList},
-        {"list, separator", list("c.txt"), badSeparator, kMissing, Field::fileList},
-        {"separator, replace", badSeparator, [](Options& o) { o.replaceOn = true; }, kSeparator,
-         Field::separator},
-        {"empty find, with", emptyFind, badWith, kFindEmpty, Field::replaceFind},
-        {"find, with", badFind, badWith, kFind, Field::replaceFind},
-        {"with, swap", badWith, badSwap, kWith, Field::replaceWith},
-        {"swap, insert", badSwap, badInsert, kSwap, Field::swapPivot},
-        {"insert, erase", badInsert, emptyErase, kInsert, Field::insertText},
-        {"empty erase, digits", emptyErase, tooManyDigits, kEraseEmpty, Field::eraseUntil},
-        {"erase, digits", badErase, tooManyDigits, kErase, Field::eraseUntil},
+        {"missing name, empty name", list("c.txt::"), nothing, kMissing, Field::fileList},
+        {"empty name, missing name", list(":c.txt"), nothing, kEmptyName, Field::fileList},
+        {"list, separator", list("c.txt"), separator("/"), kMissing, Field::fileList},
+        {"separator, replace", separator("/"), replace(""), kSeparator, Field::separator},
+        {"empty find, with", replace("", "?"), nothing, kFindEmpty, Field::replaceFind},
+        {"find, with", replace("*", "?"), nothing, kFind, Field::replaceFind},
+        {"with, swap", replace("a", "?"), swap("|"), kWith, Field::replaceWith},
+        {"swap, insert", swap("|"), insert("<"), kSwap, Field::swapPivot},
+        {"insert, erase", insert("<"), erase(""), kInsert, Field::insertText},
+        {"empty erase, digits", erase(""), digits(216), kEraseEmpty, Field::eraseUntil},
+        {"erase, digits", erase(">"), digits(216), kErase, Field::eraseUntil},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -2,6 +2,7 @@
 #include "engine/run_pipeline.h"
 
 #include "support/memory_file_system.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,9 @@ namespace {
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 
-class ChecksInCommands : public ::testing::Test {
+class ChecksInCommands : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
-    ChecksInCommands() : pipeline(window, fs) {
+    ChecksInCommands() {
         fs.addFolder("C:\\Photos");
         fs.addFile("C:\\Photos\\a.txt");
         fs.addFile("C:\\Photos\\b.txt");
@@ -33,9 +34,6 @@ protected:
                window.statusText.find("successfully renamed") == std::string::npos;
     }
 
-    RecordingWindow window;
-    MemoryFileSystem fs;
-    RunPipeline pipeline;
     std::vector<std::string> before;
 };
 
