@@ -3,6 +3,8 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/forwarding_file_system.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -25,36 +27,11 @@ using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 using testing::wideFromAnsi;
 
-const char* const kNotFound = "File or path specified by oldname not found.";
-const char* const kAccess =
-    "File or directory specified by newname already exists or could not be created (invalid "
-    "path); or oldname is a directory and newname specifies a different path.";
-const char* const kInvalid = "Name contains invalid characters.";
+using testing::kAccessReason;
+using testing::kInvalidReason;
+using testing::kNotFoundReason;
 
-// The real file system with a hook before each search and each rename.
-class FaultFileSystem : public FileSystem {
-public:
-    std::function<void(const std::string& pattern)> beforeSearch;
-    std::function<void(const std::string& oldPath)> beforeRename;
-
-    const CodePage& codePage() const override { return real_.codePage(); }
-    void search(const std::string& pattern, const Visitor& visit) override {
-        if (beforeSearch)
-            beforeSearch(pattern);
-        real_.search(pattern, visit);
-    }
-    bool exists(const std::string& path) override { return real_.exists(path); }
-    int rename(const std::string& oldPath, const std::string& newPath) override {
-        if (beforeRename)
-            beforeRename(oldPath);
-        return real_.rename(oldPath, newPath);
-    }
-    void beginCacheScope() override { real_.beginCacheScope(); }
-    void endCacheScope() override { real_.endCacheScope(); }
-
-private:
-    Win32FileSystem real_;
-};
+using FaultFileSystem = testing::ForwardingFileSystem;
 
 // Names (as Windows knows them, in UTF-16) and contents of the files below a folder, whatever
 // their length and whatever the code page can show.
@@ -103,9 +80,9 @@ void removeLongTree(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-class Faults : public ::testing::Test {
+class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWindow> {
 protected:
-    Faults() : pipeline(window, fs) {
+    Faults() {
         window.options.pathSpec = temp.path();
         window.options.fileListText = "*.*";
         window.options.numerate = true; // a.txt, b.txt, c.txt become 1.txt, 2.txt, 3.txt
@@ -130,8 +107,7 @@ protected:
     }
     std::string failure(const std::string& oldName, const std::string& newName,
                         const std::string& reason) const {
-        return "Access denied.\n\n" + temp.path() + oldName + "\n\ncould not renamed to\n\n" +
-               temp.path() + newName + "\n\n" + reason;
+        return testing::renameFailure(temp.path() + oldName, temp.path() + newName, reason);
     }
     std::vector<std::string> messages() const {
         std::vector<std::string> texts;
@@ -153,9 +129,6 @@ protected:
     }
 
     TempFolder temp;
-    PreviewKeepingWindow window;
-    FaultFileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
@@ -167,7 +140,7 @@ TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     pipeline.runPreview();
     CloseHandle(lock);
-    ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccess)});
+    ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccessReason)});
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
     EXPECT_EQ(temp.read("b.txt"), "content of b.txt");
@@ -181,7 +154,7 @@ TEST_F(Faults, FileRemovedMidRunIsReportedAsNotFoundAndTheRunGoesOn) {
             DeleteFileA(oldPath.c_str());
     };
     pipeline.runPreview();
-    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kNotFound)});
+    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kNotFoundReason)});
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt"}));
     EXPECT_EQ(temp.read("1.txt"), "content of a.txt");
     EXPECT_EQ(temp.read("3.txt"), "content of c.txt");
@@ -306,7 +279,7 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
     EXPECT_EQ(after.count(L"\x141.txt"), 1u);
     EXPECT_EQ(window.messages.size(), 2u);
     for (const auto& m : window.messages)
-        EXPECT_NE(m.text.find(kInvalid), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find(kInvalidReason), std::string::npos) << m.text;
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 

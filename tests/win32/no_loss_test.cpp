@@ -10,6 +10,7 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/forwarding_file_system.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -34,7 +35,7 @@ using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 
 // Every rename the engine asks for, with its result and whether the new name was taken then.
-class RecordingFileSystem : public FileSystem {
+class RecordingFileSystem : public testing::ForwardingFileSystem {
 public:
     struct Rename {
         std::string from;
@@ -44,22 +45,12 @@ public:
     };
     std::vector<Rename> renames;
 
-    const CodePage& codePage() const override { return real_.codePage(); }
-    void search(const std::string& pattern, const Visitor& visit) override {
-        real_.search(pattern, visit);
+    RecordingFileSystem() {
+        afterRename = [this](const std::string& from, const std::string& to, int result,
+                             bool existed) {
+            renames.push_back({from, to, result, existed});
+        };
     }
-    bool exists(const std::string& path) override { return real_.exists(path); }
-    int rename(const std::string& oldPath, const std::string& newPath) override {
-        const bool existed = GetFileAttributesA(newPath.c_str()) != INVALID_FILE_ATTRIBUTES;
-        const int result = real_.rename(oldPath, newPath);
-        renames.push_back({oldPath, newPath, result, existed});
-        return result;
-    }
-    void beginCacheScope() override { real_.beginCacheScope(); }
-    void endCacheScope() override { real_.endCacheScope(); }
-
-private:
-    Win32FileSystem real_;
 };
 
 // Full path of every file below folder, with its content.

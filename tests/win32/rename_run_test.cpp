@@ -4,6 +4,7 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 
@@ -18,33 +19,22 @@ using testing::RecordingWindow;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-const char* const kEaccesReason =
-    "File or directory specified by newname already exists or could not be created (invalid "
-    "path); or oldname is a directory and newname specifies a different path.";
-
-class RenameRunTest : public ::testing::Test {
+class RenameRunTest : public testing::PipelineFixture<Win32FileSystem> {
 protected:
-    RenameRunTest() : pipeline(window, fs) {
+    RenameRunTest() {
         pipeline.state().targetFolder = temp.path();
         pipeline.state().targetPattern = "*.*";
     }
-
-    // The list as the Preview dialog showed it: Rename takes it as it is.
-    void previewed(std::initializer_list<std::pair<const char*, const char*>> renames) {
-        for (const auto& r : renames)
-            pipeline.fileList().push_back(FileEntry{temp.path(), r.first, r.second});
-        pipeline.state().previewReady = true;
+    // The list as the Preview dialog showed it in the folder.
+    void previewed(const std::vector<std::pair<const char*, const char*>>& renames) {
+        PipelineFixture::previewed(temp.path(), renames);
     }
     std::string failure(const std::string& from, const std::string& to,
                         const std::string& reason) const {
-        return "Access denied.\n\n" + temp.path() + from + "\n\ncould not renamed to\n\n" +
-               temp.path() + to + "\n\n" + reason;
+        return testing::renameFailure(temp.path() + from, temp.path() + to, reason);
     }
 
     TempFolder temp;
-    RecordingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(RenameRunTest, NameStillHeldByALaterEntryIsPassedOverSilently) {
@@ -74,8 +64,7 @@ TEST_F(RenameRunTest, FileDeletedSincePreviewIsReportedAndTheRunGoesOn) {
     previewed({{"gone.txt", "x.txt"}, {"next.txt", "y.txt"}});
     pipeline.runRename();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text,
-              failure("gone.txt", "x.txt", "File or path specified by oldname not found."));
+    EXPECT_EQ(window.messages[0].text, failure("gone.txt", "x.txt", testing::kNotFoundReason));
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
     EXPECT_EQ(temp.list(), (Names{"y.txt"}));
     EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
@@ -92,7 +81,7 @@ TEST_F(RenameRunTest, FileOpenElsewhereIsReportedAndTheNextIsRenamed) {
     pipeline.runRename();
     CloseHandle(held);
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, failure("held.txt", "h.txt", kEaccesReason));
+    EXPECT_EQ(window.messages[0].text, failure("held.txt", "h.txt", testing::kAccessReason));
     EXPECT_EQ(temp.list(), (Names{"held.txt", "o.txt"}));
 }
 
@@ -173,7 +162,7 @@ TEST_F(RenameRunTest, UndoNeverReplacesAFileThatTookTheOldName) {
 
     pipeline.runUndo();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, failure("x.txt", "a.txt", kEaccesReason));
+    EXPECT_EQ(window.messages[0].text, failure("x.txt", "a.txt", testing::kAccessReason));
     EXPECT_EQ(temp.read("a.txt"), "newcomer");
     EXPECT_EQ(temp.read("x.txt"), "first");
     EXPECT_EQ(window.statusText, "0 file(s) renamed back.");
