@@ -53,7 +53,7 @@ log="$build/bench.log"
     echo "directions alternately). Formatting in UTF-8: $formatRuns runs each (100,000 names in several"
     echo "scripts against as many ASCII names of the same character counts, every operation on)."
     echo "Goals: ratio <= 1.3 for collection and formatting and <= 1.1 for renaming and undoing; the"
-    echo "Preview dialog open in under 2 s (its floor: a bare edit control of the same styles and"
+    echo "Preview dialog open in under 2 s (medians of three, alternately with its floor: a bare edit control of the same styles and"
     echo "font) and the whole process under 200 MB at its peak."
     echo
     echo "| Measurement                                                         | Tarnwick s|   Floor s | Ratio |"

@@ -16,7 +16,6 @@ Operators:
   offset    a number one more or one less
   number    a number set to 0, true and false exchanged
   text      one character of a string or character literal changed
-  statement a call, assignment or increment statement left out
 
 The build lives in build/mutants (no sanitizers, -O0): the mutated file (with the files that
 include it) is compiled into a scratch folder and linked there, so the build folder itself never
@@ -67,17 +66,6 @@ TEMPLATE_NAMES = {
     "static_cast", "reinterpret_cast", "const_cast", "dynamic_cast", "numeric_limits",
     "basic_string", "tuple", "initializer_list", "is_same",
 }
-# Words that never begin a statement this tool leaves out.
-KEYWORDS = {
-    "return", "if", "else", "for", "while", "do", "switch", "case", "default", "break",
-    "continue", "goto", "const", "constexpr", "static", "inline", "auto", "void", "bool", "char",
-    "int", "long", "short", "unsigned", "signed", "double", "float", "using", "namespace",
-    "struct", "class", "enum", "union", "template", "typename", "virtual", "explicit",
-    "public", "private", "protected", "friend", "operator", "throw", "try", "catch", "delete",
-    "new", "typedef", "extern", "static_assert", "override", "noexcept", "sizeof",
-}
-
-
 class Token:
     __slots__ = ("kind", "text", "start", "end")
 
@@ -146,90 +134,6 @@ def template_brackets(tokens):
     return marked
 
 
-def matching(tokens, i, open_text, close_text):
-    """Index of the token closing the bracket opened at i, or None."""
-    depth = 0
-    for j in range(i, len(tokens)):
-        if tokens[j].text == open_text:
-            depth += 1
-        elif tokens[j].text == close_text:
-            depth -= 1
-            if depth == 0:
-                return j
-    return None
-
-
-def statement_end(tokens, i):
-    """The statement beginning at i when it is a call, an assignment or an increment: the index
-    of its closing semicolon, or None."""
-    j = i
-    prefix = tokens[j].text in ("++", "--")
-    if prefix:
-        j += 1
-    if j >= len(tokens) or tokens[j].kind != "ident" or tokens[j].text in KEYWORDS:
-        return None
-    j += 1
-    called = False
-    while j < len(tokens):
-        t = tokens[j].text
-        if t == "::" or t in (".", "->"):
-            if j + 1 >= len(tokens) or tokens[j + 1].kind != "ident":
-                return None
-            j += 2
-            called = False
-        elif t == "(":
-            close = matching(tokens, j, "(", ")")
-            if close is None:
-                return None
-            j = close + 1
-            called = True
-        elif t == "[":
-            close = matching(tokens, j, "[", "]")
-            if close is None:
-                return None
-            j = close + 1
-            called = False
-        else:
-            break
-    if j >= len(tokens):
-        return None
-    t = tokens[j].text
-    if prefix:
-        return j if t == ";" else None
-    if t == ";":
-        return j if called else None
-    if t in ("++", "--") and not called:
-        return j + 1 if j + 1 < len(tokens) and tokens[j + 1].text == ";" else None
-    if t in ("=", "+=", "-=", "*=", "/=", "%=", "|=", "&=", "^=") and not called:
-        depth = 0
-        for k in range(j + 1, len(tokens)):
-            u = tokens[k].text
-            if u in ("(", "[", "{"):
-                depth += 1
-            elif u in (")", "]", "}"):
-                depth -= 1
-                if depth < 0:
-                    return None
-            elif u == ";" and depth == 0:
-                return k
-    return None
-
-
-def statement_starts(tokens):
-    """Indexes of tokens that begin a statement (or a declaration)."""
-    starts = set()
-    if tokens:
-        starts.add(0)
-    for i, tok in enumerate(tokens):
-        if tok.text in (";", "{", "}") or tok.text == "else":
-            starts.add(i + 1)
-        elif tok.text in ("if", "while", "for", "switch") and i + 1 < len(tokens):
-            close = matching(tokens, i + 1, "(", ")")
-            if close is not None:
-                starts.add(close + 1)
-    return starts
-
-
 def changed_character(text, rng):
     """One character of a literal's contents changed, or None when it has none to change."""
     quote = text[0]
@@ -264,7 +168,6 @@ def mutants_of(path, source):
     """Every mutant of one file: (start, end, replacement, operator, description)."""
     tokens = tokenize(source)
     templates = template_brackets(tokens)
-    starts = statement_starts(tokens)
     rng = random.Random(str(path.relative_to(ROOT)))
     found = []
 
@@ -318,10 +221,6 @@ def mutants_of(path, source):
             replacement = changed_character(t, rng)
             if replacement is not None:
                 add(tok, replacement, "text")
-        if i in starts:
-            end = statement_end(tokens, i)
-            if end is not None:
-                add((tok.start, tokens[end].end), ";", "statement")
     return found
 
 
