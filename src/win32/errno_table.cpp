@@ -44,6 +44,7 @@ int errnoFor(DWORD error) {
     case ERROR_DISK_FULL: return 28;           // ENOSPC
     case ERROR_BROKEN_PIPE: return 32;         // EPIPE
     case ERROR_DIR_NOT_EMPTY: return 41;       // ENOTEMPTY
+    case linkToOtherFileError: return renameError::linkToOtherFile;
     default: break;
     }
     // Write protection, sharing and lock violations and the other errors of the medium.

@@ -5,6 +5,11 @@
 
 namespace tarnwick {
 
+// The program's own error code (bit 29 marks an application's codes) for a file that is a link
+// the platform would follow, renaming the file it leads to: its errno is
+// renameError::linkToOtherFile.
+inline constexpr DWORD linkToOtherFileError = 0x20000000u | 1u;
+
 // The errno for a Windows error code, by the runtime's own table.
 int errnoFor(DWORD error);
 

@@ -11,34 +11,44 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
 namespace {
 
-// The final path of what the platform opens under path, in capitals (as the file system compares
-// names); empty when it cannot be had. A file is opened as itself, never as what it links to,
-// where the platform can (Windows can, Wine cannot for a Linux link); a folder is followed.
-std::wstring finalPathOf(const std::wstring& path, bool folder) {
-    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (folder ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
-    const FileHandle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, flags, nullptr));
-    if (!handle.valid())
-        return {};
-    std::wstring final(MAX_PATH, L'\0');
-    DWORD length = GetFinalPathNameByHandleW(handle.get(), &final[0],
-                                             static_cast<DWORD>(final.size()), VOLUME_NAME_DOS);
-    if (length >= final.size()) {
-        final.assign(length + 1, L'\0');
-        length = GetFinalPathNameByHandleW(handle.get(), &final[0],
-                                           static_cast<DWORD>(final.size()), VOLUME_NAME_DOS);
+// The path of an open file from the root of its volume, in capitals (as the file system compares
+// names): the platform's final path without the volume; empty when it cannot be had.
+std::wstring pathOnVolume(HANDLE file) {
+    // FILE_NAME_INFO: the name's length in bytes, then the name; a longer name asks again.
+    std::vector<DWORD> buffer(512);
+    auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+    while (!GetFileInformationByHandleEx(file, FileNameInfo, info,
+                                         static_cast<DWORD>(buffer.size() * sizeof(DWORD)))) {
+        if (GetLastError() != ERROR_MORE_DATA || buffer.size() > 32768)
+            return {};
+        buffer.resize(buffer.size() * 4);
+        info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
     }
-    if (length == 0 || length >= final.size())
-        return {};
-    final.resize(length);
-    CharUpperBuffW(&final[0], length);
-    return final;
+    std::wstring path(info->FileName, info->FileNameLength / sizeof(wchar_t));
+    if (!path.empty())
+        CharUpperBuffW(&path[0], static_cast<DWORD>(path.size()));
+    return path;
+}
+
+// The same of a folder, which is followed where it is a link.
+std::wstring folderPathOnVolume(const std::wstring& folder) {
+    const FileHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+    return handle.valid() ? pathOnVolume(handle.get()) : std::wstring();
+}
+
+// A full path (C:\a or \\server\share\a, or their long forms) as the platform's own path names it.
+std::wstring ntPathForm(const std::wstring& full) {
+    const std::wstring longForm = longPathForm(full); // \\?\C:\a or \\?\UNC\server\share\a
+    return L"\\??\\" + longForm.substr(4);
 }
 
 } // namespace
@@ -104,8 +114,6 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
             return 0;
         return lastErrno();
     }
-    if (!renamesTheEntry(oldPath))
-        return renameError::linkToOtherFile;
     // The platform drops trailing dots and blanks from the new name, so "Name. " may be no more
     // than a change of letter case of "name".
     std::string platformPath = newPath;
@@ -119,9 +127,38 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     return 0;
 }
 
+// The file is opened once, as itself where the platform can, checked to be the entry its path
+// names (see isTheEntry) and renamed through that handle, never replacing: an existing target
+// makes the rename fail instead of being overwritten.
 bool Win32FileSystem::move(const std::string& from, const std::string& to) {
-    // No replace flag: an existing target makes the move fail instead of being overwritten.
-    return MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), 0) != 0;
+    const std::wstring source = widePath(from);
+    const FileHandle file(
+        CreateFileW(source.c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid())
+        return false;
+    if (!isTheEntry(file.get(), from, source)) {
+        SetLastError(linkToOtherFileError);
+        return false;
+    }
+    // The new name as the platform's own path, in full.
+    const std::wstring target = wideFromProgram(to);
+    const DWORD size = GetFullPathNameW(target.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return false;
+    std::wstring full(size, L'\0');
+    full.resize(GetFullPathNameW(target.c_str(), size, &full[0], nullptr));
+    const std::wstring ntPath = ntPathForm(full);
+    std::vector<DWORD> buffer(
+        (sizeof(FILE_RENAME_INFO) + ntPath.size() * sizeof(wchar_t)) / sizeof(DWORD) + 1);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(ntPath.size() * sizeof(wchar_t));
+    std::copy(ntPath.begin(), ntPath.end(), info->FileName);
+    return SetFileInformationByHandle(file.get(), FileRenameInfo, info,
+                                      static_cast<DWORD>(buffer.size() * sizeof(DWORD))) != FALSE;
 }
 
 void Win32FileSystem::readFolder(const std::string& folder,
@@ -136,18 +173,17 @@ void Win32FileSystem::readFolder(const std::string& folder,
 }
 
 // Under Wine a Linux link to a file looks like a plain file, and a rename of it renames the file
-// it leads to, under the link's new name: such an entry is not renamed. What the platform opens
+// it leads to, under the link's new name: such an entry is not renamed. What the platform opened
 // under the entry's path must be the entry itself, in its folder as the platform resolves it
-// (read once per folder and run); a file that cannot be opened is left to the rename to report.
-bool Win32FileSystem::renamesTheEntry(const std::string& path) {
-    const std::wstring wide = widePath(path);
-    const std::wstring fileFinal = finalPathOf(wide, false);
+// (read once per folder and run). Where either path cannot be read, the rename goes ahead.
+bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std::wstring& wide) {
+    const std::wstring fileFinal = pathOnVolume(file);
     if (fileFinal.empty())
         return true;
     const std::string folder = path.substr(0, nameStart(path, codePage()));
     auto known = folderFinals_.find(folder);
     if (known == folderFinals_.end())
-        known = folderFinals_.emplace(folder, finalPathOf(widePath(folder), true)).first;
+        known = folderFinals_.emplace(folder, folderPathOnVolume(widePath(folder))).first;
     const std::wstring& folderFinal = known->second;
     if (folderFinal.empty())
         return true;

@@ -31,8 +31,9 @@ protected:
                             const std::function<void(const std::wstring& name)>& visit);
 
 private:
-    // False when a rename of path would rename another file than the entry it names.
-    bool renamesTheEntry(const std::string& path);
+    // False when the file opened under path (wide, as the platform takes it) is another file than
+    // the entry that path names.
+    bool isTheEntry(void* file, const std::string& path, const std::wstring& wide);
 
     bool inCacheScope_ = false;
     CaseRenames caseRenames_;
