@@ -51,13 +51,29 @@ private:
     const CodePage& codePage_;
 };
 
-// A name free of the name set and of NUL, and never "." or "..".
-std::string cleanName(FuzzedDataProvider& in, std::size_t maxLength) {
+// A text in whole characters of the code page, as the platform's edit fields and folder searches
+// deliver them: it never ends in a lead byte, which would take the next text's first byte into a
+// character of its own (and so, in Shift-JIS, free the trail byte 0x5C of the character after).
+std::string whole(const CodePage& page, std::string text) {
+    while (!text.empty()) {
+        std::size_t last = 0;
+        for (std::size_t at = 0; at < text.size(); at += page.charSize(text, at))
+            last = at;
+        if (page.charSize(text + "\\", last) == text.size() - last)
+            break;
+        text.pop_back();
+    }
+    return text;
+}
+
+// A name free of the name set and of NUL, and never "." or "..", in whole characters.
+std::string cleanName(FuzzedDataProvider& in, std::size_t maxLength, const CodePage& page) {
     std::string raw = in.ConsumeRandomLengthString(maxLength);
     std::string name;
     for (char c : raw)
         if (c != '\0' && std::string(kNameSet).find(c) == std::string::npos)
             name += c;
+    name = whole(page, name);
     if (name.empty() || name == "." || name == "..")
         name = "a" + name;
     return name;
@@ -88,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.addFolder("C:");
     const int depth = in.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < depth; ++i) {
-        folder += "\\" + cleanName(in, 12);
+        folder += "\\" + cleanName(in, 12, codePage);
         fs.addFolder(folder);
     }
     o.pathSpec = in.ConsumeBool() ? folder + "\\" : folder;
@@ -102,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int subfolders = in.ConsumeIntegralInRange(0, 2);
     std::string places[3] = {base, base, base};
     for (int i = 0; i < subfolders; ++i) {
-        const std::string sub = base + cleanName(in, 10);
+        const std::string sub = base + cleanName(in, 10, codePage);
         if (taken.insert(lower(sub)).second) {
             fs.addFolder(sub);
             places[i + 1] = sub + "\\";
@@ -111,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int fileCount = in.ConsumeIntegralInRange(0, 12);
     for (int i = 0; i < fileCount; ++i) {
         const std::string& place = places[in.ConsumeIntegralInRange(0, 2)];
-        const std::string name = cleanName(in, in.ConsumeBool() ? 230 : 16);
+        const std::string name = cleanName(in, in.ConsumeBool() ? 230 : 16, codePage);
         if (!taken.insert(lower(place + name)).second)
             continue;
         fs.addFile(place + name);
@@ -122,25 +138,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     o.targetMode = in.ConsumeBool() ? TargetMode::listMode : TargetMode::folderMode;
     o.fileListText =
         o.targetMode == TargetMode::listMode
-            ? (in.ConsumeBool() ? listText : in.ConsumeRandomLengthString(40))
-            : (in.ConsumeBool() ? std::string("*.*") : in.ConsumeRandomLengthString(8));
+            ? (in.ConsumeBool() ? listText : whole(codePage, in.ConsumeRandomLengthString(40)))
+            : (in.ConsumeBool() ? std::string("*.*")
+                                : whole(codePage, in.ConsumeRandomLengthString(8)));
     o.includeSubdirs = in.ConsumeBool();
     o.numerate = in.ConsumeBool();
     o.startNumber = in.ConsumeIntegral<int>();
     o.digitCount = in.ConsumeIntegralInRange(-2, 230);
     o.folderPrefix = in.ConsumeBool();
-    o.separator = in.ConsumeRandomLengthString(8);
+    o.separator = whole(codePage, in.ConsumeRandomLengthString(8));
     o.replaceOn = in.ConsumeBool();
-    o.replaceFind = in.ConsumeRandomLengthString(8);
-    o.replaceWith = in.ConsumeRandomLengthString(8);
+    o.replaceFind = whole(codePage, in.ConsumeRandomLengthString(8));
+    o.replaceWith = whole(codePage, in.ConsumeRandomLengthString(8));
     o.replaceFirstOnly = in.ConsumeBool();
     o.swapOn = in.ConsumeBool();
-    o.swapPivot = in.ConsumeRandomLengthString(8);
+    o.swapPivot = whole(codePage, in.ConsumeRandomLengthString(8));
     o.insertOn = in.ConsumeBool();
-    o.insertText = in.ConsumeRandomLengthString(8);
+    o.insertText = whole(codePage, in.ConsumeRandomLengthString(8));
     o.insertPosition = in.ConsumeIntegral<int>();
     o.eraseOn = in.ConsumeBool();
-    o.eraseUntil = in.ConsumeRandomLengthString(8);
+    o.eraseUntil = whole(codePage, in.ConsumeRandomLengthString(8));
     o.caseOn = in.ConsumeBool();
     o.caseStyle = in.ConsumeIntegralInRange(-1, 3);
 
