@@ -15,7 +15,8 @@ inline unsigned char byteAt(const std::string& text, std::size_t at) {
     return static_cast<unsigned char>(text[at]);
 }
 
-// True when c is one of the characters of set (never for the terminating zero).
+// True when c is one of the characters of set (never for the terminating zero). The sets are of
+// ASCII characters, so no byte of a longer character is one of them.
 inline bool isOneOf(char c, const char* set) {
     for (; *set != '\0'; ++set)
         if (*set == c)
@@ -308,13 +309,13 @@ std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::
     if (kind_ != Kind::doubleByte) {
         // No byte of a longer UTF-8 character is an ASCII byte; set holds only ASCII characters.
         for (std::size_t at = end; at-- > 0;)
-            if (byteAt(text, at) < 0x80 && isOneOf(text[at], set))
+            if (isOneOf(text[at], set))
                 return at;
         return std::string::npos;
     }
     std::size_t found = std::string::npos;
     for (std::size_t at = 0; at < end; at += charSize(text, at))
-        if (byteAt(text, at) < 0x80 && std::strchr(set, text[at]) != nullptr && text[at] != '\0')
+        if (isOneOf(text[at], set))
             found = at;
     return found;
 }
@@ -323,7 +324,7 @@ bool CodePage::holdsAny(const std::string& text, const char* set) const {
     if (kind_ != Kind::doubleByte)
         return text.find_first_of(set) != std::string::npos;
     for (std::size_t at = 0; at < text.size(); at += charSize(text, at))
-        if (byteAt(text, at) < 0x80 && std::strchr(set, text[at]) != nullptr && text[at] != '\0')
+        if (isOneOf(text[at], set))
             return true;
     return false;
 }
@@ -333,7 +334,8 @@ bool CodePage::endsWith(const std::string& text, char c) const {
         return false;
     if (kind_ != Kind::doubleByte)
         return text.back() == c;
-    return findLastOf(text, std::string(1, c).c_str(), text.size()) == text.size() - 1;
+    const char set[] = {c, '\0'};
+    return findLastOf(text, set, text.size()) == text.size() - 1;
 }
 
 void CodePage::mapCase(std::string& text, const ByteTable& table, bool toSmall) const {

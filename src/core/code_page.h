@@ -33,7 +33,6 @@ public:
     CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode, Encoder encode);
 
     int number() const { return number_; }
-    bool isSingleByte() const { return kind_ == Kind::singleByte; }
 
     // The bytes of the character that begins at text[at] (at < text.size()): 1 to 4, never past
     // the end. A byte that begins no valid character of the code page is a character of its own.

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 namespace tarnwick {
 
 namespace {
@@ -45,17 +43,16 @@ CodePage describe(UINT number) {
 } // namespace
 
 const CodePage& systemCodePage() {
-    static const std::unique_ptr<const CodePage> page = [] {
+    static const CodePage& page = []() -> const CodePage& {
         const UINT number = GetACP();
         if (number == CP_UTF8)
-            return std::unique_ptr<const CodePage>();
+            return CodePage::utf8();
         if (number == 1252)
-            return std::unique_ptr<const CodePage>();
-        return std::make_unique<const CodePage>(describe(number));
+            return CodePage::windows1252();
+        static const CodePage other = describe(number);
+        return other;
     }();
-    if (page)
-        return *page;
-    return GetACP() == CP_UTF8 ? CodePage::utf8() : CodePage::windows1252();
+    return page;
 }
 
 } // namespace tarnwick

@@ -50,19 +50,24 @@ std::size_t wideLength(const std::string& text) {
     return static_cast<std::size_t>(length > 0 ? length : 0);
 }
 
+std::wstring fullPathOf(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return {};
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return {};
+    full.resize(length);
+    return full;
+}
+
 std::wstring widePath(const std::string& path) {
     std::wstring wide = wideFromProgram(path);
     if (wide.size() < MAX_PATH)
         return wide;
-    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return wide;
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
-    if (length == 0 || length >= size)
-        return wide;
-    full.resize(length);
-    return longPathForm(full);
+    const std::wstring full = fullPathOf(wide);
+    return full.empty() ? wide : longPathForm(full);
 }
 
 } // namespace tarnwick

@@ -21,6 +21,10 @@ std::string programFromWide(std::wstring_view text);
 // The UTF-16 units of a program string: what the platform's length limits count.
 std::size_t wideLength(const std::string& text);
 
+// The full path of a path, as the platform completes it (slashes turned into backslashes,
+// trailing dots and blanks of the name dropped); empty when it cannot be had.
+std::wstring fullPathOf(const std::wstring& path);
+
 // A path as the platform's wide functions take it: beyond their 260 characters in the long form
 // of the full path, which the platform builds as it would for the short one (slashes turned
 // into backslashes, trailing dots and blanks of the name dropped).

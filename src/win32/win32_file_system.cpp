@@ -143,12 +143,9 @@ bool Win32FileSystem::move(const std::string& from, const std::string& to) {
         return false;
     }
     // The new name as the platform's own path, in full.
-    const std::wstring target = wideFromProgram(to);
-    const DWORD size = GetFullPathNameW(target.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
+    const std::wstring full = fullPathOf(wideFromProgram(to));
+    if (full.empty())
         return false;
-    std::wstring full(size, L'\0');
-    full.resize(GetFullPathNameW(target.c_str(), size, &full[0], nullptr));
     const std::wstring ntPath = ntPathForm(full);
     std::vector<DWORD> buffer(
         (sizeof(FILE_RENAME_INFO) + ntPath.size() * sizeof(wchar_t)) / sizeof(DWORD) + 1);
