@@ -56,9 +56,7 @@ TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
                                                c.reason);
         EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
         // A reported failure takes its step of the bar like a renamed file.
-        EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 2", "setProgressPos 0",
-                                                          "setProgressStep 1", "showError",
-                                                          "stepProgress", "stepProgress"}));
+        EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 2");
         EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\f\\a.txt", "C:\\f\\y.txt"}));
     }
 }
@@ -79,8 +77,7 @@ TEST(RenameInMemoryTest, ATakenNameIsPassedOverSilently) {
 
     EXPECT_EQ(renameAll(files, fs, window).renamed(), 1);
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 3", "setProgressPos 0",
-                                                      "setProgressStep 1", "stepProgress"}));
+    EXPECT_EQ(window.bar(), "0 to 3 by 1: 1 steps, up to 1, left at 1");
     EXPECT_EQ(fs.files(),
               (std::vector<std::string>{"C:\\f\\a.txt", "C:\\f\\d.txt", "C:\\f\\c.txt"}));
 }

@@ -4,6 +4,7 @@
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "ui/confirm_dialog.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -22,57 +24,41 @@ using testing::waitForWindow;
 
 const char kCaption[] = "Attention!";
 
-struct Answer {
-    INT_PTR result = 0;
-    bool dontWarnAgain = true;
-};
+const int kCloseBox = 0; // closed by its close box instead of a button
 
 // Runs a Confirm dialog; the driver ticks the box when told to, then clicks button id.
-Answer answer(bool tick, int id) {
+std::pair<INT_PTR, bool> answer(bool tick, int id) {
     ConfirmDialog dialog(nullptr);
-    Answer got;
+    INT_PTR result = 0;
     {
         Driver driver([&](DWORD thread) {
             HWND window = waitForWindow(kCaption, thread);
             ASSERT_NE(window, nullptr);
             if (tick)
                 clickButton(window, IDC_DONT_WARN);
-            clickButton(window, id);
-        });
-        got.result = dialog.run();
-    }
-    got.dontWarnAgain = dialog.dontWarnAgain();
-    return got;
-}
-
-TEST(ConfirmDialog, RenameTakesTheBoxCancelChangesNothing) {
-    const Answer ticked = answer(true, IDOK);
-    EXPECT_EQ(ticked.result, IDOK);
-    EXPECT_TRUE(ticked.dontWarnAgain);
-
-    const Answer unticked = answer(false, IDOK);
-    EXPECT_EQ(unticked.result, IDOK);
-    EXPECT_FALSE(unticked.dontWarnAgain);
-
-    const Answer cancelled = answer(true, IDCANCEL);
-    EXPECT_EQ(cancelled.result, IDCANCEL);
-    EXPECT_FALSE(cancelled.dontWarnAgain);
-}
-
-TEST(ConfirmDialog, CloseBoxCancels) {
-    ConfirmDialog dialog(nullptr);
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
-            clickButton(window, IDC_DONT_WARN);
-            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (id == kCloseBox)
+                PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                clickButton(window, id);
         });
         result = dialog.run();
     }
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_FALSE(dialog.dontWarnAgain());
+    return {result, dialog.dontWarnAgain()};
+}
+
+// Rename takes the box; Cancel and the close box change nothing.
+TEST(ConfirmDialog, RenameTakesTheBoxCancelAndCloseChangeNothing) {
+    const struct {
+        bool tick;
+        int id;
+        INT_PTR result;
+        bool dontWarnAgain;
+    } cases[] = {{true, IDOK, IDOK, true},
+                 {false, IDOK, IDOK, false},
+                 {true, IDCANCEL, IDCANCEL, false},
+                 {true, kCloseBox, IDCANCEL, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(answer(c.tick, c.id), std::make_pair(c.result, c.dontWarnAgain)) << c.id;
 }
 
 TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
@@ -116,9 +102,9 @@ public:
     }
 };
 
-class ConfirmInRunTest : public ::testing::Test {
+class ConfirmInRunTest : public testing::PipelineFixture<Win32FileSystem, ConfirmingWindow> {
 protected:
-    ConfirmInRunTest() : pipeline(window, fs) {
+    ConfirmInRunTest() {
         pipeline.state().targetFolder = temp.path();
         pipeline.state().targetPattern = "*.*";
     }
@@ -126,8 +112,7 @@ protected:
     // comes, and tells whether it came.
     bool renameAnswering(const char* from, const char* to, bool tick, int id) {
         temp.file(from);
-        pipeline.fileList() = {FileEntry{temp.path(), from, to}};
-        pipeline.state().previewReady = true;
+        previewed(temp.path(), {{from, to}});
         bool asked = false;
         {
             Driver driver([&](DWORD thread) {
@@ -145,9 +130,6 @@ protected:
     }
 
     testing::TempFolder temp;
-    ConfirmingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(ConfirmInRunTest, TickedBoxStopsTheQuestionForTheNextCommands) {
