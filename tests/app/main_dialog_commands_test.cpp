@@ -81,8 +81,7 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControls) {
 // Preview, Cancel, a changed option, Rename: the previewed list is renamed. A later Rename runs
 // every step again and can be cancelled in the Confirm dialog.
 TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
-    temp.file("old1.txt");
-    temp.file("old2.txt");
+    temp.files({"old1.txt", "old2.txt"});
     const std::string folder = temp.path().substr(0, temp.path().size() - 1);
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         type(w, IDC_PATH_NAME, folder);
@@ -129,8 +128,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
 
 // A message in the middle of a command: the wait cursor gives way to the box and comes back.
 TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         type(w, IDC_PATH_NAME, temp.path());
         type(w, IDC_FILE_LIST, "*.*");
@@ -187,8 +185,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
 // Two clicks on Rename at once: the second arrives while the first one's command works and is
 // dropped when it ends, so every file is renamed once.
 TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD) {
         type(w, IDC_PATH_NAME, temp.path());
         type(w, IDC_FILE_LIST, "*.*");

@@ -1,7 +1,6 @@
 // Renaming on the in-memory file system: the failures a real file system does not produce on
 // demand, and the passing over of taken names.
 #include "engine/rename.h"
-#include "engine/run_pipeline.h"
 
 #include "support/memory_file_system.h"
 #include "support/recording_window.h"
@@ -43,9 +42,7 @@ TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
         SCOPED_TRACE(c.error);
         RecordingWindow window;
         MemoryFileSystem fs;
-        fs.addFolder("C:\\f");
-        fs.addFile("C:\\f\\a.txt");
-        fs.addFile("C:\\f\\b.txt");
+        fs.add("C:\\f\\", {"a.txt", "b.txt"});
         fs.failRename("C:\\f\\a.txt", c.error);
         const FileList files = {{"C:\\f\\", "a.txt", "x.txt"}, {"C:\\f\\", "b.txt", "y.txt"}};
 
@@ -65,10 +62,7 @@ TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
 TEST(RenameInMemoryTest, ATakenNameIsPassedOverSilently) {
     RecordingWindow window;
     MemoryFileSystem fs;
-    fs.addFolder("C:\\f");
-    fs.addFile("C:\\f\\a.txt");
-    fs.addFile("C:\\f\\b.txt");
-    fs.addFile("C:\\f\\c.txt");
+    fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
     fs.failRename("C:\\f\\c.txt", 17);
     // a.txt wants the name b.txt still holds; b.txt then moves on; c.txt is told EEXIST.
     const FileList files = {{"C:\\f\\", "a.txt", "b.txt"},
@@ -80,16 +74,6 @@ TEST(RenameInMemoryTest, ATakenNameIsPassedOverSilently) {
     EXPECT_EQ(window.bar(), "0 to 3 by 1: 1 steps, up to 1, left at 1");
     EXPECT_EQ(fs.files(),
               (std::vector<std::string>{"C:\\f\\a.txt", "C:\\f\\d.txt", "C:\\f\\c.txt"}));
-}
-
-TEST(RenameInMemoryTest, ListModeUpdateOfAnEmptyListEmptiesTheField) {
-    RecordingWindow window;
-    window.options.targetMode = TargetMode::listMode;
-    MemoryFileSystem fs;
-    RunPipeline pipeline(window, fs);
-    pipeline.updateFileList({});
-    ASSERT_EQ(window.fieldTexts.size(), 1u);
-    EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string()));
 }
 
 } // namespace

@@ -26,9 +26,7 @@ std::vector<std::string> steps(int m, int count) {
 class RunPipelineTest : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
     RunPipelineTest() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\b.txt");
-        fs.addFile("C:\\Photos\\a.txt");
+        fs.add("C:\\Photos\\", {"b.txt", "a.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.fileListText = "*.txt";
         window.options.replaceOn = true;
@@ -190,9 +188,7 @@ TEST_F(RunPipelineTest, ListModeRenameWritesTheNewNamesIntoTheField) {
 }
 
 TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
-    fs.addFile("C:\\Photos\\a.bak"); // a.txt's new name is taken
-    fs.addFile("C:\\Photos\\c.txt");
-    fs.addFile("C:\\Photos\\d.txt");
+    fs.add("C:\\Photos\\", {"a.bak", "c.txt", "d.txt"}); // a.txt's new name is taken
     fs.failRename("C:\\Photos\\c.txt", 22);
     pipeline.runRename();
 
@@ -206,6 +202,13 @@ TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
                                                     "C:\\Photos\\d.bak"}));
     // Refilled from the folder as it now is.
     EXPECT_EQ(pipeline.fileList().size(), 2u);
+}
+
+TEST_F(RunPipelineTest, ListModeUpdateOfAnEmptyListEmptiesTheField) {
+    window.options.targetMode = TargetMode::listMode;
+    pipeline.updateFileList({});
+    EXPECT_EQ(window.fieldTexts,
+              (std::vector<std::pair<Field, std::string>>{{Field::fileList, ""}}));
 }
 
 // A change of letter case and a name left as it is both count as renamed, without a word.
@@ -230,10 +233,7 @@ public:
 
 TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     MemoryFileSystem fs;
-    fs.addFolder("C:\\Photos");
-    fs.addFile("C:\\Photos\\old1.txt");
-    fs.addFolder("C:\\Photos\\sub");
-    fs.addFile("C:\\Photos\\sub\\old2.txt");
+    fs.add("C:\\Photos\\", {"old1.txt", "sub\\", "sub\\old2.txt"});
     ChangingWindow window;
     window.options.pathSpec = "C:\\Photos";
     window.options.fileListText = "*.txt";

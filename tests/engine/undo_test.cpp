@@ -34,10 +34,6 @@ protected:
         window = RecordingWindow();
         window.options.targetMode = mode;
     }
-    void files(std::initializer_list<const char*> names) {
-        for (const char* name : names)
-            fs.addFile(std::string("C:\\f\\") + name);
-    }
     Paths sorted() const {
         Paths all = fs.files();
         std::sort(all.begin(), all.end());
@@ -49,7 +45,7 @@ protected:
 
 // 2.txt took the name 1.txt after 1.txt had become 0.txt: the last renamed goes back first.
 TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
-    files({"1.txt", "2.txt"});
+    fs.add("C:\\f\\", {"1.txt", "2.txt"});
     rename({{"1.txt", "0.txt"}, {"2.txt", "1.txt"}});
     ASSERT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
     ASSERT_TRUE(pipeline.canUndo());
@@ -93,7 +89,7 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
 // Only the files the Rename renamed go back: not one whose new name was taken, nor one that kept
 // its name, nor one whose rename failed.
 TEST_F(UndoTest, OnlyTheFilesThatGotANewNameGoBack) {
-    files({"a.txt", "b.txt", "c.txt", "d.txt", "f.txt"});
+    fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt", "d.txt", "f.txt"});
     fs.failRename("C:\\f\\d.txt", 13);
     rename({{"a.txt", "b.txt"}, {"c.txt", "c.txt"}, {"d.txt", "e.txt"}, {"f.txt", "g.txt"}});
 
@@ -125,10 +121,8 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        MemoryFileSystem fresh;
-        fs = fresh;
-        fs.addFolder("C:\\f");
-        files({"a.txt", "b.txt"});
+        fs = MemoryFileSystem{};
+        fs.add("C:\\f\\", {"a.txt", "b.txt"});
         rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
         c.meanwhile(fs);
 
@@ -151,7 +145,7 @@ TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
     pipeline.runUndo();
     EXPECT_TRUE(window.calls.empty());
 
-    files({"a.txt", "b.txt", "c.txt"});
+    fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
     rename({{"a.txt", "x.txt"}});
     rename({{"b.txt", "y.txt"}});
     pipeline.runUndo();

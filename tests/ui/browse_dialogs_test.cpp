@@ -150,8 +150,7 @@ struct ChooserCase {
 
 TEST(FileChooser, DeliversFolderAndNames) {
     TempFolder temp;
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(temp.path().c_str()); // the chooser opens where the program stands

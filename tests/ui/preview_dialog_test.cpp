@@ -184,8 +184,7 @@ public:
 
 TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     testing::TempFolder folder;
-    folder.file("IMG_2.JPG");
-    folder.file("IMG_1.JPG");
+    folder.files({"IMG_2.JPG", "IMG_1.JPG"});
     PreviewingWindow window;
     window.options.targetMode = TargetMode::folderMode;
     window.options.pathSpec = folder.path();

@@ -37,11 +37,8 @@ const std::string kDigitLimit =
 class ValidateOptions : public ::testing::Test {
 protected:
     ValidateOptions() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\a.txt");
-        fs.addFile("C:\\Photos\\b.txt");
-        fs.addFile("C:\\Photos\\my file.txt");
-        fs.addFile("C:\\note.txt");
+        fs.add("C:\\",
+               {"Photos\\", "Photos\\a.txt", "Photos\\b.txt", "Photos\\my file.txt", "note.txt"});
         options.pathSpec = "C:\\Photos";
         options.fileListText = "*.*";
     }
@@ -313,8 +310,7 @@ TEST_F(ValidateOptions, FolderGetsItsClosingBackslashInTheField) {
 // its closing backslash.
 TEST(ValidateOptionsShiftJis, TrailBytesAreNoCharactersOfTheSets) {
     MemoryFileSystem fs(testing::shiftJis());
-    fs.addFolder("C:\\\x83\x5C");
-    fs.addFile("C:\\\x83\x5C\\\x95\x5C.txt");
+    fs.add("C:\\\x83\x5C\\", {"\x95\x5C.txt"});
     Options options;
     options.pathSpec = "C:\\\x83\x5C";
     options.fileListText = "*\x83\x7C*";

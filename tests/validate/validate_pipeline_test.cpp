@@ -20,9 +20,7 @@ using testing::RecordingWindow;
 class ChecksInCommands : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
     ChecksInCommands() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\a.txt");
-        fs.addFile("C:\\Photos\\b.txt");
+        fs.add("C:\\Photos\\", {"a.txt", "b.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.fileListText = "*.*";
         before = fs.files();

@@ -33,53 +33,6 @@ using testing::kNotFoundReason;
 
 using FaultFileSystem = testing::ForwardingFileSystem;
 
-// Names (as Windows knows them, in UTF-16) and contents of the files below a folder, whatever
-// their length and whatever the code page can show.
-void wideTree(const std::wstring& folder, const std::wstring& relative,
-              std::map<std::wstring, std::string>& tree) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + relative + L"*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            wideTree(folder, relative + name + L"\\", tree);
-            continue;
-        }
-        std::string content;
-        HANDLE h = CreateFileW((folder + relative + name).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h != INVALID_HANDLE_VALUE) {
-            content = testing::readToEnd(h);
-            CloseHandle(h);
-        }
-        tree[relative + name] = content;
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-}
-
-// Removes a tree of any depth and names of any kind.
-void removeLongTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeLongTree(folder + name + L"\\");
-            else
-                DeleteFileW((folder + name).c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWindow> {
 protected:
     Faults() {
@@ -90,10 +43,6 @@ protected:
         window.options.digitCount = 1;
         window.previewAnswer = true; // Preview, then "Rename"
     }
-    // Also what the temporary folder's own clean-up cannot reach: deep paths and names outside
-    // the code page.
-    ~Faults() override { removeLongTree(L"\\\\?\\" + wideFromAnsi(temp.path())); }
-
     // Runs a shell script on the Linux side in the temporary folder, where names need not fit
     // the code page.
     bool runInFolder(const std::string& script) const {
@@ -115,11 +64,8 @@ protected:
             texts.push_back(m.text);
         return texts;
     }
-    std::map<std::wstring, std::string> tree() const {
-        std::map<std::wstring, std::string> files;
-        wideTree(L"\\\\?\\" + wideFromAnsi(temp.path()), L"", files);
-        return files;
-    }
+    // Names (as Windows knows them, in UTF-16) and contents of the files below the folder.
+    std::map<std::wstring, std::string> tree() const { return temp.snapshot().files; }
     // Every content that was there is there still, once.
     static std::multiset<std::string> contents(const std::map<std::wstring, std::string>& t) {
         std::multiset<std::string> all;
@@ -212,7 +158,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
 // A tree deeper than the platform's 260 characters (paths of up to about 420): every file is
 // found, renamed (through a temporary name where only the letter case changes) and given back.
 TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
-    const std::wstring root = L"\\\\?\\" + wideFromAnsi(temp.path());
+    const std::wstring root = temp.longPath();
     const std::wstring level(60, L'd');
     std::wstring folder;
     for (int depth = 0; depth < 6; ++depth) {

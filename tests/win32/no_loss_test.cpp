@@ -56,33 +56,13 @@ public:
 // Full path of every file below folder, with its content.
 using Tree = std::map<std::string, std::string>;
 
-std::string readFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<unreadable>";
-    std::string content = testing::readToEnd(h);
-    CloseHandle(h);
-    return content;
-}
-
-void snapshot(const std::string& folder, Tree& tree, std::set<std::string>& folders) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            folders.insert(folder + name);
-            snapshot(folder + name + "\\", tree, folders);
-        } else {
-            tree[folder + name] = readFile(folder + name);
-        }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+// The files and folders below the temporary folder, by their full paths.
+void snapshot(const TempFolder& temp, Tree& tree, std::set<std::string>& folders) {
+    const testing::FolderSnapshot taken = temp.snapshot();
+    for (const auto& [name, content] : taken.files)
+        tree[temp.path() + testing::ansiFromWide(name)] = content;
+    for (const std::wstring& name : taken.folders)
+        folders.insert(temp.path() + testing::ansiFromWide(name));
 }
 
 // The name the platform gives a file asked to be called name: without trailing dots and blanks.
@@ -236,7 +216,7 @@ public:
         const int commands = pick(1, 4);
         for (int command = 0; command < commands && found.empty(); ++command) {
             Outcome o;
-            snapshot(temp_.path(), o.before, o.foldersBefore);
+            snapshot(temp_, o.before, o.foldersBefore);
             fs_.renames.clear();
             window_.messages.clear();
             window_.previewed.clear();
@@ -252,7 +232,7 @@ public:
                 window_.confirmAnswer = {true, false};
                 pipeline.runPreview();
             }
-            snapshot(temp_.path(), o.after, o.foldersAfter);
+            snapshot(temp_, o.after, o.foldersAfter);
             stats.files += o.before.size();
             for (const auto& r : fs_.renames) {
                 (undo ? stats.renamedBack : stats.renamed) += r.result == 0 && r.from != r.to;
@@ -548,10 +528,10 @@ TEST_P(NoLossCases, HoldTheInvariant) {
     window.previewAnswer = true;
     RecordingFileSystem fs;
     Outcome o;
-    snapshot(temp.path(), o.before, o.foldersBefore);
+    snapshot(temp, o.before, o.foldersBefore);
     RunPipeline pipeline(window, fs);
     pipeline.runPreview();
-    snapshot(temp.path(), o.after, o.foldersAfter);
+    snapshot(temp, o.after, o.foldersAfter);
     EXPECT_EQ(breaches(o, window, fs), std::vector<std::string>{});
     EXPECT_EQ(temp.list(), c.expected);
 }

@@ -4,6 +4,7 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -42,9 +43,8 @@ std::string tree(const TempFolder& folder) {
     return text;
 }
 
-class RealTreeTest : public ::testing::Test {
+class RealTreeTest : public testing::PipelineFixture<Win32FileSystem> {
 protected:
-    RealTreeTest() : pipeline(window, fs) {}
     void SetUp() override {
         if (!testing::underWine())
             GTEST_SKIP() << "needs the Linux side of Wine to make links and case twins";
@@ -59,9 +59,6 @@ protected:
     }
 
     TempFolder temp;
-    RecordingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
     std::string renamed;
     std::vector<RecordingWindow::Message> reports;
 };

@@ -71,8 +71,7 @@ TEST_F(RenameRunTest, FileDeletedSincePreviewIsReportedAndTheRunGoesOn) {
 }
 
 TEST_F(RenameRunTest, FileOpenElsewhereIsReportedAndTheNextIsRenamed) {
-    temp.file("held.txt");
-    temp.file("other.txt");
+    temp.files({"held.txt", "other.txt"});
     HANDLE held = CreateFileA((temp.path() + "held.txt").c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -86,8 +85,7 @@ TEST_F(RenameRunTest, FileOpenElsewhereIsReportedAndTheNextIsRenamed) {
 }
 
 TEST_F(RenameRunTest, ProgressStepsForRenamedAndReportedEntriesButNotForTakenNames) {
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     previewed({{"a.txt", "c.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "x.txt"}});
     EXPECT_EQ(renameAll(pipeline.fileList(), fs, window).renamed(), 1);
     EXPECT_EQ(window.messages.size(), 1u);
@@ -95,8 +93,7 @@ TEST_F(RenameRunTest, ProgressStepsForRenamedAndReportedEntriesButNotForTakenNam
 }
 
 TEST_F(RenameRunTest, ListModeWritesTheNewNamesIntoTheFileListField) {
-    temp.file("readme.txt");
-    temp.file("setup.exe");
+    temp.files({"readme.txt", "setup.exe"});
     window.options.targetMode = TargetMode::listMode;
     previewed({{"readme.txt", "01.txt"}, {"setup.exe", "02.exe"}});
     pipeline.runRename();
@@ -111,8 +108,7 @@ TEST_F(RenameRunTest, ListModeWritesTheNewNamesIntoTheFileListField) {
 TEST_F(RenameRunTest, ListModeKeepsTheOldNamesOfFilesThatWereNotRenamed) {
     // a.txt is passed over (b.txt still holds its new name), gone.txt fails: both keep their old
     // names, so that the next command does not take the file now called b.txt for a.txt.
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     window.options.targetMode = TargetMode::listMode;
     previewed({{"a.txt", "b.txt"}, {"b.txt", "c.txt"}, {"gone.txt", "g.txt"}});
     pipeline.runRename();
