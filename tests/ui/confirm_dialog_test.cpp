@@ -21,6 +21,7 @@ using testing::clickButton;
 using testing::Driver;
 using testing::itemText;
 using testing::waitForWindow;
+using testing::whileShown;
 
 const char kCaption[] = "Attention!";
 
@@ -29,20 +30,17 @@ const int kCloseBox = 0; // closed by its close box instead of a button
 // Runs a Confirm dialog; the driver ticks the box when told to, then clicks button id.
 std::pair<INT_PTR, bool> answer(bool tick, int id) {
     ConfirmDialog dialog(nullptr);
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
+    const INT_PTR result = whileShown(
+        kCaption,
+        [&](HWND window, DWORD) {
             if (tick)
                 clickButton(window, IDC_DONT_WARN);
             if (id == kCloseBox)
                 PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
             else
                 clickButton(window, id);
-        });
-        result = dialog.run();
-    }
+        },
+        [&] { return dialog.run(); });
     return {result, dialog.dontWarnAgain()};
 }
 
@@ -62,33 +60,25 @@ TEST(ConfirmDialog, RenameTakesTheBoxCancelAndCloseChangeNothing) {
 }
 
 TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
-    std::string question, box, rename, cancel;
-    bool tickedAtOpen = true;
-    LOGFONTA font = {};
-    {
-        ConfirmDialog dialog(nullptr);
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
-            question = itemText(window, IDC_QUESTION);
-            box = itemText(window, IDC_DONT_WARN);
-            rename = itemText(window, IDOK);
-            cancel = itemText(window, IDCANCEL);
-            tickedAtOpen = IsDlgButtonChecked(window, IDC_DONT_WARN) == BST_CHECKED;
-            const HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(
-                SendMessageA(GetDlgItem(window, IDC_QUESTION), WM_GETFONT, 0, 0));
-            GetObjectA(handle, sizeof font, &font);
+    ConfirmDialog dialog(nullptr);
+    whileShown(
+        kCaption,
+        [&](HWND window, DWORD) {
+            EXPECT_EQ(itemText(window, IDC_QUESTION),
+                      "Do you really want to rename your files now?");
+            EXPECT_EQ(itemText(window, IDC_DONT_WARN), "Don't warn me again in this session.");
+            EXPECT_EQ(itemText(window, IDOK), "Rename!");
+            EXPECT_EQ(itemText(window, IDCANCEL), "Cancel");
+            EXPECT_NE(IsDlgButtonChecked(window, IDC_DONT_WARN), BST_CHECKED);
+            LOGFONTA font = {};
+            GetObjectA(reinterpret_cast<HGDIOBJ>(
+                           SendMessageA(GetDlgItem(window, IDC_QUESTION), WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            EXPECT_EQ(font.lfWeight, 700);
+            EXPECT_FALSE(font.lfUnderline);
             clickButton(window, IDCANCEL);
-        });
-        dialog.run();
-    }
-    EXPECT_EQ(question, "Do you really want to rename your files now?");
-    EXPECT_EQ(box, "Don't warn me again in this session.");
-    EXPECT_EQ(rename, "Rename!");
-    EXPECT_EQ(cancel, "Cancel");
-    EXPECT_FALSE(tickedAtOpen);
-    EXPECT_EQ(font.lfWeight, 700);
-    EXPECT_FALSE(font.lfUnderline);
+        },
+        [&] { return dialog.run(); });
 }
 
 // A window whose Confirm dialog is the real one, as the Main dialog shows it.

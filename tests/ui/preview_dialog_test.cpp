@@ -16,10 +16,10 @@ namespace {
 
 using testing::click;
 using testing::clickButton;
-using testing::Driver;
 using testing::focusOf;
 using testing::itemText;
 using testing::waitForWindow;
+using testing::whileShown;
 
 const char names[] = "IMG_1.JPG ---> img_1.jpg\r\n"
                      "same.txt ---> same.txt\r\n"
@@ -48,11 +48,9 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
     LONG editStyle = 0;
     bool editBordered = false;
     bool checkedAtOpen = true;
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    const INT_PTR result = whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD thread) {
             opened = itemText(dialog, IDC_PREVIEW_TEXT);
             HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
             editStyle = GetWindowLongA(edit, GWL_STYLE);
@@ -70,9 +68,8 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
             click(dialog, IDC_SHOW_PATH);
             cleared = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        result = PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); });
     EXPECT_EQ(opened, names);
     EXPECT_FALSE(checkedAtOpen);
     EXPECT_EQ(ticked, paths);
@@ -88,16 +85,13 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
 TEST(PreviewDialog, EmptyListGivesEmptyTextAndRenameStillAnswersOk) {
     const FileList files;
     std::string shown = "not read";
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    const INT_PTR result = whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             shown = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        result = PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); });
     EXPECT_EQ(shown, "");
     EXPECT_EQ(result, IDOK);
 }
@@ -127,16 +121,10 @@ TEST(PreviewDialog, ClosingAnswers) {
     };
     const FileList files = photos();
     for (const Closing& closing : closings) {
-        INT_PTR result = 0;
-        {
-            Driver driver([&](DWORD thread) {
-                HWND dialog = waitForWindow("Preview", thread);
-                ASSERT_NE(dialog, nullptr);
-                closing.close(dialog, thread);
-            });
-            result = PreviewDialog(nullptr, files).run();
-        }
-        EXPECT_EQ(result, closing.result) << closing.what;
+        EXPECT_EQ(whileShown("Preview", closing.close,
+                             [&] { return PreviewDialog(nullptr, files).run(); }),
+                  closing.result)
+            << closing.what;
     }
 }
 
@@ -150,10 +138,9 @@ TEST(PreviewDialog, ShowsAHundredThousandLines) {
     LRESULT lines = 0;
     int length = 0;
     std::string last;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread, 60000);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
             lines = SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
             length = GetWindowTextLengthA(edit);
@@ -163,9 +150,8 @@ TEST(PreviewDialog, ShowsAHundredThousandLines) {
                 SendMessageA(edit, EM_GETLINE, 99999, reinterpret_cast<LPARAM>(line));
             last.assign(line, static_cast<std::size_t>(got));
             clickButton(dialog, IDCANCEL);
-        });
-        PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); }, 60000);
     EXPECT_EQ(lines, 100001); // the closing "\r\n" leaves an empty last line
     EXPECT_EQ(length, 100000 * 36);
     EXPECT_EQ(last, "IMG_199999.JPG ---> img_199999.jpg");
@@ -195,15 +181,13 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     Win32FileSystem fileSystem;
     RunPipeline pipeline(window, fileSystem);
     std::string shown;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             shown = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        pipeline.runPreview();
-    }
+        },
+        [&] { pipeline.runPreview(); });
     EXPECT_EQ(shown, "IMG_1.JPG ---> pic_1.JPG\r\nIMG_2.JPG ---> pic_2.JPG\r\n");
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"pic_1.JPG", "pic_2.JPG"}));
     // The preview's own steps count to 4, then the rename goes on from "Step 1 of 4".

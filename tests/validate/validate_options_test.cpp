@@ -39,11 +39,17 @@ protected:
     ValidateOptions() {
         fs.add("C:\\",
                {"Photos\\", "Photos\\a.txt", "Photos\\b.txt", "Photos\\my file.txt", "note.txt"});
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
+        reset();
     }
 
     bool validate() { return validateOptions(options, window, fs, state); }
+    // The options and window of a fresh start: every switch off, the folder C:\Photos, "*.*".
+    void reset() {
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = "*.*";
+        window = RecordingWindow{};
+    }
 
     MemoryFileSystem fs;
     RecordingWindow window;
@@ -158,10 +164,7 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
-        window = RecordingWindow{};
+        reset();
         c.change(options);
 
         EXPECT_FALSE(validate());
@@ -210,10 +213,7 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
-        window = RecordingWindow{};
+        reset();
         c.second(options);
         c.first(options);
 
@@ -273,10 +273,8 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
         const char c = static_cast<char>(b);
         SCOPED_TRACE(b);
 
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
+        reset();
         options.fileListText = std::string("*") + c + "*";
-        window = RecordingWindow{};
         EXPECT_EQ(validate(), std::strchr("\\/:<>|\" ", c) == nullptr);
 
         options.fileListText = "*.*";
@@ -287,11 +285,9 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
 
         if (c == ':')
             continue; // the separator of the list
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
+        reset();
         options.targetMode = TargetMode::listMode;
         options.fileListText = std::string("a.txt") + c;
-        window = RecordingWindow{};
         validate();
         ASSERT_EQ(window.messages.size(), 1u); // the name a.txt<c> does not exist
         EXPECT_EQ(window.messages[0].text == kListMessage, std::strchr("\\/?*<>|\"", c) != nullptr);
@@ -415,15 +411,22 @@ TEST_F(ValidateOptions, DigitLimit) {
     EXPECT_FALSE(window.fieldFocused);
 }
 
-struct CapacityCase {
-    int start;
-    int digits;
-    std::size_t files;
-    bool fits;
-};
+// The capacity check of numbers from start with digits for files entries.
+bool fits(int start, int digits, std::size_t files, RecordingWindow& window) {
+    Options options;
+    options.numerate = true;
+    options.startNumber = start;
+    options.digitCount = digits;
+    return checkNumberingCapacity(options, files, window);
+}
 
 TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
-    const CapacityCase cases[] = {
+    const struct {
+        int start;
+        int digits;
+        std::size_t files;
+        bool fits;
+    } cases[] = {
         {0, 1, 10, true},
         {0, 1, 11, false},
         {1, 1, 9, true},
@@ -451,15 +454,11 @@ TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
         {-2147483647 - 1, 10, 1, true},
         {-2147483647 - 1, 9, 1, false},
     };
-    for (const CapacityCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE("S=" + std::to_string(c.start) + " D=" + std::to_string(c.digits) +
                      " N=" + std::to_string(c.files));
-        Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
         RecordingWindow window;
-        EXPECT_EQ(checkNumberingCapacity(options, c.files, window), c.fits);
+        EXPECT_EQ(fits(c.start, c.digits, c.files, window), c.fits);
         ASSERT_EQ(window.messages.size(), c.fits ? 0u : 1u);
         if (!c.fits) {
             EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
@@ -481,33 +480,23 @@ TEST(CheckNumberingCapacity, Messages) {
         int start;
         int digits;
         std::size_t files;
-        std::string message;
+        const char* head;
     } cases[] = {
-        {0, 1, 12,
-         "There are 12 files to rename.\n1 digits are insufficient.\nThat's why it is necessary "
-         "that you increase the number of digits!\n"},
-        {1, 1, 10,
-         "There are 10 files to rename.\n1 digits are insufficient if you start with 1.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
+        {0, 1, 12, "There are 12 files to rename.\n1 digits are insufficient"},
+        {1, 1, 10, "There are 10 files to rename.\n1 digits are insufficient if you start with 1"},
         {100, 2, 1,
-         "There are 1 files to rename.\n2 digits are insufficient if you start with 100.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
-        {0, 0, 3,
-         "There are 3 files to rename.\n0 digits are insufficient.\nThat's why it is necessary "
-         "that you increase the number of digits!\n"},
+         "There are 1 files to rename.\n2 digits are insufficient if you start with 100"},
+        {0, 0, 3, "There are 3 files to rename.\n0 digits are insufficient"},
         {-10, 1, 1,
-         "There are 1 files to rename.\n1 digits are insufficient if you start with -10.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
+         "There are 1 files to rename.\n1 digits are insufficient if you start with -10"},
     };
     for (const auto& c : cases) {
-        Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
         RecordingWindow window;
-        EXPECT_FALSE(checkNumberingCapacity(options, c.files, window));
+        EXPECT_FALSE(fits(c.start, c.digits, c.files, window));
         ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, c.message);
+        EXPECT_EQ(window.messages[0].text,
+                  std::string(c.head) +
+                      ".\nThat's why it is necessary that you increase the number of digits!\n");
     }
 }
 
