@@ -5,6 +5,7 @@
 #include "support/memory_file_system.h"
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 
@@ -29,9 +31,7 @@ protected:
         fs.add("C:\\Photos\\", {"b.txt", "a.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.fileListText = "*.txt";
-        window.options.replaceOn = true;
-        window.options.replaceFind = ".txt";
-        window.options.replaceWith = ".bak";
+        replace(".txt", ".bak")(window.options);
     }
 
     // The step labels set so far, without the empty ones.
@@ -41,10 +41,6 @@ protected:
             if (!label.empty())
                 result.push_back(label);
         return result;
-    }
-    bool has(const std::string& status) const {
-        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
-               window.statusTexts.end();
     }
 };
 
@@ -73,10 +69,10 @@ TEST_F(RunPipelineTest, NumbersFollowTheSortedOrder) {
     fs.addFile("C:\\Photos\\c.txt");
     window.options.numerate = true; // collected as b, a, c: numbered as a, b, c
     pipeline.runPreview();
-    ASSERT_EQ(pipeline.fileList().size(), 3u);
-    EXPECT_EQ(pipeline.fileList()[0].oldName + " " + pipeline.fileList()[0].newName, "a.txt 0.bak");
-    EXPECT_EQ(pipeline.fileList()[1].oldName + " " + pipeline.fileList()[1].newName, "b.txt 1.bak");
-    EXPECT_EQ(pipeline.fileList()[2].oldName + " " + pipeline.fileList()[2].newName, "c.txt 2.bak");
+    std::vector<std::string> renames;
+    for (const FileEntry& entry : pipeline.fileList())
+        renames.push_back(entry.oldName + " " + entry.newName);
+    EXPECT_EQ(renames, (std::vector<std::string>{"a.txt 0.bak", "b.txt 1.bak", "c.txt 2.bak"}));
 }
 
 TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
@@ -86,7 +82,7 @@ TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     for (const char* text :
          {"Checking for empty or to long filenames ...", "Checking for identical filenames ...",
           "Really rename?", "Renaming ...", "Updating filename list ..."})
-        EXPECT_TRUE(has(text)) << text;
+        EXPECT_TRUE(window.showed(text)) << text;
     EXPECT_EQ(window.confirmDialogs, 1);
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(window.stepLabel, "");
@@ -154,14 +150,14 @@ TEST_F(RunPipelineTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
     window.options.fileListText = "*.bak";
     pipeline.runRename();
     EXPECT_EQ(window.confirmDialogs, 1);
-    EXPECT_FALSE(has("Really rename?"));
+    EXPECT_FALSE(window.showed("Really rename?"));
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 
 TEST_F(RunPipelineTest, AnEmptyFolderRenamesNothing) {
     window.options.fileListText = "*.jpg";
     pipeline.runPreview();
-    EXPECT_TRUE(has("0 files found."));
+    EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewedEntries, 0u);
     pipeline.runRename();
     EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
@@ -238,9 +234,7 @@ TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     window.options.pathSpec = "C:\\Photos";
     window.options.fileListText = "*.txt";
     window.options.includeSubdirs = true;
-    window.options.replaceOn = true;
-    window.options.replaceFind = "old";
-    window.options.replaceWith = "new";
+    replace("old", "new")(window.options);
     window.whilePreviewing = window.options;
     window.whilePreviewing.includeSubdirs = false;
     RunPipeline pipeline(window, fs);

@@ -5,6 +5,7 @@
 #include "support/memory_file_system.h"
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 using Paths = std::vector<std::string>;
@@ -168,27 +170,15 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
         const char* field;
         const char* status;
     } cases[] = {
-        {"the middle of three fails",
-         {"a.txt", "b.txt", "c.txt", "d.txt"},
+        // clang-format off
+        {"the middle of three fails", {"a.txt", "b.txt", "c.txt", "d.txt"},
          {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}, {"d.txt", "z.txt"}},
-         "C:\\f\\y.txt",
-         false,
-         "a.txt:y.txt:c.txt:d.txt",
-         "2 file(s) renamed back."},
-        {"the first of two fails",
-         {"a.txt", "b.txt"},
-         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
-         "C:\\f\\x.txt",
-         false,
-         "x.txt:b.txt",
-         "1 file(s) renamed back."},
-        {"after a cancelled Preview",
-         {"a.txt", "b.txt"},
-         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
-         nullptr,
-         true,
-         "a.txt:b.txt",
-         "2 file(s) renamed back."},
+         "C:\\f\\y.txt", false, "a.txt:y.txt:c.txt:d.txt", "2 file(s) renamed back."},
+        {"the first of two fails", {"a.txt", "b.txt"}, {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         "C:\\f\\x.txt", false, "x.txt:b.txt", "1 file(s) renamed back."},
+        {"after a cancelled Preview", {"a.txt", "b.txt"}, {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         nullptr, true, "a.txt:b.txt", "2 file(s) renamed back."},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -204,9 +194,7 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
             // The Preview would name x.txt and y.txt q.txt and y.txt; it is cancelled.
             window.options.pathSpec = "C:\\f";
             window.options.fileListText = window.fieldTexts.back().second;
-            window.options.replaceOn = true;
-            window.options.replaceFind = "x";
-            window.options.replaceWith = "q";
+            replace("x", "q")(window.options);
             pipeline.runPreview();
             ASSERT_EQ(window.previewDialogs, 1);
         }

@@ -2,6 +2,7 @@
 #include "format/name_ops.h"
 #include "support/code_pages.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::RecordingWindow;
 
 FileList entries(const std::vector<std::pair<std::string, std::string>>& folderAndName) {
@@ -74,9 +76,7 @@ TEST(Numbering, PadsToDigitCountButNeverCuts) {
 
 TEST(Numbering, CountsWithinAFolderAndRestartsInEveryFolder) {
     Options options;
-    options.numerate = true;
-    options.startNumber = 5;
-    options.digitCount = 2;
+    both(numbersFrom(5), digits(2))(options);
     FileList files = entries({{"C:\\A\\", "p.txt"},
                               {"C:\\A\\", "q.txt"},
                               {"C:\\A\\sub\\", "r.txt"},
@@ -103,9 +103,7 @@ TEST(Numbering, CountsUpFromTheStartNumber) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start);
         Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
+        both(numbersFrom(c.start), digits(c.digits))(options);
         FileList files =
             entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
         RecordingWindow window;
@@ -116,13 +114,9 @@ TEST(Numbering, CountsUpFromTheStartNumber) {
 
 TEST(FormatNewNames, WholePipelineExample) {
     Options options;
-    options.numerate = true;
-    options.startNumber = 7;
-    options.digitCount = 3;
-    options.folderPrefix = true;
-    options.separator = "_";
-    options.caseOn = true;
-    options.caseStyle = capitalLetters;
+    both(numbersFrom(7), digits(3))(options);
+    separator("_")(options);
+    letterCase(capitalLetters)(options);
     FileList files = entries({{"C:\\Music\\Live\\", "a.mp3"}, {"C:\\Music\\Live\\", "b.mp3"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
@@ -140,9 +134,7 @@ TEST(FormatNewNames, NoSwitchCopiesOldNamesAfreshEveryRun) {
     EXPECT_EQ(window.bar(), "0 to 3 by 1: 3 steps, up to 3, left at 3");
 
     // A second run with other options starts from the old names again.
-    options.insertOn = true;
-    options.insertText = "_";
-    options.insertPosition = 99;
+    insertAt("_", 99)(options);
     formatNewNames(options, files, window);
     formatNewNames(options, files, window);
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"x_.txt", "Y_", "_"}));
@@ -199,11 +191,8 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
 
 TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
     Options options;
-    options.replaceOn = true;
-    options.replaceFind = "a";
-    options.replaceWith = "B";
-    options.caseOn = true;
-    options.caseStyle = 3;
+    replace("a", "B")(options);
+    letterCase(3)(options);
     FileList files = entries({{"C:\\A\\", "a.txt"}, {"C:\\A\\", "ba.txt"}, {"C:\\B\\", "c"}});
     RecordingWindow window;
     formatNewNames(options, files, window);

@@ -99,6 +99,10 @@ public:
             ++barUses.back().steps;
         noteBar();
     }
+    // Whether the status area showed this text at some time.
+    bool showed(const std::string& status) const {
+        return std::find(statusTexts.begin(), statusTexts.end(), status) != statusTexts.end();
+    }
     // What the bar went through in its last use, as "0 to 2 by 1: 2 steps, up to 2, left at 0";
     // "untouched" when its range was never set.
     std::string bar() const { return barUses.empty() ? "untouched" : describe(barUses.back()); }

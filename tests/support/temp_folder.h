@@ -56,6 +56,25 @@ inline void takeSnapshot(const std::wstring& folder, const std::wstring& relativ
     FindClose(find);
 }
 
+// Holds a file open the way another program does that allows reading and writing but not
+// deleting or renaming (without FILE_SHARE_DELETE): the file cannot be renamed meanwhile.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~OpenFile() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
 class TempFolder {
 public:
     TempFolder() {

@@ -4,6 +4,7 @@
 #include "support/dialog_driver.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "ui/preview_dialog.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::click;
 using testing::clickButton;
 using testing::focusOf;
@@ -104,12 +106,12 @@ struct Closing {
 
 TEST(PreviewDialog, ClosingAnswers) {
     const Closing closings[] = {
+        // clang-format off
         {"Cancel button", [](HWND dialog, DWORD) { clickButton(dialog, IDCANCEL); }, IDCANCEL},
         {"Escape", [](HWND, DWORD thread) { pressKey(thread, VK_ESCAPE); }, IDCANCEL},
-        {"close box", [](HWND dialog, DWORD) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
-         IDCANCEL},
-        {"Enter on the focused Rename button",
-         [](HWND, DWORD thread) { pressKey(thread, VK_RETURN); }, IDOK},
+        {"close box", [](HWND d, DWORD) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL},
+        {"Enter on the focused Rename button", [](HWND, DWORD t) { pressKey(t, VK_RETURN); }, IDOK},
+        // clang-format on
         {"Enter in the text field is kept by the field",
          [](HWND dialog, DWORD thread) {
              SendMessageA(dialog, WM_NEXTDLGCTL,
@@ -175,9 +177,7 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     window.options.targetMode = TargetMode::folderMode;
     window.options.pathSpec = folder.path();
     window.options.fileListText = "*.JPG";
-    window.options.replaceOn = true;
-    window.options.replaceFind = "IMG";
-    window.options.replaceWith = "pic";
+    replace("IMG", "pic")(window.options);
     Win32FileSystem fileSystem;
     RunPipeline pipeline(window, fileSystem);
     std::string shown;

@@ -2,6 +2,7 @@
 
 #include "support/code_pages.h"
 #include "support/memory_file_system.h"
+#include "support/option_changes.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <optional>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 namespace tarnwick {
@@ -73,57 +73,7 @@ std::string missing(const std::string& path) {
     return "The following file doesn't exist!\n\n" + path + "\n\nPlease verify your input.";
 }
 
-using Change = std::function<void(Options&)>;
-Change list(const char* text) {
-    return [text](Options& o) {
-        o.targetMode = TargetMode::listMode;
-        o.fileListText = text;
-    };
-}
-Change path(const char* text) {
-    return [text](Options& o) { o.pathSpec = text; };
-}
-Change mask(const char* text) {
-    return [text](Options& o) { o.fileListText = text; };
-}
-Change separator(const char* text) {
-    return [text](Options& o) {
-        o.folderPrefix = true;
-        o.separator = text;
-    };
-}
-Change replace(const char* find, const char* with = "") {
-    return [find, with](Options& o) {
-        o.replaceOn = true;
-        o.replaceFind = find;
-        o.replaceWith = with;
-    };
-}
-Change swap(const char* pivot) {
-    return [pivot](Options& o) {
-        o.swapOn = true;
-        o.swapPivot = pivot;
-    };
-}
-Change insert(const char* text) {
-    return [text](Options& o) {
-        o.insertOn = true;
-        o.insertText = text;
-    };
-}
-Change erase(const char* until) {
-    return [until](Options& o) {
-        o.eraseOn = true;
-        o.eraseUntil = until;
-    };
-}
-Change digits(int count) {
-    return [count](Options& o) {
-        o.numerate = true;
-        o.digitCount = count;
-    };
-}
-const Change nothing = [](Options&) {};
+using namespace testing::changes;
 
 TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
     const struct {
@@ -143,11 +93,7 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
          Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
         {"empty name in a file", // each name is looked for before it is found empty
-         [](Options& o) {
-             list(":")(o);
-             o.pathSpec = "C:\\note.txt";
-         },
-         missing("C:\\note.txt\\"), Field::fileList},
+         both(list(":"), path("C:\\note.txt")), missing("C:\\note.txt\\"), Field::fileList},
         {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
         {"empty list", list(""), kEmptyName, Field::fileList},
         {"separator", separator(" : "), kSeparator, Field::separator},
@@ -225,16 +171,9 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
 }
 
 TEST_F(ValidateOptions, AllChecksPassWithAcceptableValues) {
-    options.folderPrefix = true;
-    options.separator = " - ";
-    options.replaceOn = true;
-    options.replaceFind = "old";
-    options.swapOn = true;
-    options.insertOn = true;
-    options.eraseOn = true;
-    options.eraseUntil = "_";
-    options.numerate = true;
-    options.digitCount = 215;
+    for (const Change& change :
+         {separator(" - "), replace("old"), swap(""), insert(""), erase("_"), digits(215)})
+        change(options);
     EXPECT_TRUE(validate());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_FALSE(window.fieldFocused);
@@ -308,16 +247,10 @@ TEST(ValidateOptionsShiftJis, TrailBytesAreNoCharactersOfTheSets) {
     MemoryFileSystem fs(testing::shiftJis());
     fs.add("C:\\\x83\x5C\\", {"\x95\x5C.txt"});
     Options options;
-    options.pathSpec = "C:\\\x83\x5C";
-    options.fileListText = "*\x83\x7C*";
-    options.folderPrefix = true;
-    options.separator = "\x83\x7C";
-    options.replaceOn = true;
-    options.replaceFind = "\x81\x7C";
-    options.insertOn = true;
-    options.insertText = "\x83\x5C\x95\x5C";
-    options.eraseOn = true;
-    options.eraseUntil = "\x95\x5C";
+    for (const Change& change :
+         {path("C:\\\x83\x5C"), mask("*\x83\x7C*"), separator("\x83\x7C"), replace("\x81\x7C"),
+          insert("\x83\x5C\x95\x5C"), erase("\x95\x5C")})
+        change(options);
     RecordingWindow window;
     RunState state;
     EXPECT_TRUE(validateOptions(options, window, fs, state));

@@ -45,6 +45,7 @@ TEST(CheckEmptyOrLongNames, NameOf215PassesWhateverTheFolder) {
 }
 
 TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
+    const std::string A = "C:\\A\\";
     const std::string name216(216, 'n');
     // 215 characters of two bytes (ä in UTF-8, ア in Shift-JIS) pass; one more is refused.
     std::string wide215;
@@ -59,26 +60,21 @@ TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
         std::string message;
         const CodePage& page = CodePage::windows1252();
     } cases[] = {
-        {"too long",
-         {entry("C:\\A\\", "a.txt", "ok.txt"), entry("C:\\A\\", "b.txt", name216)},
-         longMessage("C:\\A\\" + name216, 216)},
-        {"empty",
-         {entry("C:\\A\\", "a.txt", "ok.txt"), entry("C:\\B\\", "b.txt", "")},
+        // clang-format off
+        {"too long", {entry(A, "a.txt", "ok.txt"), entry(A, "b.txt", name216)},
+         longMessage(A + name216, 216)},
+        {"empty", {entry(A, "a.txt", "ok.txt"), entry("C:\\B\\", "b.txt", "")},
          emptyMessage("C:\\B\\b.txt")},
-        {"empty before too long",
-         {entry("C:\\A\\", "a.txt", ""), entry("C:\\A\\", "b.txt", name216)},
-         emptyMessage("C:\\A\\a.txt")},
-        {"too long before empty",
-         {entry("C:\\A\\", "a.txt", name216 + "x"), entry("C:\\A\\", "b.txt", "")},
-         longMessage("C:\\A\\" + name216 + "x", 217)},
+        {"empty before too long", {entry(A, "a.txt", ""), entry(A, "b.txt", name216)},
+         emptyMessage(A + "a.txt")},
+        {"too long before empty", {entry(A, "a.txt", name216 + "x"), entry(A, "b.txt", "")},
+         longMessage(A + name216 + "x", 217)},
         {"216 characters of two bytes after 215 of them",
-         {entry("C:\\A\\", "a.txt", kana216.substr(2)), entry("C:\\A\\", "b.txt", kana216)},
-         longMessage("C:\\A\\" + kana216, 216),
-         testing::shiftJis()},
-        {"216 characters of UTF-8",
-         {entry("C:\\A\\", "a.txt", wide215), entry("C:\\A\\", "b.txt", wide215 + "b")},
-         longMessage("C:\\A\\" + wide215 + "b", 216),
-         CodePage::utf8()},
+         {entry(A, "a.txt", kana216.substr(2)), entry(A, "b.txt", kana216)},
+         longMessage(A + kana216, 216), testing::shiftJis()},
+        {"216 characters of UTF-8", {entry(A, "a.txt", wide215), entry(A, "b.txt", wide215 + "b")},
+         longMessage(A + wide215 + "b", 216), CodePage::utf8()},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -99,24 +95,18 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         bool clash;
         const CodePage& page = CodePage::windows1252();
     } cases[] = {
+        // clang-format off
         {"Report.txt", "REPORT.TXT", true},
-        {"\xC4rger.txt", "\xE4rger.txt", true}, // Ärger / ärger
-        {"\xD6l.txt", "\xF6L.TXT", true},       // Öl / öL
-        {"\xDC"
-         "ber.txt",
-         "\xFC"
-         "ber.txt",
-         true}, // Über / über
-        {"\xC9"
-         "cole.txt",
-         "\xE9"
-         "cole.txt",
-         false}, // École / école: É is not folded
+        {"\xC4rger.txt", "\xE4rger.txt", true},           // Ärger / ärger
+        {"\xD6l.txt", "\xF6L.TXT", true},                 // Öl / öL
+        {"\xDC" "ber.txt", "\xFC" "ber.txt", true},       // Über / über
+        {"\xC9" "cole.txt", "\xE9" "cole.txt", false},    // École / école: É is not folded
         {"a.txt", "a.txt ", false},
         {"[a].txt", "{a}.txt", false}, // only A-Z are letters here
         // ア (83 41) and ヂ (83 61) differ in a trail byte, no letter; Ä and ä of UTF-8 clash.
         {"\x83\x41.txt", "\x83\x61.txt", false, testing::shiftJis()},
         {"\xC3\x84rger.txt", "\xC3\xA4rger.txt", true, CodePage::utf8()},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.second);

@@ -5,6 +5,7 @@
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::TempFolder;
 
 class RealCollectTest : public testing::PipelineFixture<Win32FileSystem> {
@@ -32,10 +34,6 @@ protected:
             names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
         return names;
     }
-    bool found(const std::string& status) const {
-        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
-               window.statusTexts.end();
-    }
 
     TempFolder temp;
 };
@@ -43,7 +41,7 @@ protected:
 TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
     temp.files({"a.txt", "B.TXT", "c.doc", "old.txt\\inner.txt"});
     EXPECT_EQ(preview("*.txt"), (std::vector<std::string>{"B.TXT", "a.txt"}));
-    EXPECT_TRUE(found("2 files found."));
+    EXPECT_TRUE(window.showed("2 files found."));
 }
 
 TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
@@ -54,7 +52,7 @@ TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
 TEST_F(RealCollectTest, QuestionMarkStandsForOneCharacter) {
     temp.files({"a1.txt", "a22.txt"});
     EXPECT_EQ(preview("a?.txt"), (std::vector<std::string>{"a1.txt"}));
-    EXPECT_TRUE(found("1 file found."));
+    EXPECT_TRUE(window.showed("1 file found."));
 }
 
 TEST_F(RealCollectTest, HiddenSystemAndReadOnlyFilesAreCollected) {
@@ -71,7 +69,7 @@ TEST_F(RealCollectTest, SubfoldersAreSearchedWhetherOrNotTheyMatchAndSortAfterTh
         {"top.txt", "A\\a.txt", "A b\\b.txt", "A\\deeper\\d.txt", "photos\\skip.jpg", "B.txt"});
     EXPECT_EQ(preview("*.txt", true), (std::vector<std::string>{"B.txt", "top.txt", "A b\\b.txt",
                                                                 "A\\a.txt", "A\\deeper\\d.txt"}));
-    EXPECT_TRUE(found("5 files found."));
+    EXPECT_TRUE(window.showed("5 files found."));
 
     EXPECT_EQ(preview("*.txt", false), (std::vector<std::string>{"B.txt", "top.txt"}));
 }
@@ -103,20 +101,18 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
               linkAttributes);
     ASSERT_EQ(outside.list(), (std::vector<std::string>{"x.txt"}));
 
-    window.options.numerate = true;
-    window.options.startNumber = 1;
+    numbersFrom(1)(window.options);
     for (const char* mask : {"*.*", "*.txt"}) {
         SCOPED_TRACE(mask);
         window.statusTexts.clear();
         EXPECT_EQ(preview(mask, true), (std::vector<std::string>{"a.txt", "sub\\b.txt"}));
-        EXPECT_TRUE(found("2 files found."));
+        EXPECT_TRUE(window.showed("2 files found."));
     }
 
     // Without numbering, a walk through the links would rename the first copy of each file,
     // outside ones too, and report every later copy.
     window.options.numerate = false;
-    window.options.caseOn = true;
-    window.options.caseStyle = capitalLetters;
+    letterCase(capitalLetters)(window.options);
     window.options.fileListText = "*.*";
     pipeline.state().previewReady = false; // a Rename of its own, not of the previewed list
     pipeline.runRename();
@@ -130,7 +126,7 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
 
 TEST_F(RealCollectTest, AnEmptyFolderFindsNothing) {
     EXPECT_EQ(preview("*.*"), (std::vector<std::string>{}));
-    EXPECT_TRUE(found("0 files found."));
+    EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewDialogs, 1);
 }
 
@@ -139,7 +135,7 @@ TEST_F(RealCollectTest, ListModeCollectsInListOrderThenSorts) {
     window.options.targetMode = TargetMode::listMode;
     EXPECT_EQ(preview("readme.txt:install.bat:setup.exe"),
               (std::vector<std::string>{"install.bat", "readme.txt", "setup.exe"}));
-    EXPECT_TRUE(found("3 files found."));
+    EXPECT_TRUE(window.showed("3 files found."));
 }
 
 } // namespace

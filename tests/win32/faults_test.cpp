@@ -7,6 +7,7 @@
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 using testing::wideFromAnsi;
@@ -79,13 +81,11 @@ protected:
 
 TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
     makeFiles({"a.txt", "b.txt", "c.txt"});
-    // Open without FILE_SHARE_DELETE: the file cannot be renamed while this handle lives.
-    HANDLE lock = CreateFileA((temp.path() + "b.txt").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    pipeline.runPreview();
-    CloseHandle(lock);
+    {
+        testing::OpenFile lock(temp.path() + "b.txt");
+        ASSERT_TRUE(lock.valid());
+        pipeline.runPreview();
+    }
     ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccessReason)});
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
@@ -147,8 +147,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
     };
     pipeline.runPreview();
     EXPECT_EQ(window.previewedEntries, 2u);
-    EXPECT_NE(std::find(window.statusTexts.begin(), window.statusTexts.end(), "2 files found."),
-              window.statusTexts.end());
+    EXPECT_TRUE(window.showed("2 files found."));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "kept"}));
     EXPECT_EQ(temp.list("kept\\"), std::vector<std::string>{"1.txt"});
@@ -175,8 +174,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     }
     window.options.includeSubdirs = true;
     window.options.numerate = false;
-    window.options.caseOn = true; // f.txt becomes F.TXT where it can
-    window.options.caseStyle = capitalLetters;
+    letterCase(capitalLetters)(window.options); // f.txt becomes F.TXT where it can
     const auto before = tree();
     pipeline.runPreview();
     const auto after = tree();
@@ -241,9 +239,7 @@ TEST_F(Faults, UnchangedNamesOutsideTheCodePageAreRenamedWithoutAMessage) {
     const auto before = tree();
     ASSERT_EQ(before.size(), 4u);
     window.options.numerate = false;
-    window.options.replaceOn = true;
-    window.options.replaceFind = "a";
-    window.options.replaceWith = "x";
+    replace("a", "x")(window.options);
     pipeline.runPreview();
     EXPECT_EQ(messages(), std::vector<std::string>{});
     EXPECT_EQ(window.statusText, "4 file(s) successfully renamed.");

@@ -7,6 +7,7 @@
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::RecordingWindow;
 using testing::runShell;
 using testing::shellQuote;
@@ -103,8 +105,7 @@ TEST_F(RealTreeTest, FilesThatAreLinksAreReportedAndNeverMoveWhatTheyLeadTo) {
         window.options.pathSpec = root.path() + "in";
         window.options.fileListText = c.files;
         window.options.includeSubdirs = c.subdirs;
-        window.options.insertOn = true;
-        window.options.insertText = "x_";
+        insert("x_")(window.options);
         pipeline.state().previewReady = false;
         renameAndUndo();
 
@@ -135,8 +136,7 @@ TEST_F(RealTreeTest, OfTwoLetterCaseTwinsTheUndoGivesOneItsNameBackAndReportsThe
                          temp.path()));
     window.options.pathSpec = temp.path();
     window.options.fileListText = "*.*";
-    window.options.numerate = true;
-    window.options.startNumber = 1;
+    numbersFrom(1)(window.options);
     renameAndUndo();
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(renamed, "2 file(s) successfully renamed.");

@@ -72,13 +72,12 @@ TEST_F(RenameRunTest, FileDeletedSincePreviewIsReportedAndTheRunGoesOn) {
 
 TEST_F(RenameRunTest, FileOpenElsewhereIsReportedAndTheNextIsRenamed) {
     temp.files({"held.txt", "other.txt"});
-    HANDLE held = CreateFileA((temp.path() + "held.txt").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    previewed({{"held.txt", "h.txt"}, {"other.txt", "o.txt"}});
-    pipeline.runRename();
-    CloseHandle(held);
+    {
+        testing::OpenFile held(temp.path() + "held.txt");
+        ASSERT_TRUE(held.valid());
+        previewed({{"held.txt", "h.txt"}, {"other.txt", "o.txt"}});
+        pipeline.runRename();
+    }
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, failure("held.txt", "h.txt", testing::kAccessReason));
     EXPECT_EQ(temp.list(), (Names{"held.txt", "o.txt"}));
