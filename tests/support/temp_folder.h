@@ -1,5 +1,6 @@
 // A real temporary folder for the Windows tests, removed with everything in it at the end (but
-// for folder links, see removeTree).
+// for folder links, see removeTree); a snapshot of what lies below a folder; and a file held open
+// as another program holds it.
 #pragma once
 
 #include "../win32/wine_host.h"
