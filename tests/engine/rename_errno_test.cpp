@@ -3,6 +3,7 @@
 #include "engine/rename.h"
 
 #include "support/memory_file_system.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -13,44 +14,29 @@ namespace {
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 
-const char kAccessReason[] =
-    "File or directory specified by newname already exists or could not be created (invalid "
-    "path); or oldname is a directory and newname specifies a different path.";
-
 // Each error number gives its reason; the run goes on with the next entry.
 TEST(RenameInMemoryTest, EachErrorNumberIsReportedWithItsReason) {
-    const struct {
-        int error;
-        std::string reason;
-    } cases[] = {
-        {2, "File or path specified by oldname not found."},
-        {13, kAccessReason},
-        {22, "Name contains invalid characters."},
-        {12, "Don't know what was wrong. Errno = 12"},
-        {1, "Don't know what was wrong. Errno = 1"},
-        {3, "Don't know what was wrong. Errno = 3"},
-        {14, "Don't know what was wrong. Errno = 14"},
-        {16, "Don't know what was wrong. Errno = 16"},
-        {18, "Don't know what was wrong. Errno = 18"},
-        {21, "Don't know what was wrong. Errno = 21"},
-        {23, "Don't know what was wrong. Errno = 23"},
-        {-1, "Don't know what was wrong. Errno = -1"},
+    std::vector<std::pair<int, std::string>> cases = {
+        {2, testing::kNotFoundReason},
+        {13, testing::kAccessReason},
+        {22, testing::kInvalidReason},
         {1000, "The file is a link to another file, which a rename here would move instead; it is "
                "left as it is."},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.error);
+    for (int other : {12, 1, 3, 14, 16, 18, 21, 23, -1})
+        cases.push_back({other, "Don't know what was wrong. Errno = " + std::to_string(other)});
+    for (const auto& [error, reason] : cases) {
+        SCOPED_TRACE(error);
         RecordingWindow window;
         MemoryFileSystem fs;
         fs.add("C:\\f\\", {"a.txt", "b.txt"});
-        fs.failRename("C:\\f\\a.txt", c.error);
+        fs.failRename("C:\\f\\a.txt", error);
         const FileList files = {{"C:\\f\\", "a.txt", "x.txt"}, {"C:\\f\\", "b.txt", "y.txt"}};
 
         EXPECT_EQ(renameAll(files, fs, window).renamed(), 1);
         ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, "Access denied.\n\nC:\\f\\a.txt\n\ncould not renamed "
-                                           "to\n\nC:\\f\\x.txt\n\n" +
-                                               c.reason);
+        EXPECT_EQ(window.messages[0].text,
+                  testing::renameFailure("C:\\f\\a.txt", "C:\\f\\x.txt", reason));
         EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
         // A reported failure takes its step of the bar like a renamed file.
         EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 2");
