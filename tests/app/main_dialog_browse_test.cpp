@@ -194,8 +194,7 @@ TEST_F(MainDialogBrowse, BrowseFilesFillsFolderAndNameList) {
 // A drop does exactly what the Browse buttons do with the same choice, and starts no command.
 TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
     TempFolder temp;
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     temp.folder("sub");
     const std::string folder = temp.path().substr(0, temp.path().size() - 1);
     runMainDialog(dialog, [&](HWND w, DWORD) {
@@ -218,8 +217,7 @@ TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
 
 TEST_F(MainDialogBrowse, AnyOtherDropChangesNothingAndSaysWhatADropCanBe) {
     TempFolder temp;
-    temp.file("a.txt");
-    temp.file("sub\\b.txt");
+    temp.files({"a.txt", "sub\\b.txt"});
     temp.folder("other");
     const std::string sub = temp.path() + "sub";
     const std::vector<std::vector<std::string>> drops = {

@@ -2,6 +2,7 @@
 // readOptions reads, the system menu, and the ways to close the program.
 #include "win32/win32_file_system.h"
 #include "main_dialog_harness.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ namespace tarnwick {
 namespace {
 
 using namespace testing;
+using testing::changes::describe;
 
 class MainDialogControls : public ::testing::Test {
 protected:
@@ -274,15 +276,8 @@ TEST_F(MainDialogControls, TargetModeSwitchesTheSubfolderBox) {
 
 TEST_F(MainDialogControls, ReadOptionsReadsEveryControl) {
     runMainDialog(dialog, [&](HWND w, DWORD) {
-        const Options atStart = options(w);
-        EXPECT_EQ(atStart.targetMode, TargetMode::folderMode);
-        EXPECT_EQ(atStart.startNumber, 0);
-        EXPECT_EQ(atStart.insertPosition, 0);
-        EXPECT_EQ(atStart.digitCount, 1);
-        EXPECT_EQ(atStart.caseStyle, 0);
-        EXPECT_FALSE(atStart.numerate || atStart.folderPrefix || atStart.replaceOn ||
-                     atStart.replaceFirstOnly || atStart.swapOn || atStart.insertOn ||
-                     atStart.eraseOn || atStart.caseOn || atStart.includeSubdirs);
+        EXPECT_EQ(describe(options(w)), "folder '' '' -subfolders -numbers 0/1 -prefix '' -replace "
+                                        "''->'' -first -swap '' -insert ''@0 -erase '' -case 0");
 
         for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_FIRST_ONLY, IDC_SWAP,
                         IDC_INSERT, IDC_ERASE, IDC_CASE, IDC_SUBDIRS, IDC_MODE_LIST})
@@ -300,29 +295,10 @@ TEST_F(MainDialogControls, ReadOptionsReadsEveryControl) {
         type(w, IDC_ERASE_UNTIL, "#");
         SendDlgItemMessageA(w, IDC_CASE_STYLE, CB_SETCURSEL, 2, 0);
 
-        const Options o = options(w);
-        EXPECT_EQ(o.targetMode, TargetMode::listMode);
-        EXPECT_EQ(o.pathSpec, "C:\\Data");
-        EXPECT_EQ(o.fileListText, "a.txt:b.txt");
-        EXPECT_TRUE(o.includeSubdirs);
-        EXPECT_TRUE(o.numerate);
-        EXPECT_EQ(o.startNumber, 40000);
-        EXPECT_EQ(o.digitCount, 3);
-        EXPECT_TRUE(o.folderPrefix);
-        EXPECT_EQ(o.separator, " - ");
-        EXPECT_TRUE(o.replaceOn);
-        EXPECT_EQ(o.replaceFind, "old");
-        EXPECT_EQ(o.replaceWith, "new");
-        EXPECT_TRUE(o.replaceFirstOnly);
-        EXPECT_TRUE(o.swapOn);
-        EXPECT_EQ(o.swapPivot, "_");
-        EXPECT_TRUE(o.insertOn);
-        EXPECT_EQ(o.insertText, "x");
-        EXPECT_EQ(o.insertPosition, 12);
-        EXPECT_TRUE(o.eraseOn);
-        EXPECT_EQ(o.eraseUntil, "#");
-        EXPECT_TRUE(o.caseOn);
-        EXPECT_EQ(o.caseStyle, 2);
+        EXPECT_EQ(
+            describe(options(w)),
+            "list 'C:\\Data' 'a.txt:b.txt' +subfolders +numbers 40000/3 +prefix ' - ' +replace "
+            "'old'->'new' +first +swap '_' +insert 'x'@12 +erase '#' +case 2");
 
         type(w, IDC_DIGITS, "");
         EXPECT_EQ(options(w).digitCount, 0);

@@ -3,6 +3,7 @@
 #include "engine/run_pipeline.h"
 
 #include "support/memory_file_system.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,6 @@ namespace tarnwick {
 namespace {
 
 using testing::MemoryFileSystem;
-using testing::RecordingWindow;
 
 TEST(CompareEntries, OrdersByFolderThenNameByteWise) {
     const struct {
@@ -77,10 +77,8 @@ TEST(SortEntries, GivesTheOrderOfAStableSortByCompareEntries) {
     }
 }
 
-class CollectTest : public ::testing::Test {
+class CollectTest : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
-    CollectTest() : pipeline(window, fs) {}
-
     // Runs a Preview over the given target and returns the collected list in collection order
     // (before sorting) as folder + name.
     std::vector<std::string> collect(const std::string& folder, const std::string& pattern) {
@@ -108,10 +106,6 @@ protected:
         window.options.pathSpec = "C:\\Missing";
         pipeline.runPreview(); // reads the options; fails harmlessly or previews nothing
     }
-
-    RecordingWindow window;
-    MemoryFileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(CollectTest, ListModeTakesTheNamesAsWritten) {
@@ -143,15 +137,9 @@ TEST_F(CollectTest, ANameListedTwiceKeepsItsCollectionOrderAfterSorting) {
 }
 
 TEST_F(CollectTest, SubfoldersComeFirstDepthFirstThenTheFolderItself) {
-    fs.addFolder("C:\\T");
-    fs.addFile("C:\\T\\top.txt");
-    fs.addFolder("C:\\T\\one");
-    fs.addFile("C:\\T\\one\\x.txt");
-    fs.addFolder("C:\\T\\one\\deep");
-    fs.addFile("C:\\T\\one\\deep\\y.TXT");
-    fs.addFolder("C:\\T\\old.txt"); // a folder matching the mask is never an entry
-    fs.addFile("C:\\T\\old.txt\\z.txt");
-    fs.addFile("C:\\T\\skip.doc");
+    // A folder matching the mask (old.txt) is never an entry.
+    fs.add("C:\\T\\", {"top.txt", "one\\", "one\\x.txt", "one\\deep\\", "one\\deep\\y.TXT",
+                       "old.txt\\", "old.txt\\z.txt", "skip.doc"});
 
     setOptions(TargetMode::folderMode, true);
     EXPECT_EQ(collect("C:\\T\\", "*.txt"),
@@ -167,16 +155,8 @@ TEST_F(CollectTest, SubfoldersComeFirstDepthFirstThenTheFolderItself) {
 // A mask that takes every name reads each folder once, and gives what the two searches give:
 // never a search in "." or "..", never a folder as a file, the same order.
 TEST_F(CollectTest, EveryNameMaskWithSubfoldersSearchesEachFolderOnce) {
-    fs.addFolder("C:\\T");
-    fs.addFile("C:\\T\\top.txt");
-    fs.addFolder("C:\\T\\one");
-    fs.addFile("C:\\T\\one\\x.txt");
-    fs.addFolder("C:\\T\\one\\deep");
-    fs.addFile("C:\\T\\one\\deep\\y");
-    fs.addFile("C:\\T\\README");
-    fs.addFolder("C:\\T\\z.dir");
-    fs.addFile("C:\\T\\z.dir\\f");
-    fs.addFolder("C:\\T\\empty");
+    fs.add("C:\\T\\", {"top.txt", "one\\", "one\\x.txt", "one\\deep\\", "one\\deep\\y", "README",
+                       "z.dir\\", "z.dir\\f", "empty\\"});
     const std::vector<std::string> expected = {"C:\\T\\one\\deep\\y", "C:\\T\\one\\x.txt",
                                                "C:\\T\\z.dir\\f", "C:\\T\\top.txt",
                                                "C:\\T\\README"};
@@ -206,10 +186,7 @@ TEST_F(CollectTest, EveryNameMaskWithSubfoldersSearchesEachFolderOnce) {
 // is no entry even when its name matches the mask; the chosen folder is walked even when it is a
 // link itself, its own subfolders with it.
 TEST_F(CollectTest, FolderLinksAreNotWalkedButAChosenLinkIs) {
-    fs.addFolder("C:\\T");
-    fs.addFile("C:\\T\\a.txt");
-    fs.addFolder("C:\\T\\sub");
-    fs.addFile("C:\\T\\sub\\b.txt");
+    fs.add("C:\\T\\", {"a.txt", "sub\\", "sub\\b.txt"});
     fs.addFolderLink("C:\\T\\sub\\loop"); // stands for C:\T
     fs.addFile("C:\\T\\sub\\loop\\a.txt");
     fs.addFolderLink("C:\\T\\sub\\out.txt"); // stands for a folder elsewhere

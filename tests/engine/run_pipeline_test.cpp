@@ -5,6 +5,7 @@
 #include "support/memory_file_system.h"
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 
@@ -26,14 +28,10 @@ std::vector<std::string> steps(int m, int count) {
 class RunPipelineTest : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
     RunPipelineTest() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\b.txt");
-        fs.addFile("C:\\Photos\\a.txt");
+        fs.add("C:\\Photos\\", {"b.txt", "a.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.fileListText = "*.txt";
-        window.options.replaceOn = true;
-        window.options.replaceFind = ".txt";
-        window.options.replaceWith = ".bak";
+        replace(".txt", ".bak")(window.options);
     }
 
     // The step labels set so far, without the empty ones.
@@ -43,10 +41,6 @@ protected:
             if (!label.empty())
                 result.push_back(label);
         return result;
-    }
-    bool has(const std::string& status) const {
-        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
-               window.statusTexts.end();
     }
 };
 
@@ -75,10 +69,10 @@ TEST_F(RunPipelineTest, NumbersFollowTheSortedOrder) {
     fs.addFile("C:\\Photos\\c.txt");
     window.options.numerate = true; // collected as b, a, c: numbered as a, b, c
     pipeline.runPreview();
-    ASSERT_EQ(pipeline.fileList().size(), 3u);
-    EXPECT_EQ(pipeline.fileList()[0].oldName + " " + pipeline.fileList()[0].newName, "a.txt 0.bak");
-    EXPECT_EQ(pipeline.fileList()[1].oldName + " " + pipeline.fileList()[1].newName, "b.txt 1.bak");
-    EXPECT_EQ(pipeline.fileList()[2].oldName + " " + pipeline.fileList()[2].newName, "c.txt 2.bak");
+    std::vector<std::string> renames;
+    for (const FileEntry& entry : pipeline.fileList())
+        renames.push_back(entry.oldName + " " + entry.newName);
+    EXPECT_EQ(renames, (std::vector<std::string>{"a.txt 0.bak", "b.txt 1.bak", "c.txt 2.bak"}));
 }
 
 TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
@@ -88,7 +82,7 @@ TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     for (const char* text :
          {"Checking for empty or to long filenames ...", "Checking for identical filenames ...",
           "Really rename?", "Renaming ...", "Updating filename list ..."})
-        EXPECT_TRUE(has(text)) << text;
+        EXPECT_TRUE(window.showed(text)) << text;
     EXPECT_EQ(window.confirmDialogs, 1);
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(window.stepLabel, "");
@@ -156,14 +150,14 @@ TEST_F(RunPipelineTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
     window.options.fileListText = "*.bak";
     pipeline.runRename();
     EXPECT_EQ(window.confirmDialogs, 1);
-    EXPECT_FALSE(has("Really rename?"));
+    EXPECT_FALSE(window.showed("Really rename?"));
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 
 TEST_F(RunPipelineTest, AnEmptyFolderRenamesNothing) {
     window.options.fileListText = "*.jpg";
     pipeline.runPreview();
-    EXPECT_TRUE(has("0 files found."));
+    EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewedEntries, 0u);
     pipeline.runRename();
     EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
@@ -186,20 +180,11 @@ TEST_F(RunPipelineTest, ListModeRenameWritesTheNewNamesIntoTheField) {
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(window.stepLabel, "");
     // The update steps once per entry; the bar then goes back to 0.
-    const std::vector<std::string> update = {
-        "setProgressRange 2", "setProgressPos 0",      "setProgressStep 1", "stepProgress",
-        "stepProgress",       "setFieldText fileList", "setProgressPos 0"};
-    ASSERT_GE(window.calls.size(), update.size());
-    EXPECT_EQ(std::vector<std::string>(window.calls.end() - static_cast<long>(update.size()),
-                                       window.calls.end()),
-              update);
-    EXPECT_EQ(window.progressPos, 0);
+    EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 0");
 }
 
 TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
-    fs.addFile("C:\\Photos\\a.bak"); // a.txt's new name is taken
-    fs.addFile("C:\\Photos\\c.txt");
-    fs.addFile("C:\\Photos\\d.txt");
+    fs.add("C:\\Photos\\", {"a.bak", "c.txt", "d.txt"}); // a.txt's new name is taken
     fs.failRename("C:\\Photos\\c.txt", 22);
     pipeline.runRename();
 
@@ -215,6 +200,22 @@ TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
     EXPECT_EQ(pipeline.fileList().size(), 2u);
 }
 
+TEST_F(RunPipelineTest, ListModeUpdateOfAnEmptyListEmptiesTheField) {
+    window.options.targetMode = TargetMode::listMode;
+    pipeline.updateFileList({});
+    EXPECT_EQ(window.fieldTexts,
+              (std::vector<std::pair<Field, std::string>>{{Field::fileList, ""}}));
+}
+
+// A change of letter case and a name left as it is both count as renamed, without a word.
+TEST_F(RunPipelineTest, ChangeOfLetterCaseAndUnchangedNamesCountAsRenamed) {
+    previewed("C:\\Photos\\", {{"a.txt", "A.TXT"}, {"b.txt", "b.txt"}});
+    pipeline.runRename();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\A.TXT"}));
+}
+
 // A window whose options change while the Preview dialog is open, which then answers "Rename".
 class ChangingWindow : public RecordingWindow {
 public:
@@ -228,17 +229,12 @@ public:
 
 TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     MemoryFileSystem fs;
-    fs.addFolder("C:\\Photos");
-    fs.addFile("C:\\Photos\\old1.txt");
-    fs.addFolder("C:\\Photos\\sub");
-    fs.addFile("C:\\Photos\\sub\\old2.txt");
+    fs.add("C:\\Photos\\", {"old1.txt", "sub\\", "sub\\old2.txt"});
     ChangingWindow window;
     window.options.pathSpec = "C:\\Photos";
     window.options.fileListText = "*.txt";
     window.options.includeSubdirs = true;
-    window.options.replaceOn = true;
-    window.options.replaceFind = "old";
-    window.options.replaceWith = "new";
+    replace("old", "new")(window.options);
     window.whilePreviewing = window.options;
     window.whilePreviewing.includeSubdirs = false;
     RunPipeline pipeline(window, fs);
@@ -257,17 +253,11 @@ TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
 TEST_F(RunPipelineTest, ClearingShowsOneJumpToFull) {
     for (int i = 0; i < 250; ++i)
         pipeline.fileList().push_back(FileEntry{"C:\\", "x", "x"});
-    window.calls.clear();
     pipeline.clearFileList();
     EXPECT_TRUE(pipeline.fileList().empty());
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 250", "setProgressPos 0",
-                                                      "setProgressStep 250", "stepProgress",
-                                                      "setProgressPos 0"}));
-
-    window.calls.clear();
+    EXPECT_EQ(window.bar(), "0 to 250 by 250: 1 steps, up to 250, left at 0");
     pipeline.clearFileList();
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 0", "setProgressPos 0",
-                                                      "setProgressStep 0", "setProgressPos 0"}));
+    EXPECT_EQ(window.bar(), "0 to 0 by 0: 0 steps, up to 0, left at 0");
 }
 
 } // namespace

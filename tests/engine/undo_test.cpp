@@ -5,6 +5,7 @@
 #include "support/memory_file_system.h"
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 using Paths = std::vector<std::string>;
@@ -34,10 +36,6 @@ protected:
         window = RecordingWindow();
         window.options.targetMode = mode;
     }
-    void files(std::initializer_list<const char*> names) {
-        for (const char* name : names)
-            fs.addFile(std::string("C:\\f\\") + name);
-    }
     Paths sorted() const {
         Paths all = fs.files();
         std::sort(all.begin(), all.end());
@@ -49,11 +47,20 @@ protected:
 
 // 2.txt took the name 1.txt after 1.txt had become 0.txt: the last renamed goes back first.
 TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
-    files({"1.txt", "2.txt"});
+    fs.add("C:\\f\\", {"1.txt", "2.txt"});
     rename({{"1.txt", "0.txt"}, {"2.txt", "1.txt"}});
     ASSERT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
     ASSERT_TRUE(pipeline.canUndo());
     pipeline.state().previewReady = true; // as a Preview cancelled since leaves it
+
+    // "No" gives nothing back and keeps the undo for later.
+    window.yesNoAnswer = false;
+    pipeline.runUndo();
+    EXPECT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
+    EXPECT_EQ(window.bar(), "untouched");
+    EXPECT_EQ(window.statusTexts, Paths{});
+    ASSERT_TRUE(pipeline.canUndo() && pipeline.state().previewReady);
+    window = RecordingWindow();
 
     pipeline.runUndo();
 
@@ -64,11 +71,9 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_FALSE(window.waitCursorDuringQuestion);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\1.txt", "C:\\f\\2.txt"}));
-    // The bar steps once per file going back.
-    ASSERT_GE(window.calls.size(), 6u);
-    EXPECT_EQ(Paths(window.calls.begin(), window.calls.begin() + 6),
-              (Paths{"askYesNo", "setProgressRange 2", "setProgressPos 0", "setProgressStep 1",
-                     "stepProgress", "stepProgress"}));
+    // Asked first; the bar steps once per file going back.
+    EXPECT_EQ(window.calls.front(), "askYesNo");
+    EXPECT_EQ(window.bars().front(), "0 to 2 by 1: 2 steps, up to 2, left at 2");
     EXPECT_EQ(window.stepLabels, (Paths{"Step 1 of 2", "Step 2 of 2", ""}));
     EXPECT_EQ(window.statusTexts, (Paths{"Renaming ...", "Updating filename list ...",
                                          "2 files found.", "2 file(s) renamed back."}));
@@ -86,7 +91,7 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
 // Only the files the Rename renamed go back: not one whose new name was taken, nor one that kept
 // its name, nor one whose rename failed.
 TEST_F(UndoTest, OnlyTheFilesThatGotANewNameGoBack) {
-    files({"a.txt", "b.txt", "c.txt", "d.txt", "f.txt"});
+    fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt", "d.txt", "f.txt"});
     fs.failRename("C:\\f\\d.txt", 13);
     rename({{"a.txt", "b.txt"}, {"c.txt", "c.txt"}, {"d.txt", "e.txt"}, {"f.txt", "g.txt"}});
 
@@ -118,10 +123,8 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        MemoryFileSystem fresh;
-        fs = fresh;
-        fs.addFolder("C:\\f");
-        files({"a.txt", "b.txt"});
+        fs = MemoryFileSystem{};
+        fs.add("C:\\f\\", {"a.txt", "b.txt"});
         rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
         c.meanwhile(fs);
 
@@ -144,7 +147,7 @@ TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
     pipeline.runUndo();
     EXPECT_TRUE(window.calls.empty());
 
-    files({"a.txt", "b.txt", "c.txt"});
+    fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
     rename({{"a.txt", "x.txt"}});
     rename({{"b.txt", "y.txt"}});
     pipeline.runUndo();
@@ -167,27 +170,15 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
         const char* field;
         const char* status;
     } cases[] = {
-        {"the middle of three fails",
-         {"a.txt", "b.txt", "c.txt", "d.txt"},
+        // clang-format off
+        {"the middle of three fails", {"a.txt", "b.txt", "c.txt", "d.txt"},
          {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}, {"c.txt", "c.txt"}, {"d.txt", "z.txt"}},
-         "C:\\f\\y.txt",
-         false,
-         "a.txt:y.txt:c.txt:d.txt",
-         "2 file(s) renamed back."},
-        {"the first of two fails",
-         {"a.txt", "b.txt"},
-         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
-         "C:\\f\\x.txt",
-         false,
-         "x.txt:b.txt",
-         "1 file(s) renamed back."},
-        {"after a cancelled Preview",
-         {"a.txt", "b.txt"},
-         {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
-         nullptr,
-         true,
-         "a.txt:b.txt",
-         "2 file(s) renamed back."},
+         "C:\\f\\y.txt", false, "a.txt:y.txt:c.txt:d.txt", "2 file(s) renamed back."},
+        {"the first of two fails", {"a.txt", "b.txt"}, {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         "C:\\f\\x.txt", false, "x.txt:b.txt", "1 file(s) renamed back."},
+        {"after a cancelled Preview", {"a.txt", "b.txt"}, {{"a.txt", "x.txt"}, {"b.txt", "y.txt"}},
+         nullptr, true, "a.txt:b.txt", "2 file(s) renamed back."},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -203,9 +194,7 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
             // The Preview would name x.txt and y.txt q.txt and y.txt; it is cancelled.
             window.options.pathSpec = "C:\\f";
             window.options.fileListText = window.fieldTexts.back().second;
-            window.options.replaceOn = true;
-            window.options.replaceFind = "x";
-            window.options.replaceWith = "q";
+            replace("x", "q")(window.options);
             pipeline.runPreview();
             ASSERT_EQ(window.previewDialogs, 1);
         }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -47,15 +48,13 @@ TEST(LetterCase, ThreeStyles) {
     };
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
-        std::string name = in(c.name);
-        EXPECT_TRUE(applyCase(name, smallLetters, c.page));
-        EXPECT_EQ(name, in(c.small)) << c.name;
-        name = in(c.name);
-        EXPECT_TRUE(applyCase(name, capitalLetters, c.page));
-        EXPECT_EQ(name, in(c.capital)) << c.name;
-        name = in(c.name);
-        EXPECT_TRUE(applyCase(name, capitalInitials, c.page));
-        EXPECT_EQ(name, in(c.initials)) << c.name;
+        for (const auto& [style, result] :
+             {std::pair(smallLetters, c.small), std::pair(capitalLetters, c.capital),
+              std::pair(capitalInitials, c.initials)}) {
+            std::string name = in(c.name);
+            EXPECT_TRUE(applyCase(name, style, c.page));
+            EXPECT_EQ(name, in(result)) << c.name << " " << style;
+        }
     }
 }
 

@@ -2,15 +2,16 @@
 #include "format/name_ops.h"
 #include "support/code_pages.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::RecordingWindow;
 
 FileList entries(const std::vector<std::pair<std::string, std::string>>& folderAndName) {
@@ -25,10 +26,6 @@ std::vector<std::string> newNames(const FileList& files) {
     for (const FileEntry& entry : files)
         names.push_back(entry.newName);
     return names;
-}
-
-long stepCalls(const RecordingWindow& window) {
-    return std::count(window.calls.begin(), window.calls.end(), "stepProgress");
 }
 
 TEST(Numbering, ReplacesTheStemByThePaddedNumber) {
@@ -79,9 +76,7 @@ TEST(Numbering, PadsToDigitCountButNeverCuts) {
 
 TEST(Numbering, CountsWithinAFolderAndRestartsInEveryFolder) {
     Options options;
-    options.numerate = true;
-    options.startNumber = 5;
-    options.digitCount = 2;
+    both(numbersFrom(5), digits(2))(options);
     FileList files = entries({{"C:\\A\\", "p.txt"},
                               {"C:\\A\\", "q.txt"},
                               {"C:\\A\\sub\\", "r.txt"},
@@ -108,9 +103,7 @@ TEST(Numbering, CountsUpFromTheStartNumber) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.start);
         Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
+        both(numbersFrom(c.start), digits(c.digits))(options);
         FileList files =
             entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
         RecordingWindow window;
@@ -121,23 +114,14 @@ TEST(Numbering, CountsUpFromTheStartNumber) {
 
 TEST(FormatNewNames, WholePipelineExample) {
     Options options;
-    options.numerate = true;
-    options.startNumber = 7;
-    options.digitCount = 3;
-    options.folderPrefix = true;
-    options.separator = "_";
-    options.caseOn = true;
-    options.caseStyle = capitalLetters;
+    both(numbersFrom(7), digits(3))(options);
+    separator("_")(options);
+    letterCase(capitalLetters)(options);
     FileList files = entries({{"C:\\Music\\Live\\", "a.mp3"}, {"C:\\Music\\Live\\", "b.mp3"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"LIVE_007.MP3", "LIVE_008.MP3"}));
-    ASSERT_GE(window.calls.size(), 3u);
-    EXPECT_EQ(window.calls[0], "setProgressRange 8");
-    EXPECT_EQ(window.calls[1], "setProgressPos 0");
-    EXPECT_EQ(window.calls[2], "setProgressStep 1");
-    EXPECT_EQ(stepCalls(window), 8);
-    EXPECT_EQ(window.progressPos, 8);
+    EXPECT_EQ(window.bar(), "0 to 8 by 1: 8 steps, up to 8, left at 8");
     EXPECT_TRUE(window.messages.empty());
 }
 
@@ -147,13 +131,10 @@ TEST(FormatNewNames, NoSwitchCopiesOldNamesAfreshEveryRun) {
     RecordingWindow window;
     formatNewNames(options, files, window);
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"x.txt", "Y", ""}));
-    EXPECT_EQ(window.calls.front(), "setProgressRange 3");
-    EXPECT_EQ(stepCalls(window), 3);
+    EXPECT_EQ(window.bar(), "0 to 3 by 1: 3 steps, up to 3, left at 3");
 
     // A second run with other options starts from the old names again.
-    options.insertOn = true;
-    options.insertText = "_";
-    options.insertPosition = 99;
+    insertAt("_", 99)(options);
     formatNewNames(options, files, window);
     formatNewNames(options, files, window);
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"x_.txt", "Y_", "_"}));
@@ -165,8 +146,7 @@ TEST(FormatNewNames, EmptyListGivesAnEmptyRange) {
     FileList files;
     RecordingWindow window;
     formatNewNames(options, files, window);
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"setProgressRange 0", "setProgressPos 0",
-                                                      "setProgressStep 1"}));
+    EXPECT_EQ(window.bars(), std::vector<std::string>{"0 to 0 by 1: 0 steps, up to 0, left at 0"});
 }
 
 TEST(FormatNewNames, AllSevenPassesInOrder) {
@@ -188,8 +168,7 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
     formatNewNames(options, files, window);
     // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, 1 - roma.JPG, case.
     EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
-    EXPECT_EQ(window.calls.front(), "setProgressRange 8");
-    EXPECT_EQ(stepCalls(window), 8);
+    EXPECT_EQ(window.bar(), "0 to 8 by 1: 8 steps, up to 8, left at 8");
 
     // Every pass by whole characters of Shift-JIS, in the folder ソイ (83 5C 83 43) with アAウ.txt
     // (83 41 41 83 45): ソイCアAウ.txt, ソイCアBウ.txt, アBウCソイ.txt, ア_BウCソイ.txt, no "E" to
@@ -212,11 +191,8 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
 
 TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
     Options options;
-    options.replaceOn = true;
-    options.replaceFind = "a";
-    options.replaceWith = "B";
-    options.caseOn = true;
-    options.caseStyle = 3;
+    replace("a", "B")(options);
+    letterCase(3)(options);
     FileList files = entries({{"C:\\A\\", "a.txt"}, {"C:\\A\\", "ba.txt"}, {"C:\\B\\", "c"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
@@ -226,8 +202,7 @@ TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
         EXPECT_EQ(message.text, "The combobox returned a wrong value!");
         EXPECT_EQ(message.caption, "Tarnwick Error");
     }
-    EXPECT_EQ(stepCalls(window), 9);
-    EXPECT_EQ(window.progressPos, 9);
+    EXPECT_EQ(window.bar(), "0 to 9 by 1: 9 steps, up to 9, left at 9");
 }
 
 } // namespace

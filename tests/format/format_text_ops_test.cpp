@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -281,30 +282,27 @@ TEST(TextOperations, EndOnEmptyTinyAndHugeNames) {
     for (const std::string& original : {std::string(), std::string("."), std::string("a"), huge}) {
         for (const std::string text : {"", ".", "a", "aa", "b"}) {
             SCOPED_TRACE(original.substr(0, 8) + " / " + text);
-            std::string name = original;
-            applyFolderPrefix(name, "C:\\x\\", text);
-            EXPECT_EQ(name, "x" + text + original);
-            name = original;
-            applyReplace(name, text, "ab", false);
-            EXPECT_EQ(name, plainReplace(original, text, "ab", false));
-            name = original;
-            applyReplace(name, text, "", false);
-            EXPECT_EQ(name, plainReplace(original, text, "", false));
-            name = original;
-            applyReplace(name, text, "b", true);
-            EXPECT_EQ(name, plainReplace(original, text, "b", true));
-            name = original;
-            applySwap(name, text);
-            EXPECT_EQ(name, plainSwap(original, text));
-            name = original;
-            applyInsert(name, text, 2147483647);
-            EXPECT_EQ(name, plainInsert(original, text, 2147483647));
-            name = original;
-            applyErase(name, text);
-            EXPECT_EQ(name, plainErase(original, text));
-            name = original;
-            applyNumbering(name, text);
-            EXPECT_EQ(name, text + original.substr(plainDot(original)));
+            // The original name after an operation.
+            auto after = [&](const std::function<void(std::string&)>& operation) {
+                std::string name = original;
+                operation(name);
+                return name;
+            };
+            using S = std::string;
+            EXPECT_EQ(after([&](S& n) { applyFolderPrefix(n, "C:\\x\\", text); }),
+                      "x" + text + original);
+            EXPECT_EQ(after([&](S& n) { applyReplace(n, text, "ab", false); }),
+                      plainReplace(original, text, "ab", false));
+            EXPECT_EQ(after([&](S& n) { applyReplace(n, text, "", false); }),
+                      plainReplace(original, text, "", false));
+            EXPECT_EQ(after([&](S& n) { applyReplace(n, text, "b", true); }),
+                      plainReplace(original, text, "b", true));
+            EXPECT_EQ(after([&](S& n) { applySwap(n, text); }), plainSwap(original, text));
+            EXPECT_EQ(after([&](S& n) { applyInsert(n, text, 2147483647); }),
+                      plainInsert(original, text, 2147483647));
+            EXPECT_EQ(after([&](S& n) { applyErase(n, text); }), plainErase(original, text));
+            EXPECT_EQ(after([&](S& n) { applyNumbering(n, text); }),
+                      text + original.substr(plainDot(original)));
         }
     }
     std::string name = huge;

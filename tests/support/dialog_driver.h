@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -133,5 +134,20 @@ public:
 private:
     std::thread thread_;
 };
+
+// Runs run on this thread while a second thread waits for the window with the caption that run
+// opens and hands it to drive, with run's thread; returns what run returns. A window that does
+// not come is reported, and run is left to the test's time limit.
+template <typename Run>
+auto whileShown(const char* caption, const std::function<void(HWND, DWORD)>& drive, Run run,
+                int timeoutMs = 10000) {
+    Driver driver([&](DWORD thread) {
+        if (HWND window = waitForWindow(caption, thread, timeoutMs))
+            drive(window, thread);
+        else
+            std::fprintf(stderr, "No window \"%s\" came up.\n", caption);
+    });
+    return run();
+}
 
 } // namespace tarnwick::testing

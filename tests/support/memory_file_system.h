@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,6 +52,19 @@ public:
     // what the link leads to.
     void addFolderLink(const std::string& path) { entries_.push_back({path, true, true}); }
     void addFile(const std::string& path) { entries_.push_back({path, false}); }
+    // Entries below folder (a full path with its closing backslash) in the order given, a name
+    // with a closing backslash as a folder; the folder itself first, unless it is a root or there.
+    void add(const std::string& folder, std::initializer_list<std::string> names) {
+        const std::string self = folder.substr(0, folder.size() - 1);
+        if (self.size() > 2 && find(self) == nullptr)
+            addFolder(self);
+        for (const std::string& name : names) {
+            if (codePage_->endsWith(name, '\\'))
+                addFolder(folder + name.substr(0, name.size() - 1));
+            else
+                addFile(folder + name);
+        }
+    }
     void removeEntry(const std::string& path) {
         entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
                                       [&](const Entry& e) { return e.path == path; }),

@@ -18,6 +18,7 @@ public:
     // The answers to the modal questions.
     bool previewAnswer = false;               // true: the Preview dialog is closed with "Rename"
     ConfirmAnswer confirmAnswer{true, false}; // "Rename!", the box left unticked
+    bool yesNoAnswer = true;                  // Yes
 
     Options readOptions() override { return options; }
     void showError(const std::string& text, const std::string&) override { lastError = text; }
@@ -33,7 +34,7 @@ public:
     void restoreCursor() override {}
     bool runPreviewDialog(const FileList&) override { return previewAnswer; }
     ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
-    bool askYesNo(const std::string&, const std::string&) override { return true; } // Yes
+    bool askYesNo(const std::string&, const std::string&) override { return yesNoAnswer; }
 };
 
 } // namespace tarnwick::testing

@@ -3,6 +3,7 @@
 
 #include "null_window.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,6 +33,15 @@ public:
     int progressMax = 100;
     int progressPos = 0;
     int progressStepAmount = 10;
+    // Each use of the bar, from the setting of its range on.
+    struct BarUse {
+        int range = 0;
+        int step = 0;  // the step last set
+        int steps = 0; // the steps taken
+        int top = 0;   // the highest position shown
+        int left = 0;  // the position it was left at
+    };
+    std::vector<BarUse> barUses;
     int previewDialogs = 0;
     int confirmDialogs = 0;
     std::size_t previewedEntries = 0;
@@ -68,20 +78,40 @@ public:
     void setProgressRange(int max) override {
         calls.push_back("setProgressRange " + std::to_string(max));
         progressMax = max;
+        barUses.push_back(BarUse{max, progressStepAmount, 0, 0, progressPos});
     }
     void setProgressPos(int pos) override {
         calls.push_back("setProgressPos " + std::to_string(pos));
         progressPos = pos;
+        noteBar();
     }
     void setProgressStep(int step) override {
         calls.push_back("setProgressStep " + std::to_string(step));
         progressStepAmount = step;
+        noteBar();
     }
     void stepProgress() override {
         calls.push_back("stepProgress");
         progressPos += progressStepAmount;
         if (progressPos > progressMax)
             progressPos = progressMax > 0 ? progressPos % progressMax : 0;
+        if (!barUses.empty())
+            ++barUses.back().steps;
+        noteBar();
+    }
+    // Whether the status area showed this text at some time.
+    bool showed(const std::string& status) const {
+        return std::find(statusTexts.begin(), statusTexts.end(), status) != statusTexts.end();
+    }
+    // What the bar went through in its last use, as "0 to 2 by 1: 2 steps, up to 2, left at 0";
+    // "untouched" when its range was never set.
+    std::string bar() const { return barUses.empty() ? "untouched" : describe(barUses.back()); }
+    // The same of every use, in order.
+    std::vector<std::string> bars() const {
+        std::vector<std::string> all;
+        for (const BarUse& use : barUses)
+            all.push_back(describe(use));
+        return all;
     }
     void showWaitCursor() override { waitCursor = true; }
     void restoreCursor() override { waitCursor = false; }
@@ -106,6 +136,19 @@ public:
     }
 
 private:
+    static std::string describe(const BarUse& use) {
+        return "0 to " + std::to_string(use.range) + " by " + std::to_string(use.step) + ": " +
+               std::to_string(use.steps) + " steps, up to " + std::to_string(use.top) +
+               ", left at " + std::to_string(use.left);
+    }
+    void noteBar() {
+        if (barUses.empty())
+            return;
+        BarUse& use = barUses.back();
+        use.step = progressStepAmount;
+        use.top = std::max(use.top, progressPos);
+        use.left = progressPos;
+    }
     void noteQuestion() {
         if (waitCursor)
             waitCursorDuringQuestion = true;

@@ -12,8 +12,7 @@ namespace tarnwick {
 namespace {
 
 using testing::clickButton;
-using testing::Driver;
-using testing::waitForWindow;
+using testing::whileShown;
 using testing::windowText;
 
 struct Control {
@@ -53,11 +52,9 @@ const char mail[] = "mailto:feedback@tarnwick.org";
 TEST(AboutDialog, ControlsInTemplateOrderOnlyOkATabStop) {
     std::vector<Control> controls;
     RECT client = {}, wanted = {0, 0, 162, 206};
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("About Tarnwick", thread);
-            ASSERT_NE(dialog, nullptr);
+    const INT_PTR result = whileShown(
+        "About Tarnwick",
+        [&](HWND dialog, DWORD) {
             for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
                 controls.push_back({static_cast<int>(static_cast<short>(GetDlgCtrlID(c))),
                                     windowText(c), GetWindowLongA(c, GWL_STYLE),
@@ -65,9 +62,8 @@ TEST(AboutDialog, ControlsInTemplateOrderOnlyOkATabStop) {
             GetClientRect(dialog, &client);
             MapDialogRect(dialog, &wanted);
             clickButton(dialog, IDOK);
-        });
-        result = AboutDialog(nullptr).run();
-    }
+        },
+        [] { return AboutDialog(nullptr).run(); });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(client.right, wanted.right);
     EXPECT_EQ(client.bottom, wanted.bottom);
@@ -105,54 +101,31 @@ TEST(AboutDialog, ControlsInTemplateOrderOnlyOkATabStop) {
 }
 
 TEST(AboutDialog, BoldTitleAndBlueUnderlinedLinksWithTheHand) {
-    LOGFONTA titleFont = {}, webFont = {}, mailFont = {};
-    LONG titleStyle = 0, webStyle = 0, mailStyle = 0;
-    COLORREF webColor = 0, mailColor = 0, titleColor = 0;
-    LRESULT webCursorHandled = 0, mailCursorHandled = 0;
-    HCURSOR webCursor = nullptr;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("About Tarnwick", thread);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "About Tarnwick",
+        [](HWND dialog, DWORD) {
             HWND title = GetDlgItem(dialog, IDC_ABOUT_TITLE);
-            HWND webLink = GetDlgItem(dialog, IDC_ABOUT_WEB);
-            HWND mailLink = GetDlgItem(dialog, IDC_ABOUT_MAIL);
-            titleFont = fontOf(title);
-            webFont = fontOf(webLink);
-            mailFont = fontOf(mailLink);
-            titleStyle = GetWindowLongA(title, GWL_STYLE);
-            webStyle = GetWindowLongA(webLink, GWL_STYLE);
-            mailStyle = GetWindowLongA(mailLink, GWL_STYLE);
-            titleColor = textColorOf(dialog, title);
-            webColor = textColorOf(dialog, webLink);
-            mailColor = textColorOf(dialog, mailLink);
+            EXPECT_EQ(fontOf(title).lfWeight, 700);
+            EXPECT_FALSE(fontOf(title).lfUnderline);
+            EXPECT_EQ(GetWindowLongA(title, GWL_STYLE) & SS_NOTIFY, 0);
+            EXPECT_EQ(textColorOf(dialog, title), GetSysColor(COLOR_WINDOWTEXT));
             const LPARAM hover = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
-            mailCursorHandled =
-                SendMessageA(mailLink, WM_SETCURSOR, reinterpret_cast<WPARAM>(mailLink), hover);
-            webCursorHandled =
-                SendMessageA(webLink, WM_SETCURSOR, reinterpret_cast<WPARAM>(webLink), hover);
+            for (int id : {IDC_ABOUT_MAIL, IDC_ABOUT_WEB}) { // the mouse ends over the web link
+                HWND link = GetDlgItem(dialog, id);
+                EXPECT_EQ(fontOf(link).lfWeight, 400) << id;
+                EXPECT_TRUE(fontOf(link).lfUnderline) << id;
+                EXPECT_EQ(GetWindowLongA(link, GWL_STYLE) & SS_NOTIFY, SS_NOTIFY) << id;
+                EXPECT_EQ(textColorOf(dialog, link), RGB(0, 0, 255)) << id;
+                EXPECT_TRUE(SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), hover))
+                    << id;
+            }
             CURSORINFO info = {};
             info.cbSize = sizeof info;
             GetCursorInfo(&info);
-            webCursor = info.hCursor;
+            EXPECT_EQ(info.hCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(134)));
             clickButton(dialog, IDOK);
-        });
-        AboutDialog(nullptr).run();
-    }
-    EXPECT_EQ(titleFont.lfWeight, 700);
-    EXPECT_FALSE(titleFont.lfUnderline);
-    EXPECT_EQ(titleStyle & SS_NOTIFY, 0);
-    EXPECT_EQ(titleColor, GetSysColor(COLOR_WINDOWTEXT));
-    for (const auto& [font, style, color, cursorHandled] :
-         {std::tuple(webFont, webStyle, webColor, webCursorHandled),
-          std::tuple(mailFont, mailStyle, mailColor, mailCursorHandled)}) {
-        EXPECT_EQ(font.lfWeight, 400);
-        EXPECT_TRUE(font.lfUnderline);
-        EXPECT_EQ(style & SS_NOTIFY, SS_NOTIFY);
-        EXPECT_EQ(color, RGB(0, 0, 255));
-        EXPECT_TRUE(cursorHandled);
-    }
-    EXPECT_EQ(webCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(134)));
+        },
+        [] { return AboutDialog(nullptr).run(); });
 }
 
 TEST(AboutResources, PictureIs100By72In24BitColour) {

@@ -11,8 +11,7 @@
 namespace tarnwick {
 namespace {
 
-using testing::Driver;
-using testing::waitForWindow;
+using testing::whileShown;
 
 // The pixels of a bitmap, or of what a device context shows, as 32-bit values, top row first.
 struct Pixels {
@@ -72,10 +71,9 @@ TEST(AboutPicture, StaysCentredInAFrameLargerThanItself) {
     DeleteObject(bitmap);
 
     Pixels shown;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("About Tarnwick", thread);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "About Tarnwick",
+        [&](HWND dialog, DWORD) {
             HWND control = pictureOf(dialog);
             if (control != nullptr) {
                 // The frame grows by 40 x 30 pixels around its centre, as a raised DPI makes it.
@@ -94,9 +92,8 @@ TEST(AboutPicture, StaysCentredInAFrameLargerThanItself) {
                 ReleaseDC(control, dc);
             }
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        });
-        AboutDialog(nullptr).run();
-    }
+        },
+        [] { return AboutDialog(nullptr).run(); });
     ASSERT_EQ(shown.width, 140);
     ASSERT_EQ(shown.height, 102);
     // The whole picture, 20 pixels in from either side and 15 from top and bottom.

@@ -19,7 +19,7 @@ namespace {
 using testing::clickButton;
 using testing::Driver;
 using testing::TempFolder;
-using testing::waitForWindow;
+using testing::whileShown;
 using testing::windowText;
 
 // The first visible dialog window of the thread, whatever its caption.
@@ -150,8 +150,7 @@ struct ChooserCase {
 
 TEST(FileChooser, DeliversFolderAndNames) {
     TempFolder temp;
-    temp.file("a.txt");
-    temp.file("b.txt");
+    temp.files({"a.txt", "b.txt"});
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(temp.path().c_str()); // the chooser opens where the program stands
@@ -165,16 +164,10 @@ TEST(FileChooser, DeliversFolderAndNames) {
         SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
         std::string folder;
         std::vector<std::string> names;
-        bool result = false;
-        {
-            Driver driver([&](DWORD thread) {
-                HWND chooser = waitForWindow("Select files to rename", thread);
-                ASSERT_NE(chooser, nullptr);
-                choose(chooser, c.typed);
-            });
-            result = shell.chooseFiles(nullptr, folder, names);
-        }
-        ASSERT_TRUE(result) << c.what;
+        ASSERT_TRUE(whileShown(
+            "Select files to rename", [&](HWND chooser, DWORD) { choose(chooser, c.typed); },
+            [&] { return shell.chooseFiles(nullptr, folder, names); }))
+            << c.what;
         EXPECT_EQ(folder, bare(temp.path())) << c.what;
         EXPECT_EQ(names, c.names) << c.what;
     }
@@ -185,16 +178,9 @@ TEST(FileChooser, CancelGivesFalse) {
     SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
     std::string folder;
     std::vector<std::string> names;
-    bool result = true;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND chooser = waitForWindow("Select files to rename", thread);
-            ASSERT_NE(chooser, nullptr);
-            clickButton(chooser, IDCANCEL);
-        });
-        result = shell.chooseFiles(nullptr, folder, names);
-    }
-    EXPECT_FALSE(result);
+    EXPECT_FALSE(whileShown(
+        "Select files to rename", [](HWND chooser, DWORD) { clickButton(chooser, IDCANCEL); },
+        [&] { return shell.chooseFiles(nullptr, folder, names); }));
 }
 
 } // namespace

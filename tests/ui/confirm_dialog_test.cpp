@@ -4,6 +4,7 @@
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "ui/confirm_dialog.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -19,90 +21,64 @@ using testing::clickButton;
 using testing::Driver;
 using testing::itemText;
 using testing::waitForWindow;
+using testing::whileShown;
 
 const char kCaption[] = "Attention!";
 
-struct Answer {
-    INT_PTR result = 0;
-    bool dontWarnAgain = true;
-};
+const int kCloseBox = 0; // closed by its close box instead of a button
 
 // Runs a Confirm dialog; the driver ticks the box when told to, then clicks button id.
-Answer answer(bool tick, int id) {
+std::pair<INT_PTR, bool> answer(bool tick, int id) {
     ConfirmDialog dialog(nullptr);
-    Answer got;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
+    const INT_PTR result = whileShown(
+        kCaption,
+        [&](HWND window, DWORD) {
             if (tick)
                 clickButton(window, IDC_DONT_WARN);
-            clickButton(window, id);
-        });
-        got.result = dialog.run();
-    }
-    got.dontWarnAgain = dialog.dontWarnAgain();
-    return got;
+            if (id == kCloseBox)
+                PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                clickButton(window, id);
+        },
+        [&] { return dialog.run(); });
+    return {result, dialog.dontWarnAgain()};
 }
 
-TEST(ConfirmDialog, RenameTakesTheBoxCancelChangesNothing) {
-    const Answer ticked = answer(true, IDOK);
-    EXPECT_EQ(ticked.result, IDOK);
-    EXPECT_TRUE(ticked.dontWarnAgain);
-
-    const Answer unticked = answer(false, IDOK);
-    EXPECT_EQ(unticked.result, IDOK);
-    EXPECT_FALSE(unticked.dontWarnAgain);
-
-    const Answer cancelled = answer(true, IDCANCEL);
-    EXPECT_EQ(cancelled.result, IDCANCEL);
-    EXPECT_FALSE(cancelled.dontWarnAgain);
-}
-
-TEST(ConfirmDialog, CloseBoxCancels) {
-    ConfirmDialog dialog(nullptr);
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
-            clickButton(window, IDC_DONT_WARN);
-            PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        });
-        result = dialog.run();
-    }
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_FALSE(dialog.dontWarnAgain());
+// Rename takes the box; Cancel and the close box change nothing.
+TEST(ConfirmDialog, RenameTakesTheBoxCancelAndCloseChangeNothing) {
+    const struct {
+        bool tick;
+        int id;
+        INT_PTR result;
+        bool dontWarnAgain;
+    } cases[] = {{true, IDOK, IDOK, true},
+                 {false, IDOK, IDOK, false},
+                 {true, IDCANCEL, IDCANCEL, false},
+                 {true, kCloseBox, IDCANCEL, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(answer(c.tick, c.id), std::make_pair(c.result, c.dontWarnAgain)) << c.id;
 }
 
 TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
-    std::string question, box, rename, cancel;
-    bool tickedAtOpen = true;
-    LOGFONTA font = {};
-    {
-        ConfirmDialog dialog(nullptr);
-        Driver driver([&](DWORD thread) {
-            HWND window = waitForWindow(kCaption, thread);
-            ASSERT_NE(window, nullptr);
-            question = itemText(window, IDC_QUESTION);
-            box = itemText(window, IDC_DONT_WARN);
-            rename = itemText(window, IDOK);
-            cancel = itemText(window, IDCANCEL);
-            tickedAtOpen = IsDlgButtonChecked(window, IDC_DONT_WARN) == BST_CHECKED;
-            const HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(
-                SendMessageA(GetDlgItem(window, IDC_QUESTION), WM_GETFONT, 0, 0));
-            GetObjectA(handle, sizeof font, &font);
+    ConfirmDialog dialog(nullptr);
+    whileShown(
+        kCaption,
+        [&](HWND window, DWORD) {
+            EXPECT_EQ(itemText(window, IDC_QUESTION),
+                      "Do you really want to rename your files now?");
+            EXPECT_EQ(itemText(window, IDC_DONT_WARN), "Don't warn me again in this session.");
+            EXPECT_EQ(itemText(window, IDOK), "Rename!");
+            EXPECT_EQ(itemText(window, IDCANCEL), "Cancel");
+            EXPECT_NE(IsDlgButtonChecked(window, IDC_DONT_WARN), BST_CHECKED);
+            LOGFONTA font = {};
+            GetObjectA(reinterpret_cast<HGDIOBJ>(
+                           SendMessageA(GetDlgItem(window, IDC_QUESTION), WM_GETFONT, 0, 0)),
+                       sizeof font, &font);
+            EXPECT_EQ(font.lfWeight, 700);
+            EXPECT_FALSE(font.lfUnderline);
             clickButton(window, IDCANCEL);
-        });
-        dialog.run();
-    }
-    EXPECT_EQ(question, "Do you really want to rename your files now?");
-    EXPECT_EQ(box, "Don't warn me again in this session.");
-    EXPECT_EQ(rename, "Rename!");
-    EXPECT_EQ(cancel, "Cancel");
-    EXPECT_FALSE(tickedAtOpen);
-    EXPECT_EQ(font.lfWeight, 700);
-    EXPECT_FALSE(font.lfUnderline);
+        },
+        [&] { return dialog.run(); });
 }
 
 // A window whose Confirm dialog is the real one, as the Main dialog shows it.
@@ -116,9 +92,9 @@ public:
     }
 };
 
-class ConfirmInRunTest : public ::testing::Test {
+class ConfirmInRunTest : public testing::PipelineFixture<Win32FileSystem, ConfirmingWindow> {
 protected:
-    ConfirmInRunTest() : pipeline(window, fs) {
+    ConfirmInRunTest() {
         pipeline.state().targetFolder = temp.path();
         pipeline.state().targetPattern = "*.*";
     }
@@ -126,8 +102,7 @@ protected:
     // comes, and tells whether it came.
     bool renameAnswering(const char* from, const char* to, bool tick, int id) {
         temp.file(from);
-        pipeline.fileList() = {FileEntry{temp.path(), from, to}};
-        pipeline.state().previewReady = true;
+        previewed(temp.path(), {{from, to}});
         bool asked = false;
         {
             Driver driver([&](DWORD thread) {
@@ -145,9 +120,6 @@ protected:
     }
 
     testing::TempFolder temp;
-    ConfirmingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(ConfirmInRunTest, TickedBoxStopsTheQuestionForTheNextCommands) {

@@ -4,6 +4,7 @@
 #include "support/dialog_driver.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "ui/preview_dialog.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,13 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::click;
 using testing::clickButton;
-using testing::Driver;
 using testing::focusOf;
 using testing::itemText;
 using testing::waitForWindow;
+using testing::whileShown;
 
 const char names[] = "IMG_1.JPG ---> img_1.jpg\r\n"
                      "same.txt ---> same.txt\r\n"
@@ -48,11 +50,9 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
     LONG editStyle = 0;
     bool editBordered = false;
     bool checkedAtOpen = true;
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    const INT_PTR result = whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD thread) {
             opened = itemText(dialog, IDC_PREVIEW_TEXT);
             HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
             editStyle = GetWindowLongA(edit, GWL_STYLE);
@@ -70,9 +70,8 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
             click(dialog, IDC_SHOW_PATH);
             cleared = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        result = PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); });
     EXPECT_EQ(opened, names);
     EXPECT_FALSE(checkedAtOpen);
     EXPECT_EQ(ticked, paths);
@@ -88,16 +87,13 @@ TEST(PreviewDialog, ShowsTheListAndFollowsShowPathName) {
 TEST(PreviewDialog, EmptyListGivesEmptyTextAndRenameStillAnswersOk) {
     const FileList files;
     std::string shown = "not read";
-    INT_PTR result = 0;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    const INT_PTR result = whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             shown = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        result = PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); });
     EXPECT_EQ(shown, "");
     EXPECT_EQ(result, IDOK);
 }
@@ -110,12 +106,12 @@ struct Closing {
 
 TEST(PreviewDialog, ClosingAnswers) {
     const Closing closings[] = {
+        // clang-format off
         {"Cancel button", [](HWND dialog, DWORD) { clickButton(dialog, IDCANCEL); }, IDCANCEL},
         {"Escape", [](HWND, DWORD thread) { pressKey(thread, VK_ESCAPE); }, IDCANCEL},
-        {"close box", [](HWND dialog, DWORD) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
-         IDCANCEL},
-        {"Enter on the focused Rename button",
-         [](HWND, DWORD thread) { pressKey(thread, VK_RETURN); }, IDOK},
+        {"close box", [](HWND d, DWORD) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL},
+        {"Enter on the focused Rename button", [](HWND, DWORD t) { pressKey(t, VK_RETURN); }, IDOK},
+        // clang-format on
         {"Enter in the text field is kept by the field",
          [](HWND dialog, DWORD thread) {
              SendMessageA(dialog, WM_NEXTDLGCTL,
@@ -127,16 +123,10 @@ TEST(PreviewDialog, ClosingAnswers) {
     };
     const FileList files = photos();
     for (const Closing& closing : closings) {
-        INT_PTR result = 0;
-        {
-            Driver driver([&](DWORD thread) {
-                HWND dialog = waitForWindow("Preview", thread);
-                ASSERT_NE(dialog, nullptr);
-                closing.close(dialog, thread);
-            });
-            result = PreviewDialog(nullptr, files).run();
-        }
-        EXPECT_EQ(result, closing.result) << closing.what;
+        EXPECT_EQ(whileShown("Preview", closing.close,
+                             [&] { return PreviewDialog(nullptr, files).run(); }),
+                  closing.result)
+            << closing.what;
     }
 }
 
@@ -150,10 +140,9 @@ TEST(PreviewDialog, ShowsAHundredThousandLines) {
     LRESULT lines = 0;
     int length = 0;
     std::string last;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread, 60000);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             HWND edit = GetDlgItem(dialog, IDC_PREVIEW_TEXT);
             lines = SendMessageA(edit, EM_GETLINECOUNT, 0, 0);
             length = GetWindowTextLengthA(edit);
@@ -163,9 +152,8 @@ TEST(PreviewDialog, ShowsAHundredThousandLines) {
                 SendMessageA(edit, EM_GETLINE, 99999, reinterpret_cast<LPARAM>(line));
             last.assign(line, static_cast<std::size_t>(got));
             clickButton(dialog, IDCANCEL);
-        });
-        PreviewDialog(nullptr, files).run();
-    }
+        },
+        [&] { return PreviewDialog(nullptr, files).run(); }, 60000);
     EXPECT_EQ(lines, 100001); // the closing "\r\n" leaves an empty last line
     EXPECT_EQ(length, 100000 * 36);
     EXPECT_EQ(last, "IMG_199999.JPG ---> img_199999.jpg");
@@ -184,27 +172,22 @@ public:
 
 TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     testing::TempFolder folder;
-    folder.file("IMG_2.JPG");
-    folder.file("IMG_1.JPG");
+    folder.files({"IMG_2.JPG", "IMG_1.JPG"});
     PreviewingWindow window;
     window.options.targetMode = TargetMode::folderMode;
     window.options.pathSpec = folder.path();
     window.options.fileListText = "*.JPG";
-    window.options.replaceOn = true;
-    window.options.replaceFind = "IMG";
-    window.options.replaceWith = "pic";
+    replace("IMG", "pic")(window.options);
     Win32FileSystem fileSystem;
     RunPipeline pipeline(window, fileSystem);
     std::string shown;
-    {
-        Driver driver([&](DWORD thread) {
-            HWND dialog = waitForWindow("Preview", thread);
-            ASSERT_NE(dialog, nullptr);
+    whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
             shown = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
-        });
-        pipeline.runPreview();
-    }
+        },
+        [&] { pipeline.runPreview(); });
     EXPECT_EQ(shown, "IMG_1.JPG ---> pic_1.JPG\r\nIMG_2.JPG ---> pic_2.JPG\r\n");
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"pic_1.JPG", "pic_2.JPG"}));
     // The preview's own steps count to 4, then the rename goes on from "Step 1 of 4".

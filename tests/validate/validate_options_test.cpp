@@ -2,6 +2,7 @@
 
 #include "support/code_pages.h"
 #include "support/memory_file_system.h"
+#include "support/option_changes.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,6 @@
 #include <optional>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 namespace tarnwick {
@@ -37,16 +37,19 @@ const std::string kDigitLimit =
 class ValidateOptions : public ::testing::Test {
 protected:
     ValidateOptions() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\a.txt");
-        fs.addFile("C:\\Photos\\b.txt");
-        fs.addFile("C:\\Photos\\my file.txt");
-        fs.addFile("C:\\note.txt");
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
+        fs.add("C:\\",
+               {"Photos\\", "Photos\\a.txt", "Photos\\b.txt", "Photos\\my file.txt", "note.txt"});
+        reset();
     }
 
     bool validate() { return validateOptions(options, window, fs, state); }
+    // The options and window of a fresh start: every switch off, the folder C:\Photos, "*.*".
+    void reset() {
+        options = Options{};
+        options.pathSpec = "C:\\Photos";
+        options.fileListText = "*.*";
+        window = RecordingWindow{};
+    }
 
     MemoryFileSystem fs;
     RecordingWindow window;
@@ -70,57 +73,7 @@ std::string missing(const std::string& path) {
     return "The following file doesn't exist!\n\n" + path + "\n\nPlease verify your input.";
 }
 
-using Change = std::function<void(Options&)>;
-Change list(const char* text) {
-    return [text](Options& o) {
-        o.targetMode = TargetMode::listMode;
-        o.fileListText = text;
-    };
-}
-Change path(const char* text) {
-    return [text](Options& o) { o.pathSpec = text; };
-}
-Change mask(const char* text) {
-    return [text](Options& o) { o.fileListText = text; };
-}
-Change separator(const char* text) {
-    return [text](Options& o) {
-        o.folderPrefix = true;
-        o.separator = text;
-    };
-}
-Change replace(const char* find, const char* with = "") {
-    return [find, with](Options& o) {
-        o.replaceOn = true;
-        o.replaceFind = find;
-        o.replaceWith = with;
-    };
-}
-Change swap(const char* pivot) {
-    return [pivot](Options& o) {
-        o.swapOn = true;
-        o.swapPivot = pivot;
-    };
-}
-Change insert(const char* text) {
-    return [text](Options& o) {
-        o.insertOn = true;
-        o.insertText = text;
-    };
-}
-Change erase(const char* until) {
-    return [until](Options& o) {
-        o.eraseOn = true;
-        o.eraseUntil = until;
-    };
-}
-Change digits(int count) {
-    return [count](Options& o) {
-        o.numerate = true;
-        o.digitCount = count;
-    };
-}
-const Change nothing = [](Options&) {};
+using namespace testing::changes;
 
 TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
     const struct {
@@ -140,11 +93,7 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
          Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
         {"empty name in a file", // each name is looked for before it is found empty
-         [](Options& o) {
-             list(":")(o);
-             o.pathSpec = "C:\\note.txt";
-         },
-         missing("C:\\note.txt\\"), Field::fileList},
+         both(list(":"), path("C:\\note.txt")), missing("C:\\note.txt\\"), Field::fileList},
         {"leading colon", list(":a.txt"), kEmptyName, Field::fileList},
         {"empty list", list(""), kEmptyName, Field::fileList},
         {"separator", separator(" : "), kSeparator, Field::separator},
@@ -161,10 +110,7 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
-        window = RecordingWindow{};
+        reset();
         c.change(options);
 
         EXPECT_FALSE(validate());
@@ -213,10 +159,7 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
-        window = RecordingWindow{};
+        reset();
         c.second(options);
         c.first(options);
 
@@ -228,16 +171,9 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
 }
 
 TEST_F(ValidateOptions, AllChecksPassWithAcceptableValues) {
-    options.folderPrefix = true;
-    options.separator = " - ";
-    options.replaceOn = true;
-    options.replaceFind = "old";
-    options.swapOn = true;
-    options.insertOn = true;
-    options.eraseOn = true;
-    options.eraseUntil = "_";
-    options.numerate = true;
-    options.digitCount = 215;
+    for (const Change& change :
+         {separator(" - "), replace("old"), swap(""), insert(""), erase("_"), digits(215)})
+        change(options);
     EXPECT_TRUE(validate());
     EXPECT_TRUE(window.messages.empty());
     EXPECT_FALSE(window.fieldFocused);
@@ -276,10 +212,8 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
         const char c = static_cast<char>(b);
         SCOPED_TRACE(b);
 
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
+        reset();
         options.fileListText = std::string("*") + c + "*";
-        window = RecordingWindow{};
         EXPECT_EQ(validate(), std::strchr("\\/:<>|\" ", c) == nullptr);
 
         options.fileListText = "*.*";
@@ -290,11 +224,9 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
 
         if (c == ':')
             continue; // the separator of the list
-        options = Options{};
-        options.pathSpec = "C:\\Photos";
+        reset();
         options.targetMode = TargetMode::listMode;
         options.fileListText = std::string("a.txt") + c;
-        window = RecordingWindow{};
         validate();
         ASSERT_EQ(window.messages.size(), 1u); // the name a.txt<c> does not exist
         EXPECT_EQ(window.messages[0].text == kListMessage, std::strchr("\\/?*<>|\"", c) != nullptr);
@@ -313,19 +245,12 @@ TEST_F(ValidateOptions, FolderGetsItsClosingBackslashInTheField) {
 // its closing backslash.
 TEST(ValidateOptionsShiftJis, TrailBytesAreNoCharactersOfTheSets) {
     MemoryFileSystem fs(testing::shiftJis());
-    fs.addFolder("C:\\\x83\x5C");
-    fs.addFile("C:\\\x83\x5C\\\x95\x5C.txt");
+    fs.add("C:\\\x83\x5C\\", {"\x95\x5C.txt"});
     Options options;
-    options.pathSpec = "C:\\\x83\x5C";
-    options.fileListText = "*\x83\x7C*";
-    options.folderPrefix = true;
-    options.separator = "\x83\x7C";
-    options.replaceOn = true;
-    options.replaceFind = "\x81\x7C";
-    options.insertOn = true;
-    options.insertText = "\x83\x5C\x95\x5C";
-    options.eraseOn = true;
-    options.eraseUntil = "\x95\x5C";
+    for (const Change& change :
+         {path("C:\\\x83\x5C"), mask("*\x83\x7C*"), separator("\x83\x7C"), replace("\x81\x7C"),
+          insert("\x83\x5C\x95\x5C"), erase("\x95\x5C")})
+        change(options);
     RecordingWindow window;
     RunState state;
     EXPECT_TRUE(validateOptions(options, window, fs, state));
@@ -419,15 +344,22 @@ TEST_F(ValidateOptions, DigitLimit) {
     EXPECT_FALSE(window.fieldFocused);
 }
 
-struct CapacityCase {
-    int start;
-    int digits;
-    std::size_t files;
-    bool fits;
-};
+// The capacity check of numbers from start with digits for files entries.
+bool fits(int start, int digits, std::size_t files, RecordingWindow& window) {
+    Options options;
+    options.numerate = true;
+    options.startNumber = start;
+    options.digitCount = digits;
+    return checkNumberingCapacity(options, files, window);
+}
 
 TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
-    const CapacityCase cases[] = {
+    const struct {
+        int start;
+        int digits;
+        std::size_t files;
+        bool fits;
+    } cases[] = {
         {0, 1, 10, true},
         {0, 1, 11, false},
         {1, 1, 9, true},
@@ -455,15 +387,11 @@ TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
         {-2147483647 - 1, 10, 1, true},
         {-2147483647 - 1, 9, 1, false},
     };
-    for (const CapacityCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE("S=" + std::to_string(c.start) + " D=" + std::to_string(c.digits) +
                      " N=" + std::to_string(c.files));
-        Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
         RecordingWindow window;
-        EXPECT_EQ(checkNumberingCapacity(options, c.files, window), c.fits);
+        EXPECT_EQ(fits(c.start, c.digits, c.files, window), c.fits);
         ASSERT_EQ(window.messages.size(), c.fits ? 0u : 1u);
         if (!c.fits) {
             EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
@@ -485,33 +413,23 @@ TEST(CheckNumberingCapacity, Messages) {
         int start;
         int digits;
         std::size_t files;
-        std::string message;
+        const char* head;
     } cases[] = {
-        {0, 1, 12,
-         "There are 12 files to rename.\n1 digits are insufficient.\nThat's why it is necessary "
-         "that you increase the number of digits!\n"},
-        {1, 1, 10,
-         "There are 10 files to rename.\n1 digits are insufficient if you start with 1.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
+        {0, 1, 12, "There are 12 files to rename.\n1 digits are insufficient"},
+        {1, 1, 10, "There are 10 files to rename.\n1 digits are insufficient if you start with 1"},
         {100, 2, 1,
-         "There are 1 files to rename.\n2 digits are insufficient if you start with 100.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
-        {0, 0, 3,
-         "There are 3 files to rename.\n0 digits are insufficient.\nThat's why it is necessary "
-         "that you increase the number of digits!\n"},
+         "There are 1 files to rename.\n2 digits are insufficient if you start with 100"},
+        {0, 0, 3, "There are 3 files to rename.\n0 digits are insufficient"},
         {-10, 1, 1,
-         "There are 1 files to rename.\n1 digits are insufficient if you start with -10.\nThat's "
-         "why it is necessary that you increase the number of digits!\n"},
+         "There are 1 files to rename.\n1 digits are insufficient if you start with -10"},
     };
     for (const auto& c : cases) {
-        Options options;
-        options.numerate = true;
-        options.startNumber = c.start;
-        options.digitCount = c.digits;
         RecordingWindow window;
-        EXPECT_FALSE(checkNumberingCapacity(options, c.files, window));
+        EXPECT_FALSE(fits(c.start, c.digits, c.files, window));
         ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, c.message);
+        EXPECT_EQ(window.messages[0].text,
+                  std::string(c.head) +
+                      ".\nThat's why it is necessary that you increase the number of digits!\n");
     }
 }
 

@@ -4,6 +4,7 @@
 #include "support/memory_file_system.h"
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
+#include "support/option_changes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,14 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 
 class ChecksInCommands : public testing::PipelineFixture<MemoryFileSystem> {
 protected:
     ChecksInCommands() {
-        fs.addFolder("C:\\Photos");
-        fs.addFile("C:\\Photos\\a.txt");
-        fs.addFile("C:\\Photos\\b.txt");
+        fs.add("C:\\Photos\\", {"a.txt", "b.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.fileListText = "*.*";
         before = fs.files();
@@ -98,8 +98,7 @@ TEST_F(ChecksInCommands, RenameRunsAllEightStepsAgainAfterIdenticalNames) {
 }
 
 TEST_F(ChecksInCommands, EmptyNamesAreCheckedBeforeIdenticalOnes) {
-    window.options.eraseOn = true;
-    window.options.eraseUntil = ".txt"; // both names become empty, and so also identical
+    erase(".txt")(window.options); // both names become empty, and so also identical
     pipeline.runRename();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text.substr(0, 55),
@@ -113,8 +112,7 @@ TEST_F(ChecksInCommands, CapacityRefusalKeepsTheCollectedList) {
     for (int i = 0; i < 9; ++i)
         fs.addFile("C:\\Photos\\p" + std::to_string(i) + ".jpg");
     before = fs.files();
-    window.options.numerate = true;
-    window.options.digitCount = 1; // 11 files, numbers 0 to 10
+    digits(1)(window.options); // 11 files, numbers 0 to 10
     pipeline.runRename();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text.substr(0, 50),

@@ -5,6 +5,8 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/option_changes.h"
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -19,22 +21,16 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using Names = std::vector<std::wstring>;
 
 // The names in a folder as the platform stores them, sorted.
 Names onDisk(const std::wstring& folder) {
+    testing::FolderSnapshot taken;
+    testing::takeSnapshot(folder, L"", taken);
     Names names;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name != L"." && name != L"..")
-            names.push_back(name);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
+    for (const auto& file : taken.files)
+        names.push_back(file.first);
     return names;
 }
 
@@ -50,7 +46,7 @@ struct Row {
     const char* title;
     UINT codePage;         // the ANSI code page the row is written for
     const wchar_t* folder; // the subfolder typed as the path, without its backslash; "": none
-    void (*options)(Options&);
+    testing::changes::Change options;
     Names files;
     Names expected;
 };
@@ -59,7 +55,8 @@ void PrintTo(const Row& run, std::ostream* out) {
     *out << run.title;
 }
 
-class CodePageRuns : public ::testing::TestWithParam<Row> {};
+class CodePageRuns : public testing::PipelineFixture<Win32FileSystem>,
+                     public ::testing::WithParamInterface<Row> {};
 
 // Renamed without a message, and given back by the undo.
 TEST_P(CodePageRuns, RenameAndUndo) {
@@ -78,13 +75,10 @@ TEST_P(CodePageRuns, RenameAndUndo) {
     const Names before = onDisk(folder);
     ASSERT_EQ(before.size(), run.files.size());
 
-    testing::RecordingWindow window;
     window.options.pathSpec = temp.path() + testing::ansiFromWide(run.folder);
     window.options.fileListText = "*.*";
     run.options(window.options);
     window.previewAnswer = true;
-    Win32FileSystem fs;
-    RunPipeline pipeline(window, fs);
     pipeline.runPreview();
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
     EXPECT_EQ(window.previewedEntries, run.files.size());
@@ -101,12 +95,9 @@ const std::wstring kLongFolder(80, L'\u65E5');
 
 // A table: one row a line or two.
 // clang-format off
-void numbered(Options& o) { o.numerate = true, o.startNumber = 1; }
-void capitals(Options& o) { o.caseOn = true, o.caseStyle = capitalLetters; }
-void small(Options& o) { o.caseOn = true; }
-void prefixed(Options& o) { o.folderPrefix = true, o.separator = "-"; }
-void replaceAWithB(Options& o) { o.replaceOn = true, o.replaceFind = "A", o.replaceWith = "B"; }
-void inserted(Options& o) { o.insertOn = true, o.insertText = "x_"; }
+const Change numbered = numbersFrom(1), capitals = letterCase(capitalLetters),
+             small = letterCase(smallLetters), prefixed = separator("-"),
+             replaceAWithB = replace("A", "B"), inserted = insert("x_");
 
 const Row runs[] = {
     {"every script numbered", 65001, L"", numbered,

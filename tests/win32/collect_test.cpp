@@ -2,8 +2,10 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +17,12 @@
 namespace tarnwick {
 namespace {
 
-using testing::RecordingWindow;
+using namespace testing::changes;
 using testing::TempFolder;
 
-class RealCollectTest : public ::testing::Test {
+class RealCollectTest : public testing::PipelineFixture<Win32FileSystem> {
 protected:
-    RealCollectTest() : pipeline(window, fs) { window.options.pathSpec = temp.path(); }
+    RealCollectTest() { window.options.pathSpec = temp.path(); }
 
     // Runs a Preview (cancelled) and returns the previewed list relative to the folder.
     std::vector<std::string> preview(const std::string& mask, bool subdirs = false) {
@@ -32,43 +34,29 @@ protected:
             names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
         return names;
     }
-    bool found(const std::string& status) const {
-        return std::find(window.statusTexts.begin(), window.statusTexts.end(), status) !=
-               window.statusTexts.end();
-    }
 
     TempFolder temp;
-    RecordingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
 };
 
 TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
-    temp.file("a.txt");
-    temp.file("B.TXT");
-    temp.file("c.doc");
-    temp.file("old.txt\\inner.txt");
+    temp.files({"a.txt", "B.TXT", "c.doc", "old.txt\\inner.txt"});
     EXPECT_EQ(preview("*.txt"), (std::vector<std::string>{"B.TXT", "a.txt"}));
-    EXPECT_TRUE(found("2 files found."));
+    EXPECT_TRUE(window.showed("2 files found."));
 }
 
 TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
-    temp.file("README");
-    temp.file("x.y");
+    temp.files({"README", "x.y"});
     EXPECT_EQ(preview("*.*"), (std::vector<std::string>{"README", "x.y"}));
 }
 
 TEST_F(RealCollectTest, QuestionMarkStandsForOneCharacter) {
-    temp.file("a1.txt");
-    temp.file("a22.txt");
+    temp.files({"a1.txt", "a22.txt"});
     EXPECT_EQ(preview("a?.txt"), (std::vector<std::string>{"a1.txt"}));
-    EXPECT_TRUE(found("1 file found."));
+    EXPECT_TRUE(window.showed("1 file found."));
 }
 
 TEST_F(RealCollectTest, HiddenSystemAndReadOnlyFilesAreCollected) {
-    temp.file("hidden.txt");
-    temp.file("system.txt");
-    temp.file("readonly.txt");
+    temp.files({"hidden.txt", "system.txt", "readonly.txt"});
     SetFileAttributesA((temp.path() + "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesA((temp.path() + "system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
     SetFileAttributesA((temp.path() + "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -77,15 +65,11 @@ TEST_F(RealCollectTest, HiddenSystemAndReadOnlyFilesAreCollected) {
 }
 
 TEST_F(RealCollectTest, SubfoldersAreSearchedWhetherOrNotTheyMatchAndSortAfterTheFolder) {
-    temp.file("top.txt");
-    temp.file("A\\a.txt");
-    temp.file("A b\\b.txt");
-    temp.file("A\\deeper\\d.txt");
-    temp.file("photos\\skip.jpg");
-    temp.file("B.txt");
+    temp.files(
+        {"top.txt", "A\\a.txt", "A b\\b.txt", "A\\deeper\\d.txt", "photos\\skip.jpg", "B.txt"});
     EXPECT_EQ(preview("*.txt", true), (std::vector<std::string>{"B.txt", "top.txt", "A b\\b.txt",
                                                                 "A\\a.txt", "A\\deeper\\d.txt"}));
-    EXPECT_TRUE(found("5 files found."));
+    EXPECT_TRUE(window.showed("5 files found."));
 
     EXPECT_EQ(preview("*.txt", false), (std::vector<std::string>{"B.txt", "top.txt"}));
 }
@@ -117,20 +101,18 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
               linkAttributes);
     ASSERT_EQ(outside.list(), (std::vector<std::string>{"x.txt"}));
 
-    window.options.numerate = true;
-    window.options.startNumber = 1;
+    numbersFrom(1)(window.options);
     for (const char* mask : {"*.*", "*.txt"}) {
         SCOPED_TRACE(mask);
         window.statusTexts.clear();
         EXPECT_EQ(preview(mask, true), (std::vector<std::string>{"a.txt", "sub\\b.txt"}));
-        EXPECT_TRUE(found("2 files found."));
+        EXPECT_TRUE(window.showed("2 files found."));
     }
 
     // Without numbering, a walk through the links would rename the first copy of each file,
     // outside ones too, and report every later copy.
     window.options.numerate = false;
-    window.options.caseOn = true;
-    window.options.caseStyle = capitalLetters;
+    letterCase(capitalLetters)(window.options);
     window.options.fileListText = "*.*";
     pipeline.state().previewReady = false; // a Rename of its own, not of the previewed list
     pipeline.runRename();
@@ -144,18 +126,16 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
 
 TEST_F(RealCollectTest, AnEmptyFolderFindsNothing) {
     EXPECT_EQ(preview("*.*"), (std::vector<std::string>{}));
-    EXPECT_TRUE(found("0 files found."));
+    EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewDialogs, 1);
 }
 
 TEST_F(RealCollectTest, ListModeCollectsInListOrderThenSorts) {
-    temp.file("readme.txt");
-    temp.file("install.bat");
-    temp.file("setup.exe");
+    temp.files({"readme.txt", "install.bat", "setup.exe"});
     window.options.targetMode = TargetMode::listMode;
     EXPECT_EQ(preview("readme.txt:install.bat:setup.exe"),
               (std::vector<std::string>{"install.bat", "readme.txt", "setup.exe"}));
-    EXPECT_TRUE(found("3 files found."));
+    EXPECT_TRUE(window.showed("3 files found."));
 }
 
 } // namespace

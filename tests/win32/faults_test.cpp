@@ -7,6 +7,7 @@
 #include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 using testing::wideFromAnsi;
@@ -32,53 +34,6 @@ using testing::kInvalidReason;
 using testing::kNotFoundReason;
 
 using FaultFileSystem = testing::ForwardingFileSystem;
-
-// Names (as Windows knows them, in UTF-16) and contents of the files below a folder, whatever
-// their length and whatever the code page can show.
-void wideTree(const std::wstring& folder, const std::wstring& relative,
-              std::map<std::wstring, std::string>& tree) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + relative + L"*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            wideTree(folder, relative + name + L"\\", tree);
-            continue;
-        }
-        std::string content;
-        HANDLE h = CreateFileW((folder + relative + name).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h != INVALID_HANDLE_VALUE) {
-            content = testing::readToEnd(h);
-            CloseHandle(h);
-        }
-        tree[relative + name] = content;
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-}
-
-// Removes a tree of any depth and names of any kind.
-void removeLongTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeLongTree(folder + name + L"\\");
-            else
-                DeleteFileW((folder + name).c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
 
 class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWindow> {
 protected:
@@ -90,10 +45,6 @@ protected:
         window.options.digitCount = 1;
         window.previewAnswer = true; // Preview, then "Rename"
     }
-    // Also what the temporary folder's own clean-up cannot reach: deep paths and names outside
-    // the code page.
-    ~Faults() override { removeLongTree(L"\\\\?\\" + wideFromAnsi(temp.path())); }
-
     // Runs a shell script on the Linux side in the temporary folder, where names need not fit
     // the code page.
     bool runInFolder(const std::string& script) const {
@@ -115,11 +66,8 @@ protected:
             texts.push_back(m.text);
         return texts;
     }
-    std::map<std::wstring, std::string> tree() const {
-        std::map<std::wstring, std::string> files;
-        wideTree(L"\\\\?\\" + wideFromAnsi(temp.path()), L"", files);
-        return files;
-    }
+    // Names (as Windows knows them, in UTF-16) and contents of the files below the folder.
+    std::map<std::wstring, std::string> tree() const { return temp.snapshot().files; }
     // Every content that was there is there still, once.
     static std::multiset<std::string> contents(const std::map<std::wstring, std::string>& t) {
         std::multiset<std::string> all;
@@ -133,13 +81,11 @@ protected:
 
 TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
     makeFiles({"a.txt", "b.txt", "c.txt"});
-    // Open without FILE_SHARE_DELETE: the file cannot be renamed while this handle lives.
-    HANDLE lock = CreateFileA((temp.path() + "b.txt").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    pipeline.runPreview();
-    CloseHandle(lock);
+    {
+        testing::OpenFile lock(temp.path() + "b.txt");
+        ASSERT_TRUE(lock.valid());
+        pipeline.runPreview();
+    }
     ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccessReason)});
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
@@ -201,8 +147,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
     };
     pipeline.runPreview();
     EXPECT_EQ(window.previewedEntries, 2u);
-    EXPECT_NE(std::find(window.statusTexts.begin(), window.statusTexts.end(), "2 files found."),
-              window.statusTexts.end());
+    EXPECT_TRUE(window.showed("2 files found."));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "kept"}));
     EXPECT_EQ(temp.list("kept\\"), std::vector<std::string>{"1.txt"});
@@ -212,7 +157,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
 // A tree deeper than the platform's 260 characters (paths of up to about 420): every file is
 // found, renamed (through a temporary name where only the letter case changes) and given back.
 TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
-    const std::wstring root = L"\\\\?\\" + wideFromAnsi(temp.path());
+    const std::wstring root = temp.longPath();
     const std::wstring level(60, L'd');
     std::wstring folder;
     for (int depth = 0; depth < 6; ++depth) {
@@ -229,8 +174,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     }
     window.options.includeSubdirs = true;
     window.options.numerate = false;
-    window.options.caseOn = true; // f.txt becomes F.TXT where it can
-    window.options.caseStyle = capitalLetters;
+    letterCase(capitalLetters)(window.options); // f.txt becomes F.TXT where it can
     const auto before = tree();
     pipeline.runPreview();
     const auto after = tree();
@@ -295,9 +239,7 @@ TEST_F(Faults, UnchangedNamesOutsideTheCodePageAreRenamedWithoutAMessage) {
     const auto before = tree();
     ASSERT_EQ(before.size(), 4u);
     window.options.numerate = false;
-    window.options.replaceOn = true;
-    window.options.replaceFind = "a";
-    window.options.replaceWith = "x";
+    replace("a", "x")(window.options);
     pipeline.runPreview();
     EXPECT_EQ(messages(), std::vector<std::string>{});
     EXPECT_EQ(window.statusText, "4 file(s) successfully renamed.");

@@ -11,6 +11,7 @@
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
+#include "support/option_changes.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -31,6 +32,8 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
+using testing::ansiFromWide;
 using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 
@@ -56,33 +59,13 @@ public:
 // Full path of every file below folder, with its content.
 using Tree = std::map<std::string, std::string>;
 
-std::string readFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<unreadable>";
-    std::string content = testing::readToEnd(h);
-    CloseHandle(h);
-    return content;
-}
-
-void snapshot(const std::string& folder, Tree& tree, std::set<std::string>& folders) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            folders.insert(folder + name);
-            snapshot(folder + name + "\\", tree, folders);
-        } else {
-            tree[folder + name] = readFile(folder + name);
-        }
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+// The files and folders below the temporary folder, by their full paths.
+void snapshot(const TempFolder& temp, Tree& tree, std::set<std::string>& folders) {
+    const testing::FolderSnapshot taken = temp.snapshot();
+    for (const auto& [name, content] : taken.files)
+        tree[temp.path() + testing::ansiFromWide(name)] = content;
+    for (const std::wstring& name : taken.folders)
+        folders.insert(temp.path() + testing::ansiFromWide(name));
 }
 
 // The name the platform gives a file asked to be called name: without trailing dots and blanks.
@@ -236,7 +219,7 @@ public:
         const int commands = pick(1, 4);
         for (int command = 0; command < commands && found.empty(); ++command) {
             Outcome o;
-            snapshot(temp_.path(), o.before, o.foldersBefore);
+            snapshot(temp_, o.before, o.foldersBefore);
             fs_.renames.clear();
             window_.messages.clear();
             window_.previewed.clear();
@@ -252,7 +235,7 @@ public:
                 window_.confirmAnswer = {true, false};
                 pipeline.runPreview();
             }
-            snapshot(temp_.path(), o.after, o.foldersAfter);
+            snapshot(temp_, o.after, o.foldersAfter);
             stats.files += o.before.size();
             for (const auto& r : fs_.renames) {
                 (undo ? stats.renamedBack : stats.renamed) += r.result == 0 && r.from != r.to;
@@ -288,18 +271,10 @@ private:
 
     // Short texts from a small alphabet, so that options and names meet often.
     std::string text(int minLength, int maxLength) {
-        static const std::vector<std::string> letters = {"a",
-                                                         "b",
-                                                         "A",
-                                                         "B",
-                                                         " ",
-                                                         "x",
-                                                         ".",
-                                                         "-",
-                                                         "_",
-                                                         "1",
-                                                         testing::ansiFromWide(L"\u00E9"),
-                                                         testing::ansiFromWide(L"\u00C9")};
+        static const std::string e = testing::ansiFromWide(L"\u00E9");
+        static const std::string E = testing::ansiFromWide(L"\u00C9");
+        static const std::vector<std::string> letters = {"a", "b", "A", "B", " ", "x",
+                                                         ".", "-", "_", "1", e,   E};
         std::string t;
         const int length = pick(minLength, maxLength);
         for (int i = 0; i < length; ++i)
@@ -432,27 +407,7 @@ private:
     }
 
     std::string describe(const Outcome& o) const {
-        const Options& p = window_.options;
-        std::string d =
-            "options: mode " +
-            std::string(p.targetMode == TargetMode::listMode ? "list '" + p.fileListText + "'"
-                                                             : "folder '" + p.fileListText + "'") +
-            (p.includeSubdirs ? " subfolders" : "");
-        if (p.numerate)
-            d += " numbers " + std::to_string(p.startNumber) + "/" + std::to_string(p.digitCount);
-        if (p.folderPrefix)
-            d += " prefix '" + p.separator + "'";
-        if (p.replaceOn)
-            d += " replace '" + p.replaceFind + "'->'" + p.replaceWith + "'" +
-                 (p.replaceFirstOnly ? " first" : "");
-        if (p.swapOn)
-            d += " swap '" + p.swapPivot + "'";
-        if (p.insertOn)
-            d += " insert '" + p.insertText + "'@" + std::to_string(p.insertPosition);
-        if (p.eraseOn)
-            d += " erase '" + p.eraseUntil + "'";
-        if (p.caseOn)
-            d += " case " + std::to_string(p.caseStyle);
+        std::string d = "options: " + testing::changes::describe(window_.options);
         d += "\nbefore:";
         for (const auto& entry : o.before)
             d += "\n  " + entry.first + " = " + entry.second;
@@ -515,7 +470,7 @@ TEST(NoLoss, RandomTreesAndOptionsLoseNoFile) {
 struct Case {
     const char* title;
     std::vector<std::string> files;
-    void (*options)(Options&);
+    testing::changes::Change options;
     std::vector<std::string> expected; // the names afterwards, sorted
     // Files made from the Linux side beside the others, under Wine only: case twins.
     std::vector<std::string> twins = {};
@@ -548,91 +503,46 @@ TEST_P(NoLossCases, HoldTheInvariant) {
     window.previewAnswer = true;
     RecordingFileSystem fs;
     Outcome o;
-    snapshot(temp.path(), o.before, o.foldersBefore);
+    snapshot(temp, o.before, o.foldersBefore);
     RunPipeline pipeline(window, fs);
     pipeline.runPreview();
-    snapshot(temp.path(), o.after, o.foldersAfter);
+    snapshot(temp, o.after, o.foldersAfter);
     EXPECT_EQ(breaches(o, window, fs), std::vector<std::string>{});
     EXPECT_EQ(temp.list(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ChainsSwapsAndDuplicates, NoLossCases,
+    // clang-format off
     ::testing::Values(
         // 1 -> 2 and 2 -> 3 find their new names taken; 3 -> 4 goes through.
-        Case{"chain",
-             {"1.txt", "2.txt", "3.txt"},
-             [](Options& o) {
-                 o.numerate = true;
-                 o.startNumber = 2;
-             },
-             {"1.txt", "2.txt", "4.txt"}},
+        Case{"chain", {"1.txt", "2.txt", "3.txt"}, numbersFrom(2), {"1.txt", "2.txt", "4.txt"}},
         // x-y and y-x would swap: both new names are taken, both are passed over.
-        Case{"swap",
-             {"x-y.txt", "y-x.txt"},
-             [](Options& o) {
-                 o.swapOn = true;
-                 o.swapPivot = "-";
-             },
-             {"x-y.txt", "y-x.txt"}},
+        Case{"swap", {"x-y.txt", "y-x.txt"}, swap("-"), {"x-y.txt", "y-x.txt"}},
         // Equal new names are refused before anything is renamed.
-        Case{"duplicate",
-             {"a1.txt", "b1.txt"},
-             [](Options& o) {
-                 o.eraseOn = true;
-                 o.eraseUntil = "1";
-                 o.insertOn = true;
-                 o.insertText = "same";
-             },
+        Case{"duplicate", {"a1.txt", "b1.txt"}, both(erase("1"), insert("same")),
              {"a1.txt", "b1.txt"}},
         // Names that the file system takes as equal but the check does not (an accented letter in
         // two cases): the second finds the first's new name taken.
         Case{"duplicate by accented case",
-             {testing::ansiFromWide(L"1_\u00E9.txt"), testing::ansiFromWide(L"2_\u00C9.txt")},
-             [](Options& o) {
-                 o.eraseOn = true;
-                 o.eraseUntil = "_";
-             },
-             {testing::ansiFromWide(L"2_\u00C9.txt"), testing::ansiFromWide(L"\u00E9.txt")}},
+             {ansiFromWide(L"1_\u00E9.txt"), ansiFromWide(L"2_\u00C9.txt")}, erase("_"),
+             {ansiFromWide(L"2_\u00C9.txt"), ansiFromWide(L"\u00E9.txt")}},
         // Letter case only: the new spelling reaches the disk.
-        Case{"case only",
-             {"Mixed.Txt", "lower.txt"},
-             [](Options& o) {
-                 o.caseOn = true;
-                 o.caseStyle = capitalLetters;
-             },
+        Case{"case only", {"Mixed.Txt", "lower.txt"}, letterCase(capitalLetters),
              {"LOWER.TXT", "MIXED.TXT"}},
         // Letter case only once the platform has dropped the trailing dot and blank.
-        Case{"case only behind a trailing dot",
-             {"abc"},
-             [](Options& o) {
-                 o.caseOn = true;
-                 o.caseStyle = capitalLetters;
-                 o.insertOn = true;
-                 o.insertText = ". ";
-                 o.insertPosition = 99;
-             },
-             {"ABC"}},
+        Case{"case only behind a trailing dot", {"abc"},
+             both(letterCase(capitalLetters), insertAt(". ", 99)), {"ABC"}},
         // A case twin takes the new spelling: passed over, whether the direct rename refuses
         // (a.txt is there as written) or the route through a temporary name finds the twin.
-        Case{"case only beside a twin",
-             {"A.txt"},
-             [](Options& o) { o.caseOn = true; },
-             {"A.txt", "a.txt"},
+        Case{"case only beside a twin", {"A.txt"}, letterCase(smallLetters), {"A.txt", "a.txt"},
              {"a.txt"}},
         // The folder's names, read for the first change of case, follow the run's renames:
         // once B.txt has become Q.TXT, b.txt has no twin any more and becomes B.TXT.
-        Case{"case only after the twin was renamed away",
-             {"A1.txt", "B.txt"},
-             [](Options& o) {
-                 o.caseOn = true;
-                 o.caseStyle = capitalLetters;
-                 o.replaceOn = true;
-                 o.replaceFind = "B";
-                 o.replaceWith = "Q";
-             },
-             {"A1.TXT", "B.TXT", "Q.TXT"},
+        Case{"case only after the twin was renamed away", {"A1.txt", "B.txt"},
+             both(letterCase(capitalLetters), replace("B", "Q")), {"A1.TXT", "B.TXT", "Q.TXT"},
              {"b.txt"}}),
+    // clang-format on
     [](const ::testing::TestParamInfo<Case>& info) {
         std::string name;
         for (const char* p = info.param.title; *p; ++p)

@@ -4,8 +4,10 @@
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 
+#include "support/pipeline_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
+#include "support/option_changes.h"
 #include "wine_host.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 namespace tarnwick {
 namespace {
 
+using namespace testing::changes;
 using testing::RecordingWindow;
 using testing::runShell;
 using testing::shellQuote;
@@ -42,9 +45,8 @@ std::string tree(const TempFolder& folder) {
     return text;
 }
 
-class RealTreeTest : public ::testing::Test {
+class RealTreeTest : public testing::PipelineFixture<Win32FileSystem> {
 protected:
-    RealTreeTest() : pipeline(window, fs) {}
     void SetUp() override {
         if (!testing::underWine())
             GTEST_SKIP() << "needs the Linux side of Wine to make links and case twins";
@@ -59,9 +61,6 @@ protected:
     }
 
     TempFolder temp;
-    RecordingWindow window;
-    Win32FileSystem fs;
-    RunPipeline pipeline;
     std::string renamed;
     std::vector<RecordingWindow::Message> reports;
 };
@@ -106,8 +105,7 @@ TEST_F(RealTreeTest, FilesThatAreLinksAreReportedAndNeverMoveWhatTheyLeadTo) {
         window.options.pathSpec = root.path() + "in";
         window.options.fileListText = c.files;
         window.options.includeSubdirs = c.subdirs;
-        window.options.insertOn = true;
-        window.options.insertText = "x_";
+        insert("x_")(window.options);
         pipeline.state().previewReady = false;
         renameAndUndo();
 
@@ -138,8 +136,7 @@ TEST_F(RealTreeTest, OfTwoLetterCaseTwinsTheUndoGivesOneItsNameBackAndReportsThe
                          temp.path()));
     window.options.pathSpec = temp.path();
     window.options.fileListText = "*.*";
-    window.options.numerate = true;
-    window.options.startNumber = 1;
+    numbersFrom(1)(window.options);
     renameAndUndo();
     EXPECT_TRUE(reports.empty());
     EXPECT_EQ(renamed, "2 file(s) successfully renamed.");

@@ -20,25 +20,6 @@ namespace {
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-// Holds a file open the way another program does that allows reading and writing but not
-// deleting or renaming.
-class OpenFile {
-public:
-    explicit OpenFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~OpenFile() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
 class PlatformRenameTest : public ::testing::Test {
 protected:
     int rename(const std::string& from, const std::string& to) {
@@ -84,7 +65,7 @@ TEST_F(PlatformRenameTest, FailuresGiveTheRuntimesErrorNumbers) {
     EXPECT_EQ(rename("a.txt", "a?b.txt"), 22);
     EXPECT_EQ(rename("a.txt", "a<b.txt"), 22);
     {
-        OpenFile open(temp.path() + "a.txt");
+        testing::OpenFile open(temp.path() + "a.txt");
         ASSERT_TRUE(open.valid());
         EXPECT_EQ(rename("a.txt", "x.txt"), 13);
     }
@@ -123,7 +104,7 @@ TEST_F(PlatformRenameTest, ChangeOfLetterCaseReachesTheDisk) {
 
 TEST_F(PlatformRenameTest, FailedChangeOfLetterCaseKeepsTheOldName) {
     temp.file("a.txt");
-    OpenFile open(temp.path() + "a.txt");
+    testing::OpenFile open(temp.path() + "a.txt");
     ASSERT_TRUE(open.valid());
     EXPECT_EQ(rename("a.txt", "A.txt"), 13);
     EXPECT_EQ(temp.list(), (Names{"a.txt"}));

@@ -19,8 +19,7 @@ using testing::RecordingWindow;
 class ValidateOnDisk : public ::testing::Test {
 protected:
     ValidateOnDisk() {
-        temp.file("a.txt");
-        temp.file("b.txt");
+        temp.files({"a.txt", "b.txt"});
         options.pathSpec = folder;
         options.fileListText = "*.*";
     }
