@@ -71,7 +71,8 @@ public:
     }
     void clearProgress() { setProgressPos(0); }
 
-    // The wait cursor: shown while a command works, never while the user is asked something.
+    // The wait cursor: shown while a command works. Each question below puts it aside while the
+    // user answers and shows it again afterwards.
     virtual void showWaitCursor() = 0;
     virtual void restoreCursor() = 0;
 

@@ -77,19 +77,20 @@ bool RunPipeline::prepareList(StepCounter& steps) {
 }
 
 void RunPipeline::runPreview() {
-    WaitCursor waiting(window_);
-    StepCounter steps(window_, {&listSteps});
-    if (!prepareList(steps))
-        return;
-    finish(texts::openingPreview);
-    state_.previewReady = true;
-    waiting.pause();
+    {
+        const WaitCursor waiting(window_);
+        StepCounter steps(window_, {&listSteps});
+        if (!prepareList(steps))
+            return;
+        finish(texts::openingPreview);
+        state_.previewReady = true;
+    }
     if (window_.runPreviewDialog(files_))
         runRename();
 }
 
 void RunPipeline::runRename() {
-    WaitCursor waiting(window_);
+    const WaitCursor waiting(window_);
     StepCounter steps = state_.previewReady ? StepCounter(window_, {&renameSteps})
                                             : StepCounter(window_, {&listSteps, &renameSteps});
     if (!state_.previewReady && !prepareList(steps))
@@ -102,20 +103,17 @@ void RunPipeline::runRename() {
     if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))
         return;
     if (state_.warnBeforeRename) {
-        waiting.pause();
         window_.setStatusText(texts::reallyRename);
         const ConfirmAnswer answer = window_.runConfirmDialog();
         if (!answer.rename)
             return;
         state_.warnBeforeRename = !answer.dontWarnAgain;
-        waiting.resume();
     }
     steps.next(); // Renaming
     RenameRecord record = renameAll(files_, fileSystem_, window_);
     lastRenamed_ = std::move(record.changed);
     steps.next(); // Updating
     updateFileList(record.succeeded);
-    waiting.pause();
     finish(std::to_string(record.renamed()) + texts::filesRenamed);
 }
 
@@ -126,7 +124,7 @@ void RunPipeline::runUndo() {
                               texts::undoQuestionTail,
                           texts::questionCaption))
         return;
-    WaitCursor waiting(window_);
+    const WaitCursor waiting(window_);
     StepCounter steps(window_, {&undoSteps});
     state_.previewReady = false;
     const FileList changed = std::exchange(lastRenamed_, {});
@@ -144,7 +142,6 @@ void RunPipeline::runUndo() {
         entry.newName = found != wentBack.end() ? found->second : entry.oldName;
     }
     updateFileList(std::vector<bool>(files_.size(), true));
-    waiting.pause();
     finish(std::to_string(back.renamed()) + texts::filesRenamedBack);
 }
 

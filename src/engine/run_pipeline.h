@@ -11,29 +11,17 @@
 
 namespace tarnwick {
 
-// The wait cursor of one command: shown when made, restored on every way out, and put aside
-// while the user is asked something.
+// The wait cursor of one command: shown when made, restored on every way out. The window puts it
+// aside itself while it asks the user something.
 class WaitCursor {
 public:
     explicit WaitCursor(MainSurface& window) : window_(window) { window_.showWaitCursor(); }
-    ~WaitCursor() { pause(); }
+    ~WaitCursor() { window_.restoreCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-    void pause() {
-        if (shown_)
-            window_.restoreCursor();
-        shown_ = false;
-    }
-    void resume() {
-        if (!shown_)
-            window_.showWaitCursor();
-        shown_ = true;
-    }
-
 private:
     MainSurface& window_;
-    bool shown_ = true;
 };
 
 // The texts of a run of steps, in their order.

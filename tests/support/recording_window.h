@@ -48,13 +48,11 @@ public:
     std::optional<Field> fieldFocused;
     std::vector<std::pair<Field, std::string>> fieldTexts;
     bool waitCursor = false;
-    bool waitCursorDuringQuestion = false;
     std::vector<std::string> stepsWithoutWaitCursor; // step labels set while the cursor was normal
 
     void showError(const std::string& text, const std::string& caption) override {
         NullWindow::showError(text, caption);
         calls.push_back("showError");
-        noteQuestion();
         messages.push_back({text, caption});
     }
     void setFieldText(Field field, const std::string& text) override {
@@ -117,20 +115,17 @@ public:
     void restoreCursor() override { waitCursor = false; }
     bool runPreviewDialog(const FileList& files) override {
         calls.push_back("previewDialog");
-        noteQuestion();
         ++previewDialogs;
         previewedEntries = files.size();
         return NullWindow::runPreviewDialog(files);
     }
     ConfirmAnswer runConfirmDialog() override {
         calls.push_back("confirmDialog");
-        noteQuestion();
         ++confirmDialogs;
         return NullWindow::runConfirmDialog();
     }
     bool askYesNo(const std::string& text, const std::string& caption) override {
         calls.push_back("askYesNo");
-        noteQuestion();
         questions.push_back({text, caption});
         return NullWindow::askYesNo(text, caption);
     }
@@ -148,10 +143,6 @@ private:
         use.step = progressStepAmount;
         use.top = std::max(use.top, progressPos);
         use.left = progressPos;
-    }
-    void noteQuestion() {
-        if (waitCursor)
-            waitCursorDuringQuestion = true;
     }
 };
 
