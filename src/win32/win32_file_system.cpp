@@ -17,32 +17,35 @@ namespace tarnwick {
 
 namespace {
 
-// The path of an open file from the root of its volume, in capitals (as the file system compares
-// names): the platform's final path without the volume; empty when it cannot be had.
-std::wstring pathOnVolume(HANDLE file) {
-    // FILE_NAME_INFO: the name's length in bytes, then the name; a longer name asks again.
-    std::vector<DWORD> buffer(512);
-    auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
-    while (!GetFileInformationByHandleEx(file, FileNameInfo, info,
-                                         static_cast<DWORD>(buffer.size() * sizeof(DWORD)))) {
-        if (GetLastError() != ERROR_MORE_DATA || buffer.size() > 32768)
+// The platform's final path of an open file or folder, with its volume (\\?\C:\a or
+// \\?\UNC\server\share\a), in capitals as the file system compares names; empty when it cannot be
+// had.
+std::wstring finalPathOf(HANDLE file) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFinalPathNameByHandleW(file, &path[0], static_cast<DWORD>(path.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0)
             return {};
-        buffer.resize(buffer.size() * 4);
-        info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(length); // too small: length counts the closing null
     }
-    std::wstring path(info->FileName, info->FileNameLength / sizeof(wchar_t));
     if (!path.empty())
         CharUpperBuffW(&path[0], static_cast<DWORD>(path.size()));
     return path;
 }
 
 // The same of a folder, which is followed where it is a link.
-std::wstring folderPathOnVolume(const std::wstring& folder) {
+std::wstring folderFinalPath(const std::wstring& folder) {
     const FileHandle handle(CreateFileW(folder.c_str(), FILE_READ_ATTRIBUTES,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                         nullptr));
-    return handle.valid() ? pathOnVolume(handle.get()) : std::wstring();
+    return handle.valid() ? finalPathOf(handle.get()) : std::wstring();
 }
 
 // A full path (C:\a or \\server\share\a, or their long forms) as the platform's own path names it.
@@ -174,13 +177,13 @@ void Win32FileSystem::readFolder(const std::string& folder,
 // under the entry's path must be the entry itself, in its folder as the platform resolves it
 // (read once per folder and run). Where either path cannot be read, the rename goes ahead.
 bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std::wstring& wide) {
-    const std::wstring fileFinal = pathOnVolume(file);
+    const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
     const std::string folder = path.substr(0, nameStart(path, codePage()));
     auto known = folderFinals_.find(folder);
     if (known == folderFinals_.end())
-        known = folderFinals_.emplace(folder, folderPathOnVolume(widePath(folder))).first;
+        known = folderFinals_.emplace(folder, folderFinalPath(widePath(folder))).first;
     const std::wstring& folderFinal = known->second;
     if (folderFinal.empty())
         return true;

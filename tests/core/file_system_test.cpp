@@ -77,6 +77,8 @@ TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
          L"LICENSE.TXT", false},
         {"a link to a twin of its name elsewhere", L"Z:\\IN", L"Z:\\OUT\\A.TXT", L"A.TXT", L"A.TXT",
          false},
+        {"a link to the same path on another drive", L"\\\\?\\C:\\IN", L"\\\\?\\Z:\\IN\\A.TXT",
+         L"A.TXT", L"A.TXT", false},
         {"a link in a subfolder of the same name", L"Z:\\IN", L"Z:\\IN\\IN\\A.TXT", L"A.TXT",
          L"A.TXT", false},
         {"a folder prefix that is no folder", L"Z:\\IN", L"Z:\\INA.TXT", L"A.TXT", L"A.TXT", false},
