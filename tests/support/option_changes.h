@@ -12,6 +12,15 @@ namespace tarnwick::testing::changes {
 
 using Change = std::function<void(Options&)>;
 
+// A box switched on, with one of its fields set.
+template <typename Field, typename Value>
+Change boxWith(bool Options::*box, Field Options::*field, Value value) {
+    return [box, field, value](Options& o) {
+        o.*box = true;
+        o.*field = value;
+    };
+}
+
 inline Change list(const char* text) {
     return [text](Options& o) {
         o.targetMode = TargetMode::listMode;
@@ -25,10 +34,7 @@ inline Change mask(const char* text) {
     return [text](Options& o) { o.fileListText = text; };
 }
 inline Change separator(const char* text) {
-    return [text](Options& o) {
-        o.folderPrefix = true;
-        o.separator = text;
-    };
+    return boxWith(&Options::folderPrefix, &Options::separator, text);
 }
 inline Change replace(const char* find, const char* with = "") {
     return [find, with](Options& o) {
@@ -38,16 +44,10 @@ inline Change replace(const char* find, const char* with = "") {
     };
 }
 inline Change swap(const char* pivot) {
-    return [pivot](Options& o) {
-        o.swapOn = true;
-        o.swapPivot = pivot;
-    };
+    return boxWith(&Options::swapOn, &Options::swapPivot, pivot);
 }
 inline Change insert(const char* text) {
-    return [text](Options& o) {
-        o.insertOn = true;
-        o.insertText = text;
-    };
+    return boxWith(&Options::insertOn, &Options::insertText, text);
 }
 inline Change insertAt(const char* text, int position) {
     return [text, position](Options& o) {
@@ -56,28 +56,16 @@ inline Change insertAt(const char* text, int position) {
     };
 }
 inline Change erase(const char* until) {
-    return [until](Options& o) {
-        o.eraseOn = true;
-        o.eraseUntil = until;
-    };
+    return boxWith(&Options::eraseOn, &Options::eraseUntil, until);
 }
 inline Change digits(int count) {
-    return [count](Options& o) {
-        o.numerate = true;
-        o.digitCount = count;
-    };
+    return boxWith(&Options::numerate, &Options::digitCount, count);
 }
 inline Change numbersFrom(int start) {
-    return [start](Options& o) {
-        o.numerate = true;
-        o.startNumber = start;
-    };
+    return boxWith(&Options::numerate, &Options::startNumber, start);
 }
 inline Change letterCase(int style) {
-    return [style](Options& o) {
-        o.caseOn = true;
-        o.caseStyle = style;
-    };
+    return boxWith(&Options::caseOn, &Options::caseStyle, style);
 }
 // Both changes, the first one first.
 inline Change both(Change first, Change second) {
