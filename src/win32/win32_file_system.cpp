@@ -34,8 +34,7 @@ std::wstring finalPathOf(HANDLE file) {
         }
         path.resize(length); // too small: length counts the closing null
     }
-    if (!path.empty())
-        CharUpperBuffW(&path[0], static_cast<DWORD>(path.size()));
+    CharUpperBuffW(&path[0], static_cast<DWORD>(path.size()));
     return path;
 }
 
@@ -180,14 +179,15 @@ bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std:
     const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
-    const std::string folder = path.substr(0, nameStart(path, codePage()));
+    const std::size_t nameAt = nameStart(path, codePage());
+    const std::string folder = path.substr(0, nameAt);
     auto known = folderFinals_.find(folder);
     if (known == folderFinals_.end())
         known = folderFinals_.emplace(folder, folderFinalPath(widePath(folder))).first;
     const std::wstring& folderFinal = known->second;
     if (folderFinal.empty())
         return true;
-    std::wstring name = wideFromProgram(path.substr(nameStart(path, codePage())));
+    std::wstring name = wideFromProgram(path.substr(nameAt));
     CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
     if (isTheEntryItself(folderFinal, fileFinal, name, name))
         return true;

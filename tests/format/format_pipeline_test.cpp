@@ -151,18 +151,10 @@ TEST(FormatNewNames, EmptyListGivesAnEmptyRange) {
 
 TEST(FormatNewNames, AllSevenPassesInOrder) {
     Options options;
-    options.numerate = options.folderPrefix = options.replaceOn = options.swapOn =
-        options.insertOn = options.eraseOn = options.caseOn = true;
-    options.startNumber = 1;
-    options.digitCount = 2;
-    options.separator = " - ";
-    options.replaceFind = "Rome";
-    options.replaceWith = "roma";
-    options.swapPivot = " - ";
-    options.insertText = "x";
-    options.insertPosition = 0;
-    options.eraseUntil = "x0";
-    options.caseStyle = capitalInitials;
+    for (const auto& change :
+         {numbersFrom(1), digits(2), separator(" - "), replace("Rome", "roma"), swap(" - "),
+          insertAt("x", 0), erase("x0"), letterCase(capitalInitials)})
+        change(options);
     FileList files = entries({{"C:\\Photos\\Rome\\", "img.JPG"}});
     RecordingWindow window;
     formatNewNames(options, files, window);
