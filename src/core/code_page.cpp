@@ -252,7 +252,12 @@ const CodePage& CodePage::utf8() {
 std::size_t CodePage::charSize(const std::string& text, std::size_t at) const {
     switch (kind_) {
     case Kind::singleByte: return 1;
-    case Kind::doubleByte: return lead_[byteAt(text, at)] && at + 1 < text.size() ? 2 : 1;
+    case Kind::doubleByte:
+        // No double-byte code page has a trail byte below 0x40, so ".", ":" and the other
+        // characters a name may not hold are never part of a longer one; the platform, too, takes
+        // a lead byte before such a byte for a character of its own.
+        return lead_[byteAt(text, at)] && at + 1 < text.size() && byteAt(text, at + 1) >= 0x40 ? 2
+                                                                                               : 1;
     case Kind::utf8:
         return utf8Size(reinterpret_cast<const unsigned char*>(text.data()) + at, text.size() - at);
     }

@@ -35,6 +35,7 @@ TEST(CodePage, CharactersAreWholeOrSingleBytes) {
          "a",
          Sizes{1, 1, 1}, CodePage::utf8()},
         {"\x83\x5C\\\xB1\x83", Sizes{2, 1, 1, 1}, testing::shiftJis()},
+        {"\x8B:\x83\x40\x8B.", Sizes{1, 1, 2, 1, 1}, testing::shiftJis()}, // no trail below 0x40
         {"\x83\x41\xC3\xA4", Sizes{1, 1, 1, 1}, CodePage::windows1252()},
     };
     for (const auto& c : cases) {
