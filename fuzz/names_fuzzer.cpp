@@ -92,7 +92,7 @@ std::string lower(std::string text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarnwick;
     FuzzedDataProvider in(data, size);
-    const CodePage* const pages[] = {&CodePage::windows1252(), &CodePage::utf8(),
+    const CodePage* const pages[] = {&CodePage::windows1252(), &testing::utf8(),
                                      &testing::shiftJis()};
     const CodePage& codePage = *pages[in.ConsumeIntegralInRange(0, 2)];
     EverythingExists fs(codePage);

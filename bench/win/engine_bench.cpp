@@ -15,6 +15,7 @@
 #include "engine/rename.h"
 #include "format/format_names.h"
 #include "engine/run_pipeline.h"
+#include "win32/system_code_page.h"
 #include "win32/win32_file_system.h"
 #include "seconds.h"
 #include "../all_passes.h"
@@ -328,7 +329,7 @@ int scriptsBench(std::size_t files, std::size_t filesPerFolder, int runs,
     Options options = allPassesOn();
     options.insertPosition = 12; // characters, inside the words of the folder's name
     options.eraseUntil = " - ";
-    const CodePage& utf8 = CodePage::utf8();
+    const CodePage utf8 = CodePage::utf8(platformCharacters());
     GoOnWindow window;
     FileList script = wordNames(files, filesPerFolder, true);
     FileList ascii = wordNames(files, filesPerFolder, false);

@@ -1,7 +1,6 @@
 #include "code_page.h"
 
 #include <algorithm>
-#include <bitset>
 #include <cstring>
 
 namespace tarnwick {
@@ -92,22 +91,6 @@ std::string utf8Bytes(std::uint32_t code) {
     return out;
 }
 
-// Ranges of letters, first and last code point, in ascending order.
-constexpr std::uint32_t letterRanges[][2] = {
-    {0x41, 0x5A},     {0x61, 0x7A},     {0xAA, 0xAA},     {0xB5, 0xB5},       {0xBA, 0xBA},
-    {0xC0, 0xD6},     {0xD8, 0xF6},     {0xF8, 0x2C1},    {0x2C6, 0x2D1},     {0x2E0, 0x2E4},
-    {0x370, 0x374},   {0x376, 0x377},   {0x37A, 0x37D},   {0x37F, 0x37F},     {0x386, 0x386},
-    {0x388, 0x3F5},   {0x3F7, 0x481},   {0x48A, 0x52F},   {0x531, 0x556},     {0x560, 0x588},
-    {0x5D0, 0x5EA},   {0x5EF, 0x5F2},   {0x620, 0x64A},   {0x66E, 0x66F},     {0x671, 0x6D3},
-    {0x6FA, 0x6FC},   {0x904, 0x939},   {0x93D, 0x93D},   {0x950, 0x950},     {0x958, 0x961},
-    {0x971, 0x980},   {0xE01, 0xE30},   {0xE32, 0xE33},   {0xE40, 0xE46},     {0x10A0, 0x10FA},
-    {0x10FC, 0x10FF}, {0x1100, 0x11FF}, {0x1E00, 0x1FBC}, {0x1FC2, 0x1FCC},   {0x1FD0, 0x1FDB},
-    {0x1FE0, 0x1FEC}, {0x1FF2, 0x1FFC}, {0x3005, 0x3006}, {0x3041, 0x3096},   {0x309D, 0x309F},
-    {0x30A1, 0x30FA}, {0x30FC, 0x30FF}, {0x3105, 0x312F}, {0x3131, 0x318E},   {0x31F0, 0x31FF},
-    {0x3400, 0x4DBF}, {0x4E00, 0x9FFF}, {0xA000, 0xA48C}, {0xAC00, 0xD7A3},   {0xF900, 0xFAFF},
-    {0xFF21, 0xFF3A}, {0xFF41, 0xFF5A}, {0xFF66, 0xFFDC}, {0x20000, 0x3134F},
-};
-
 // Every byte maps to itself except the pairs of the fixed tables: A-Z with a-z, and the umlauts
 // Ä/ä, Ö/ö and Ü/ü at the bytes of code page 1252.
 constexpr std::array<unsigned char, 256> caseTable1252(bool small) {
@@ -144,26 +127,25 @@ constexpr std::array<unsigned char, 256> letterTable1252() {
     return table;
 }
 
-} // namespace
-
-bool isLetterCodePoint(std::uint32_t codePoint) {
-    // The Basic Multilingual Plane, where nearly every name's letters lie, by a table of one bit
-    // per code point.
-    static const std::bitset<0x10000> basicPlane = [] {
-        std::bitset<0x10000> bits;
-        for (const auto& range : letterRanges)
-            for (std::uint32_t c = range[0]; c <= range[1] && c < 0x10000; ++c)
-                bits.set(c);
-        return bits;
-    }();
-    if (codePoint < 0x10000)
-        return basicPlane.test(codePoint);
-    const auto* end = std::end(letterRanges);
-    const auto* range = std::lower_bound(
-        std::begin(letterRanges), end, codePoint,
-        [](const std::uint32_t(&r)[2], std::uint32_t code) { return r[1] < code; });
-    return range != end && (*range)[0] <= codePoint;
+// The capital of every byte of Windows-1252 as the file system compares names: a-z, the accented
+// small letters from 0xE0 (except the division sign), and š œ ž ÿ; ß and µ have none in 1252.
+constexpr std::array<unsigned char, 256> fileCapitalTable1252() {
+    std::array<unsigned char, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        table[i] = static_cast<unsigned char>(i);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 0x20);
+    for (int c = 0xE0; c <= 0xFE; ++c)
+        if (c != 0xF7)
+            table[c] = static_cast<unsigned char>(c - 0x20);
+    table[0x9A] = 0x8A; // š Š
+    table[0x9C] = 0x8C; // œ Œ
+    table[0x9E] = 0x8E; // ž Ž
+    table[0xFF] = 0x9F; // ÿ Ÿ
+    return table;
 }
+
+} // namespace
 
 bool takesExactConversionFlags(int codePageNumber) {
     switch (codePageNumber) {
@@ -196,17 +178,19 @@ CodePage::CodePage(int number, Kind kind) : number_(number), kind_(kind) {
 }
 
 CodePage::CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode,
-                   Encoder encode)
+                   Encoder encode, PlatformCharacters characters)
     : CodePage(number, std::find(leadBytes.begin(), leadBytes.end(), true) != leadBytes.end()
                            ? Kind::doubleByte
                            : Kind::singleByte) {
     lead_ = leadBytes;
     decode_ = std::move(decode);
+    characters_ = std::move(characters);
     for (int i = 128; i < 256; ++i) {
         if (lead_[i])
             continue;
         const char byte = static_cast<char>(i);
-        letter_[i] = isLetterCodePoint(decode_(&byte, 1));
+        const std::uint32_t code = decode_(&byte, 1);
+        letter_[i] = code != noCharacter && characters_.isLetter && characters_.isLetter(code);
     }
     for (std::uint32_t capital : capitalUmlauts) {
         const std::string big = encode(capital);
@@ -230,23 +214,22 @@ const CodePage& CodePage::windows1252() {
         p.small_ = caseTable1252(true);
         p.capital_ = caseTable1252(false);
         p.letter_ = letterTable1252();
+        p.fileCapital_ = fileCapitalTable1252();
         return p;
     }();
     return page;
 }
 
-const CodePage& CodePage::utf8() {
-    static const CodePage page = [] {
-        CodePage p(utf8Number, Kind::utf8);
-        for (std::uint32_t capital : capitalUmlauts)
-            p.pairs_.emplace_back(utf8Bytes(capital), utf8Bytes(capital + umlautShift));
-        for (const auto& pair : p.pairs_) {
-            p.pairLead_[static_cast<unsigned char>(pair.first[0])] = true;
-            p.pairLead_[static_cast<unsigned char>(pair.second[0])] = true;
-        }
-        return p;
-    }();
-    return page;
+CodePage CodePage::utf8(PlatformCharacters characters) {
+    CodePage p(utf8Number, Kind::utf8);
+    p.characters_ = std::move(characters);
+    for (std::uint32_t capital : capitalUmlauts)
+        p.pairs_.emplace_back(utf8Bytes(capital), utf8Bytes(capital + umlautShift));
+    for (const auto& pair : p.pairs_) {
+        p.pairLead_[static_cast<unsigned char>(pair.first[0])] = true;
+        p.pairLead_[static_cast<unsigned char>(pair.second[0])] = true;
+    }
+    return p;
 }
 
 std::size_t CodePage::charSize(const std::string& text, std::size_t at) const {
@@ -390,7 +373,25 @@ std::uint32_t CodePage::codePointOf(const char* bytes, std::size_t size) const {
 bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
     if (size == 1)
         return letter_[byteAt(text, at)] != 0;
-    return isLetterCodePoint(codePointOf(text.data() + at, size));
+    if (!characters_.isLetter)
+        return false;
+    const std::uint32_t code = codePointOf(text.data() + at, size);
+    return code != noCharacter && characters_.isLetter(code);
+}
+
+std::uint32_t CodePage::caseKey(const std::string& text, std::size_t at, std::size_t size) const {
+    const unsigned char first = byteAt(text, at);
+    if (size == 1 && first < 0x80)
+        return first >= 'a' && first <= 'z' ? first - 0x20u : first;
+    if (!decode_ && kind_ == Kind::singleByte)
+        return fileCapital_[first]; // 1252, by its fixed table
+    const std::uint32_t code = codePointOf(text.data() + at, size);
+    if (code == noCharacter) {
+        // Above every code point: such bytes compare as they are.
+        const std::uint32_t second = size > 1 ? byteAt(text, at + 1) | 0x100u : 0u;
+        return 0x80000000u | (static_cast<std::uint32_t>(first) << 9) | second;
+    }
+    return characters_.capital ? characters_.capital(code) : code;
 }
 
 void CodePage::toCapitalInitials(std::string& text) const {

@@ -15,6 +15,13 @@
 
 namespace tarnwick {
 
+// What the platform tells of any character by its code point, whatever the code page: whether it
+// is a letter of some script, and the capital the file system compares it as.
+struct PlatformCharacters {
+    std::function<bool(std::uint32_t codePoint)> isLetter;
+    std::function<std::uint32_t(std::uint32_t codePoint)> capital;
+};
+
 class CodePage {
 public:
     // The code point of one character of the code page (its bytes and their count), or
@@ -25,12 +32,15 @@ public:
     static constexpr std::uint32_t noCharacter = 0xFFFFFFFFu;
     static constexpr int utf8Number = 65001;
 
-    // Western Windows (1252) and UTF-8 (65001), built in.
+    // Western Windows (1252), built in: its letters and their capitals are fixed.
     static const CodePage& windows1252();
-    static const CodePage& utf8();
+    // UTF-8 (65001), whose letters and capitals the platform tells.
+    static CodePage utf8(PlatformCharacters characters);
     // Any other code page as the platform describes it: its number, which bytes lead a
-    // two-byte character (none in a single-byte code page), and its conversions of one character.
-    CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode, Encoder encode);
+    // two-byte character (none in a single-byte code page), its conversions of one character,
+    // and its letters and capitals.
+    CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode, Encoder encode,
+             PlatformCharacters characters);
 
     int number() const { return number_; }
 
@@ -60,6 +70,10 @@ public:
     void toCapitalInitials(std::string& text) const;
     // True when the character of size bytes at text[at] is a letter.
     bool isLetter(const std::string& text, std::size_t at, std::size_t size) const;
+    // The character of size bytes at text[at] as the file system compares names, regardless of
+    // letter case: the code point of its capital; a byte that is no character of the code page
+    // gives a value of its own that no code point has.
+    std::uint32_t caseKey(const std::string& text, std::size_t at, std::size_t size) const;
 
 private:
     enum class Kind { singleByte, doubleByte, utf8 };
@@ -76,16 +90,15 @@ private:
     ByteTable small_{};
     ByteTable capital_{};
     ByteTable letter_{};
+    // The capital of every single byte as file names compare (1252).
+    ByteTable fileCapital_{};
     // Capital and small letter of a pair that takes more than one byte, of equal sizes.
     std::vector<std::pair<std::string, std::string>> pairs_;
     // The first bytes of the letters of pairs_.
     std::array<bool, 256> pairLead_{};
     Decoder decode_;
+    PlatformCharacters characters_;
 };
-
-// True when a code point is a letter: of the Latin, Greek, Cyrillic, Armenian, Hebrew, Arabic,
-// Indic, Thai, Georgian, Hangul, Japanese and Chinese scripts and the full-width Latin letters.
-bool isLetterCodePoint(std::uint32_t codePoint);
 
 // Windows refuses the flags that ask for exact conversions (no best fit, a default character)
 // for some code pages, UTF-8 among them: true when the code page takes them.

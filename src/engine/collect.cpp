@@ -1,5 +1,6 @@
 #include "collect.h"
 
+#include "core/file_names.h"
 #include "core/paths.h"
 #include "core/texts.h"
 
@@ -75,8 +76,12 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
                     walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, files);
             });
     }
+    // The platform's search also matches a mask against the short 8.3 form of each name (on
+    // Windows "*.doc" finds "Report2.docx" by "REPORT~1.DOC"): only a name that matches by
+    // itself is taken.
+    const CodePage& codePage = fileSystem.codePage();
     fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder, bool) {
-        if (!isFolder)
+        if (!isFolder && matchesMask(name, mask, codePage))
             append(files, folder, name);
     });
 }

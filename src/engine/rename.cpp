@@ -1,5 +1,6 @@
 #include "rename.h"
 
+#include "core/file_names.h"
 #include "core/texts.h"
 
 #include <string>
@@ -26,7 +27,10 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
                    bool takenIsFailure, FileSystem& fileSystem, MainSurface& window) {
     const std::string oldPath = folder + from;
     const std::string newPath = folder + to;
-    int error = fileSystem.rename(oldPath, newPath);
+    // A name that Windows takes for a device is never given, on any version of Windows.
+    int error = from != to && isReservedDeviceName(to, fileSystem.codePage())
+                    ? renameError::invalid
+                    : fileSystem.rename(oldPath, newPath);
     if (error == 0)
         return Outcome::renamed;
     if (error == renameError::exists) {

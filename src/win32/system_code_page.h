@@ -5,6 +5,9 @@
 
 namespace tarnwick {
 
+// The letters and capitals of every script, as Windows tells them.
+const PlatformCharacters& platformCharacters();
+
 // Read once, at the first call.
 const CodePage& systemCodePage();
 

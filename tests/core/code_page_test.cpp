@@ -26,14 +26,14 @@ TEST(CodePage, CharactersAreWholeOrSingleBytes) {
         Sizes sizes;
         const CodePage& page;
     } cases[] = {
-        {"a\xC3\xA4\xE4\xB8\xAD\xF0\x9F\x98\x80", Sizes{1, 2, 3, 4}, CodePage::utf8()},
-        {"\x80\xC3x\xC3", Sizes{1, 1, 1, 1}, CodePage::utf8()}, // lone and cut-off sequences
-        {"\xE0\x80\x80\xC0\xAF", Sizes{1, 1, 1, 1, 1}, CodePage::utf8()}, // overlong forms
-        {"\xED\xA0\x80", Sizes{1, 1, 1}, CodePage::utf8()},               // a surrogate
-        {"\xF4\x90\x80\x80\xF5", Sizes{1, 1, 1, 1, 1}, CodePage::utf8()}, // beyond U+10FFFF
+        {"a\xC3\xA4\xE4\xB8\xAD\xF0\x9F\x98\x80", Sizes{1, 2, 3, 4}, testing::utf8()},
+        {"\x80\xC3x\xC3", Sizes{1, 1, 1, 1}, testing::utf8()}, // lone and cut-off sequences
+        {"\xE0\x80\x80\xC0\xAF", Sizes{1, 1, 1, 1, 1}, testing::utf8()}, // overlong forms
+        {"\xED\xA0\x80", Sizes{1, 1, 1}, testing::utf8()},               // a surrogate
+        {"\xF4\x90\x80\x80\xF5", Sizes{1, 1, 1, 1, 1}, testing::utf8()}, // beyond U+10FFFF
         {"\xE4\xB8"
          "a",
-         Sizes{1, 1, 1}, CodePage::utf8()},
+         Sizes{1, 1, 1}, testing::utf8()},
         {"\x83\x5C\\\xB1\x83", Sizes{2, 1, 1, 1}, testing::shiftJis()},
         {"\x8B:\x83\x40\x8B.", Sizes{1, 1, 2, 1, 1}, testing::shiftJis()}, // no trail below 0x40
         {"\x83\x41\xC3\xA4", Sizes{1, 1, 1, 1}, CodePage::windows1252()},

@@ -39,12 +39,12 @@ TEST(LetterCase, ThreeStyles) {
         {"影a", "影a", "影A", "影a", testing::shiftJis()},
         {"ｱa", "ｱa", "ｱA", "ｱa", testing::shiftJis()},
         // UTF-8: an emoji is no letter; a byte that begins no character is one of its own.
-        {"中.txt", "中.txt", "中.TXT", "中.Txt", CodePage::utf8()},
-        {"ÄRGER.txt", "ärger.txt", "ÄRGER.TXT", "Ärger.Txt", CodePage::utf8()},
-        {"Čapek.TXT", "Čapek.txt", "ČAPEK.TXT", "Čapek.Txt", CodePage::utf8()},
-        {"ДОМ.txt", "ДОМ.txt", "ДОМ.TXT", "ДОМ.Txt", CodePage::utf8()},
-        {"😀aü", "😀aü", "😀AÜ", "😀Aü", CodePage::utf8()},
-        {"\xC3xÜ", "\xC3xü", "\xC3XÜ", "\xC3Xü", CodePage::utf8()},
+        {"中.txt", "中.txt", "中.TXT", "中.Txt", testing::utf8()},
+        {"ÄRGER.txt", "ärger.txt", "ÄRGER.TXT", "Ärger.Txt", testing::utf8()},
+        {"Čapek.TXT", "Čapek.txt", "ČAPEK.TXT", "Čapek.Txt", testing::utf8()},
+        {"ДОМ.txt", "ДОМ.txt", "ДОМ.TXT", "ДОМ.Txt", testing::utf8()},
+        {"😀aü", "😀aü", "😀AÜ", "😀Aü", testing::utf8()},
+        {"\xC3xÜ", "\xC3xü", "\xC3XÜ", "\xC3Xü", testing::utf8()},
     };
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return testing::inPage(c.page, text); };

@@ -13,7 +13,7 @@ namespace {
 
 using testing::shiftJis;
 const CodePage* const sjis = &shiftJis();
-const CodePage* const utf8 = &CodePage::utf8();
+const CodePage* const utf8 = &testing::utf8();
 
 // A row's text in the bytes of its code page (1252 unless given).
 std::string in(const CodePage* page, const char* text) {

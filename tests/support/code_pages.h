@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/code_page.h"
+#include "host_characters.h"
 
 #include <cstring>
 #include <map>
@@ -41,7 +42,7 @@ inline const CodePage& shiftJis() {
         auto encode = [](std::uint32_t code) {
             return code < 0x80 ? std::string(1, static_cast<char>(code)) : std::string();
         };
-        return CodePage(932, lead, decode, encode);
+        return CodePage(932, lead, decode, encode, hostCharacters());
     }();
     return page;
 }

@@ -73,7 +73,7 @@ TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
          {entry(A, "a.txt", kana216.substr(2)), entry(A, "b.txt", kana216)},
          longMessage(A + kana216, 216), testing::shiftJis()},
         {"216 characters of UTF-8", {entry(A, "a.txt", wide215), entry(A, "b.txt", wide215 + "b")},
-         longMessage(A + wide215 + "b", 216), CodePage::utf8()},
+         longMessage(A + wide215 + "b", 216), testing::utf8()},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -105,7 +105,7 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         {"[a].txt", "{a}.txt", false}, // only A-Z are letters here
         // ア (83 41) and ヂ (83 61) differ in a trail byte, no letter; Ä and ä of UTF-8 clash.
         {"\x83\x41.txt", "\x83\x61.txt", false, testing::shiftJis()},
-        {"\xC3\x84rger.txt", "\xC3\xA4rger.txt", true, CodePage::utf8()},
+        {"\xC3\x84rger.txt", "\xC3\xA4rger.txt", true, testing::utf8()},
         // clang-format on
     };
     for (const auto& c : cases) {

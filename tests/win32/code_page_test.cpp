@@ -96,7 +96,7 @@ const std::wstring kLongFolder(80, L'\u65E5');
 // A table: one row a line or two.
 // clang-format off
 const Change numbered = numbersFrom(1), capitals = letterCase(capitalLetters),
-             small = letterCase(smallLetters), prefixed = separator("-"),
+             small = letterCase(smallLetters), initials = letterCase(capitalInitials), prefixed = separator("-"),
              replaceAWithB = replace("A", "B"), inserted = insert("x_");
 
 const Row runs[] = {
@@ -109,6 +109,13 @@ const Row runs[] = {
     {"small letters in UTF-8", 65001, L"", small,
      {L"\u00C4RGER.txt", L"\u0104b.txt", L"\u0414\u041E\u041C.txt"},
      {L"\u0104b.txt", L"\u0414\u041E\u041C.txt", L"\u00E4rger.txt"}},
+    // Bengali, Tamil, Ethiopic, Khmer, Devanagari, Chinese (also beyond the Basic Multilingual
+    // Plane) letters start a word; an emoji is no letter.
+    {"capital initials after a letter of any script", 65001, L"", initials,
+     {L"\u0995a.txt", L"\u0BA4a.txt", L"\u1200a.txt", L"\u1780a.txt", L"\u0915a.txt", L"\u4E2Da.txt",
+      L"\U00020BB7a.txt", L"\U0001F600a.txt"},
+     {L"\u0995a.Txt", L"\u0BA4a.Txt", L"\u1200a.Txt", L"\u1780a.Txt", L"\u0915a.Txt", L"\u4E2Da.Txt",
+      L"\U00020BB7a.Txt", L"\U0001F600A.Txt"}},
     // 240 bytes of UTF-8 but 80 units of UTF-16, well within what the platform reaches.
     {"a folder beyond MAX_PATH bytes", 65001, kLongFolder.c_str(), numbered, {L"a.txt"},
      {L"1.txt"}},

@@ -1,0 +1,89 @@
+#include "file_names.h"
+
+#include <vector>
+
+namespace tarnwick {
+
+namespace {
+
+bool isAsciiAt(const std::string& text, std::size_t at, std::size_t size, char c) {
+    return size == 1 && text[at] == c;
+}
+
+// "*" any run, "?" one character, every other character by its case key.
+bool matchesWildcards(const std::string& name, const std::string& mask, const CodePage& page) {
+    std::size_t n = 0;
+    std::size_t m = 0;
+    std::size_t starMask = std::string::npos; // just after the last "*" met
+    std::size_t starName = 0;                 // where the run of that "*" ends for now
+    while (n < name.size()) {
+        if (m < mask.size()) {
+            const std::size_t maskSize = page.charSize(mask, m);
+            if (isAsciiAt(mask, m, maskSize, '*')) {
+                starMask = ++m;
+                starName = n;
+                continue;
+            }
+            const std::size_t nameSize = page.charSize(name, n);
+            if (isAsciiAt(mask, m, maskSize, '?') ||
+                page.caseKey(mask, m, maskSize) == page.caseKey(name, n, nameSize)) {
+                m += maskSize;
+                n += nameSize;
+                continue;
+            }
+        }
+        if (starMask == std::string::npos)
+            return false;
+        // The last "*" takes one character more.
+        starName += page.charSize(name, starName);
+        n = starName;
+        m = starMask;
+    }
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
+    return m == mask.size();
+}
+
+} // namespace
+
+bool matchesMask(const std::string& name, const std::string& mask, const CodePage& codePage) {
+    if (mask == "*" || mask == "*.*")
+        return true;
+    if (!codePage.endsWith(mask, '.'))
+        return matchesWildcards(name, mask, codePage);
+    if (codePage.holdsAny(name, "."))
+        return false;
+    std::string withoutDots = mask;
+    while (codePage.endsWith(withoutDots, '.'))
+        withoutDots.pop_back();
+    return matchesWildcards(name, withoutDots, codePage);
+}
+
+bool isReservedDeviceName(const std::string& name, const CodePage& codePage) {
+    // The name's characters up to its first dot, without closing blanks, compared as capitals.
+    std::vector<std::uint32_t> keys;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t size = codePage.charSize(name, at);
+        if (isAsciiAt(name, at, size, '.'))
+            break;
+        keys.push_back(codePage.caseKey(name, at, size));
+        at += size;
+    }
+    while (!keys.empty() && keys.back() == ' ')
+        keys.pop_back();
+    auto startsWith = [&](const char* word) {
+        for (std::size_t i = 0; i < 3; ++i)
+            if (keys[i] != static_cast<std::uint32_t>(word[i]))
+                return false;
+        return true;
+    };
+    if (keys.size() == 3)
+        return startsWith("CON") || startsWith("PRN") || startsWith("AUX") || startsWith("NUL");
+    if (keys.size() != 4 || !(startsWith("COM") || startsWith("LPT")))
+        return false;
+    const std::uint32_t digit = keys[3];
+    // The superscripts ¹ ² ³ by their code points, which Windows-1252 shares.
+    return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+}
+
+} // namespace tarnwick
