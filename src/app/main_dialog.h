@@ -91,6 +91,8 @@ private:
     bool onDropFiles(HDROP drop);
     bool onQueryDragIcon(LRESULT& result);
 
+    // COM for the program's thread, before any shell dialog or link is opened.
+    ComApartment com_;
     RunPipeline pipeline_;
     ShellDialogs& shellDialogs_;
     OwnedIcon largeIcon_;

@@ -1,7 +1,6 @@
 // Application start: the Main dialog, run modally with no parent; the process ends when it
 // closes. Nothing is saved.
 #include "app/main_dialog.h"
-#include "win32/text_conversion.h"
 #include "win32/win32_file_system.h"
 #include "ui/shell_dialogs.h"
 
@@ -14,8 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     tarnwick::Win32FileSystem fileSystem;
-    tarnwick::SystemShellDialogs shellDialogs(
-        fileSystem.codePage(), {tarnwick::wideFromProgram, tarnwick::programFromWide});
+    tarnwick::SystemShellDialogs shellDialogs(fileSystem.codePage());
     tarnwick::MainDialog dialog(fileSystem, shellDialogs);
     // OK from Exit or Enter, Cancel from Escape or the close box: both end the program.
     dialog.run();

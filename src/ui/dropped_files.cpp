@@ -1,20 +1,25 @@
 #include "dropped_files.h"
 
+#include "win32/text_conversion.h"
+
 #include <string>
 
 namespace tarnwick {
 
+// Each path is read in UTF-16 and asked for its attributes in the form that reaches beyond 260
+// characters, so that a deep folder is a folder; the ANSI calls would stop at 260 and give a
+// character the code page lacks as a look-alike.
 std::vector<DroppedItem> DroppedFiles::items() const {
     std::vector<DroppedItem> items;
-    const UINT count = DragQueryFileA(drop_, 0xFFFFFFFF, nullptr, 0);
+    const UINT count = DragQueryFileW(drop_, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileA(drop_, i, nullptr, 0);
-        std::string path(length + 1, '\0');
-        path.resize(DragQueryFileA(drop_, i, &path[0], length + 1));
-        const DWORD attributes = GetFileAttributesA(path.c_str());
+        const UINT length = DragQueryFileW(drop_, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        path.resize(DragQueryFileW(drop_, i, &path[0], length + 1));
+        const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
         const bool isFolder =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        items.push_back(DroppedItem{path, isFolder});
+        items.push_back(DroppedItem{programFromWide(path), isFolder});
     }
     return items;
 }

@@ -4,12 +4,12 @@
 
 #include "core/paths.h"
 #include "core/texts.h"
+#include "win32/text_conversion.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <cstring>
-#include <utility>
 
 namespace tarnwick {
 
@@ -83,18 +83,28 @@ private:
 };
 
 const std::size_t chooserBufferSize = 102400;
+// The longest path the platform's wide functions take.
+const std::size_t longestPath = 32768;
 
 } // namespace
 
-// The shell's folder browser with a folder preselected, spoken to in UTF-16, so that whatever
-// the code page a path reaches as far as the shell's own limit.
+ComApartment::ComApartment()
+    : initialised_(
+          SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+ComApartment::~ComApartment() {
+    if (initialised_)
+        CoUninitialize();
+}
+
+// The shell's folder browser with a folder preselected.
 class SystemShellDialogs::FolderBrowser {
 public:
-    FolderBrowser(HWND owner, const WideText& wideText) : owner_(owner), wideText_(wideText) {}
+    explicit FolderBrowser(HWND owner) : owner_(owner) {}
 
     // True when a file-system folder was chosen; chosenFolder() is then its path.
     bool browse(const std::string& initialFolder) {
-        initialFolder_ = wideText_.fromProgram(initialFolder);
+        initialFolder_ = wideFromProgram(initialFolder);
         if (initialFolder_.size() >= MAX_PATH)
             initialFolder_.clear(); // more than the browser takes: nothing preselected
         ShellAllocator allocator;
@@ -105,7 +115,7 @@ public:
             desktop = nullptr;
         const ItemIdList root(allocator.get(), desktop);
 
-        const std::wstring title = wideText_.fromProgram(texts::chooseFolder);
+        const std::wstring title = wideFromProgram(texts::chooseFolder);
         wchar_t displayName[MAX_PATH] = {};
         BROWSEINFOW info = {};
         info.hwndOwner = owner_;
@@ -118,12 +128,13 @@ public:
         const ItemIdList chosen(allocator.get(), SHBrowseForFolderW(&info));
         if (chosen.get() == nullptr)
             return false;
-        // A file-system path holds fewer than MAX_PATH UTF-16 units.
-        wchar_t path[MAX_PATH] = {};
-        if (!SHGetPathFromIDListW(chosen.get(), path))
+        // A folder of any depth: SHGetPathFromIDListW would stop at MAX_PATH.
+        std::wstring path(longestPath, L'\0');
+        if (!SHGetPathFromIDListEx(chosen.get(), &path[0], static_cast<DWORD>(path.size()),
+                                   GPFIDL_DEFAULT))
             return false;
-        path[MAX_PATH - 1] = L'\0';
-        chosenFolder_ = wideText_.toProgram(path);
+        path.resize(path.find(L'\0'));
+        chosenFolder_ = programFromWide(path);
         return true;
     }
 
@@ -139,15 +150,13 @@ private:
     }
 
     HWND owner_;
-    const WideText& wideText_;
     std::wstring initialFolder_;
     std::string chosenFolder_;
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs(const CodePage& codePage, WideText wideText)
-    : wideText_(std::move(wideText)),
-      folderBrowser_(std::make_unique<FolderBrowser>(nullptr, wideText_)), codePage_(codePage) {}
+SystemShellDialogs::SystemShellDialogs(const CodePage& codePage)
+    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), codePage_(codePage) {}
 
 SystemShellDialogs::~SystemShellDialogs() = default;
 
@@ -160,18 +169,25 @@ bool SystemShellDialogs::browseFolder(const std::string& initialFolder, std::str
 
 bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
                                      std::vector<std::string>& names) {
-    std::vector<char> buffer(chooserBufferSize, '\0');
-    OPENFILENAMEA dialog = {};
+    std::wstring buffer(chooserBufferSize, L'\0');
+    const std::wstring title = wideFromProgram(texts::selectFiles);
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFile = buffer.data();
+    dialog.lpstrFile = &buffer[0];
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrTitle = texts::selectFiles;
+    dialog.lpstrTitle = title.c_str();
+    // A shortcut (.lnk) chosen is the file to rename, not the file it leads to, which may lie in
+    // another folder.
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
-                   OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog))
+                   OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS;
+    if (!GetOpenFileNameW(&dialog))
         return false;
-    return parseMultiSelection(buffer.data(), buffer.size(), folder, names, codePage_);
+    // The strings up to the empty one that ends them, converted exactly, nulls and all.
+    const std::size_t end = buffer.find(std::wstring(2, L'\0'));
+    const std::string selection =
+        programFromWide(buffer.substr(0, end == std::wstring::npos ? buffer.size() : end + 2));
+    return parseMultiSelection(selection.data(), selection.size(), folder, names, codePage_);
 }
 
 } // namespace tarnwick

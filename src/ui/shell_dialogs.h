@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,18 +27,25 @@ public:
     virtual bool chooseFiles(HWND owner, std::string& folder, std::vector<std::string>& names) = 0;
 };
 
-// The program's conversions between its strings and UTF-16, handed in by whoever makes the
-// dialogs, so that the program converts in one way everywhere.
-struct WideText {
-    std::function<std::wstring(const std::string&)> fromProgram;
-    std::function<std::string(const std::wstring&)> toProgram;
+// COM, initialised for the calling thread as long as it lives: the shell's folder browser and
+// ShellExecute require it (their documentation says so), and the shell's file chooser uses it.
+class ComApartment {
+public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
 };
 
-// The real dialogs of the shell and of comdlg32.
+// The real dialogs of the shell and of comdlg32, spoken to in UTF-16 so that a path of any depth
+// and in any script arrives whole, converted exactly into the program's code page.
 class SystemShellDialogs : public ShellDialogs {
 public:
     // Paths are in codePage.
-    SystemShellDialogs(const CodePage& codePage, WideText wideText);
+    explicit SystemShellDialogs(const CodePage& codePage);
     ~SystemShellDialogs() override;
     SystemShellDialogs(const SystemShellDialogs&) = delete;
     SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
@@ -48,7 +54,6 @@ public:
 
 private:
     class FolderBrowser;
-    WideText wideText_;
     std::unique_ptr<FolderBrowser> folderBrowser_;
     const CodePage& codePage_;
 };

@@ -7,7 +7,8 @@
 
 namespace tarnwick {
 
-// The window's text as GetWindowText gives it; empty for a window without text or no window.
+// The window's text in the program's code page, a character the code page lacks as "?"; empty
+// for a window without text or no window.
 std::string windowText(HWND window);
 
 } // namespace tarnwick

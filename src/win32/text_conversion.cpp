@@ -63,7 +63,10 @@ std::wstring fullPathOf(const std::wstring& path) {
 }
 
 std::wstring widePath(const std::string& path) {
-    std::wstring wide = wideFromProgram(path);
+    return widePath(wideFromProgram(path));
+}
+
+std::wstring widePath(const std::wstring& wide) {
     if (wide.size() < MAX_PATH)
         return wide;
     const std::wstring full = fullPathOf(wide);

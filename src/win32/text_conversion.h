@@ -29,5 +29,6 @@ std::wstring fullPathOf(const std::wstring& path);
 // of the full path, which the platform builds as it would for the short one (slashes turned
 // into backslashes, trailing dots and blanks of the name dropped).
 std::wstring widePath(const std::string& path);
+std::wstring widePath(const std::wstring& path);
 
 } // namespace tarnwick

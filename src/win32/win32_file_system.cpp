@@ -53,6 +53,19 @@ std::wstring ntPathForm(const std::wstring& full) {
     return L"\\??\\" + longForm.substr(4);
 }
 
+// True when the platform's full path of path names another entry than path's own name: "." and
+// "..", or a name with closing dots or blanks, which the platform drops. Such a name is no file
+// of its folder, whatever it opens.
+bool resolvesToAnotherName(const std::wstring& path) {
+    const std::wstring full = fullPathOf(path);
+    auto nameOf = [](std::wstring p) {
+        p = p.substr(p.find_last_of(L"\\/") + 1);
+        CharUpperBuffW(&p[0], static_cast<DWORD>(p.size()));
+        return p;
+    };
+    return full.empty() || nameOf(full) != nameOf(path);
+}
+
 } // namespace
 
 Win32FileSystem::Win32FileSystem()
@@ -141,7 +154,10 @@ bool Win32FileSystem::move(const std::string& from, const std::string& to) {
     if (!file.valid())
         return false;
     if (!isTheEntry(file.get(), from, source)) {
-        SetLastError(linkToOtherFileError);
+        // Another entry than the one named: through a link, or by a name that the platform
+        // itself takes for another.
+        SetLastError(resolvesToAnotherName(wideFromProgram(from)) ? ERROR_INVALID_NAME
+                                                                  : linkToOtherFileError);
         return false;
     }
     // The new name as the platform's own path, in full.

@@ -62,5 +62,20 @@ TEST(RenameInMemoryTest, ATakenNameIsPassedOverSilently) {
               (std::vector<std::string>{"C:\\f\\a.txt", "C:\\f\\d.txt", "C:\\f\\c.txt"}));
 }
 
+// A name that Windows takes for a device is refused for that file alone, whatever the platform
+// would do with it; the file keeps its name and the run goes on.
+TEST(RenameInMemoryTest, ADeviceNameIsReportedAsInvalid) {
+    RecordingWindow window;
+    MemoryFileSystem fs;
+    fs.add("C:\\f\\", {"a.txt", "b.txt"});
+    const FileList files = {{"C:\\f\\", "a.txt", "Nul.txt"}, {"C:\\f\\", "b.txt", "y.txt"}};
+
+    EXPECT_EQ(renameAll(files, fs, window).renamed(), 1);
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages[0].text,
+              testing::renameFailure("C:\\f\\a.txt", "C:\\f\\Nul.txt", testing::kInvalidReason));
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\f\\a.txt", "C:\\f\\y.txt"}));
+}
+
 } // namespace
 } // namespace tarnwick

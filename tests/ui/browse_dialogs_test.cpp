@@ -102,7 +102,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     } removed{root, japanese};
     for (const std::string& folder : {std::string(system), japanese}) {
         const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-        SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
+        SystemShellDialogs shell(systemCodePage());
         std::string chosen;
         bool result = false;
         {
@@ -121,7 +121,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
+    SystemShellDialogs shell(systemCodePage());
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -161,7 +161,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
+        SystemShellDialogs shell(systemCodePage());
         std::string folder;
         std::vector<std::string> names;
         ASSERT_TRUE(whileShown(
@@ -175,7 +175,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell(systemCodePage(), {wideFromProgram, programFromWide});
+    SystemShellDialogs shell(systemCodePage());
     std::string folder;
     std::vector<std::string> names;
     EXPECT_FALSE(whileShown(

@@ -44,6 +44,18 @@ TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
     EXPECT_TRUE(window.showed("2 files found."));
 }
 
+// The platform's search matches "*.doc" against the short name REPORT~1.DOC of Report2.docx too;
+// only the names themselves count, and a Rename touches no other file.
+TEST_F(RealCollectTest, MaskMatchesTheNameNotItsShortForm) {
+    temp.files({"report.doc", "Report2.docx", "a long name.doc"});
+    insert("x_")(window.options);
+    window.options.fileListText = "*.doc";
+    pipeline.runRename();
+    EXPECT_TRUE(window.showed("2 file(s) successfully renamed."));
+    EXPECT_EQ(temp.list(),
+              (std::vector<std::string>{"Report2.docx", "x_a long name.doc", "x_report.doc"}));
+}
+
 TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
     temp.files({"README", "x.y"});
     EXPECT_EQ(preview("*.*"), (std::vector<std::string>{"README", "x.y"}));

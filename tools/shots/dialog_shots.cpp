@@ -9,7 +9,6 @@
 #include "support/dialog_driver.h"
 #include "support/null_window.h"
 #include "win32/system_code_page.h"
-#include "win32/text_conversion.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/preview_dialog.h"
@@ -91,7 +90,8 @@ tarnwick::FileList namesInScripts() {
     window.options.replaceOn = true;
     window.options.replaceFind = " ";
     window.options.replaceWith = "_";
-    tarnwick::formatNewNames(window.options, files, window, tarnwick::CodePage::utf8());
+    tarnwick::formatNewNames(window.options, files, window,
+                             tarnwick::CodePage::utf8(tarnwick::platformCharacters()));
     return files;
 }
 
@@ -156,8 +156,7 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs(
-            tarnwick::systemCodePage(), {tarnwick::wideFromProgram, tarnwick::programFromWide});
+        tarnwick::SystemShellDialogs shellDialogs(tarnwick::systemCodePage());
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},
