@@ -86,6 +86,19 @@ const std::size_t chooserBufferSize = 102400;
 // The longest path the platform's wide functions take.
 const std::size_t longestPath = 32768;
 
+// The file-system path of a shell item, of any depth, in the program's code page; false when the
+// item has none. SHGetPathFromIDListW writes into a buffer of MAX_PATH characters and fails for a
+// deeper folder; SHGetPathFromIDListEx takes the buffer's size (Microsoft's documentation of
+// both). Wine's shell builds no item beyond MAX_PATH, so only Windows hands such a folder over.
+bool fileSystemPath(LPCITEMIDLIST item, std::string& path) {
+    std::wstring wide(longestPath, L'\0');
+    if (!SHGetPathFromIDListEx(item, &wide[0], static_cast<DWORD>(wide.size()), GPFIDL_DEFAULT))
+        return false;
+    wide.resize(wide.find(L'\0'));
+    path = programFromWide(wide);
+    return true;
+}
+
 } // namespace
 
 ComApartment::ComApartment()
@@ -128,14 +141,7 @@ public:
         const ItemIdList chosen(allocator.get(), SHBrowseForFolderW(&info));
         if (chosen.get() == nullptr)
             return false;
-        // A folder of any depth: SHGetPathFromIDListW would stop at MAX_PATH.
-        std::wstring path(longestPath, L'\0');
-        if (!SHGetPathFromIDListEx(chosen.get(), &path[0], static_cast<DWORD>(path.size()),
-                                   GPFIDL_DEFAULT))
-            return false;
-        path.resize(path.find(L'\0'));
-        chosenFolder_ = programFromWide(path);
-        return true;
+        return fileSystemPath(chosen.get(), chosenFolder_);
     }
 
     const std::string& chosenFolder() const { return chosenFolder_; }
@@ -178,7 +184,8 @@ bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrTitle = title.c_str();
     // A shortcut (.lnk) chosen is the file to rename, not the file it leads to, which may lie in
-    // another folder.
+    // another folder: without OFN_NODEREFERENCELINKS the chooser returns the path of the file the
+    // shortcut references (Microsoft's documentation of OPENFILENAME).
     dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST |
                    OFN_FILEMUSTEXIST | OFN_NODEREFERENCELINKS;
     if (!GetOpenFileNameW(&dialog))

@@ -215,6 +215,37 @@ TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
     });
 }
 
+// A folder deeper than 260 characters is a folder too: it becomes the path, and is never taken for
+// a file of its parent, which a Rename would then rename.
+TEST_F(MainDialogBrowse, DropOfAFolderDeeperThan260Characters) {
+    TempFolder temp;
+    std::string deep = temp.path();
+    std::wstring wide = temp.longPath();
+    for (int i = 0; deep.size() < 300; ++i) {
+        const std::string part = std::string(60, 'd') + std::to_string(i);
+        deep += part + "\\";
+        wide += wideFromAnsi(part) + L"\\";
+        ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
+    }
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        drop(w, {deep.substr(0, deep.size() - 1)});
+        expectFolderChosen(w, deep);
+    });
+}
+
+// The shell's dialogs and links need COM on the program's thread, as long as the window is up.
+TEST_F(MainDialogBrowse, ComIsReadyOnTheDialogsThread) {
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        HRESULT again = E_FAIL;
+        onDialogThread(w, [&] {
+            again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+            if (SUCCEEDED(again))
+                CoUninitialize();
+        });
+        EXPECT_EQ(again, S_FALSE); // already initialised, in the same apartment model
+    });
+}
+
 TEST_F(MainDialogBrowse, AnyOtherDropChangesNothingAndSaysWhatADropCanBe) {
     TempFolder temp;
     temp.files({"a.txt", "sub\\b.txt"});

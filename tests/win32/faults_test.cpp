@@ -1,6 +1,8 @@
 // Faults during a run on real folders: each is reported (or passed over as the rules say), the
 // run goes on with the next file, and no file is lost.
 #include "engine/run_pipeline.h"
+#include "ui/dropped_files.h"
+#include "ui/window_text.h"
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -225,6 +228,63 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
     for (const auto& m : window.messages)
         EXPECT_NE(m.text.find(kInvalidReason), std::string::npos) << m.text;
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+// "." and ".." in a list name the folder and its parent, no file of it: each is refused with the
+// reason of an invalid name (no link is involved), and the listed file is renamed.
+TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
+    makeFiles({"x.txt"});
+    window.options.targetMode = TargetMode::listMode;
+    window.options.fileListText = "..:.:x.txt:";
+    pipeline.runPreview();
+    ASSERT_EQ(window.previewed.size(), 3u);
+    std::vector<std::string> expected;
+    for (const FileEntry& e : window.previewed)
+        if (e.oldName != "x.txt")
+            expected.push_back(failure(e.oldName, e.newName, kInvalidReason));
+    EXPECT_EQ(messages(), expected);
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"3.txt"}));
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+}
+
+// Dropped from the shell or typed into a field, a name the code page lacks (Ł, ź in 1252) never
+// becomes a look-alike ("Lódz.jpg") that names another file: where it cannot be written, it is
+// refused as it is.
+TEST_F(Faults, DroppedOrTypedNamesOutsideTheCodePageAreNeverTakenForOtherFiles) {
+    const std::wstring folder = wideFromAnsi(temp.path());
+    const std::wstring polish = L"\x141\xF3\x64\x17A.jpg", lookAlike = L"L\xF3\x64z.jpg";
+    for (const std::wstring& name : {polish, lookAlike}) {
+        HANDLE h = CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(h, name.data(), static_cast<DWORD>(name.size() * sizeof(wchar_t)), &written,
+                  nullptr);
+        CloseHandle(h);
+    }
+    const auto before = tree();
+    const std::wstring path = folder + polish;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::copy(path.begin(), path.end(), reinterpret_cast<wchar_t*>(files + 1));
+    GlobalUnlock(memory);
+    const DropTarget target =
+        chooseDropTarget(DroppedFiles(static_cast<HDROP>(memory)).items(), fs.codePage());
+    ASSERT_EQ(target.names.size(), 1u);
+    EXPECT_NE(wideFromAnsi(target.names[0]), lookAlike);
+    HWND field = CreateWindowW(L"EDIT", polish.c_str(), 0, 0, 0, 100, 20, nullptr, nullptr, nullptr,
+                               nullptr);
+    EXPECT_EQ(windowText(field), target.names[0]);
+    DestroyWindow(field);
+
+    window.options.targetMode = TargetMode::listMode;
+    window.options.fileListText = target.names[0] + ":";
+    pipeline.runPreview();
+    const auto after = tree();
+    EXPECT_EQ(after.count(lookAlike), 1u);
+    EXPECT_EQ(after.at(lookAlike), before.at(lookAlike));
+    EXPECT_EQ(contents(after), contents(before));
 }
 
 // A name the code page cannot hold comes back with "?" for what it lacks; where the name does not
