@@ -13,15 +13,16 @@ mkdir -p "$(dirname "$out")"
 docs=$(cd "$(dirname "$out")" && pwd)
 
 # A prefix of its own, set up for the pictures: Wine draws the window frame itself (there is no
-# window manager on the private display), and the dialog font is Wine's MS Sans Serif when the
-# system has it (Debian's fonts-wine). With a DPI given, the prefix is one of its own too.
+# window manager on the private display), and the dialogs' logical font MS Shell Dlg is drawn in
+# the face Wine maps it to, with Wine's MS Sans Serif at hand when the system has it (Debian's
+# fonts-wine). With a DPI given, the prefix is one of its own too.
 prepare_prefix() { # [dpi]
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     fonts="$WINEPREFIX/drive_c/windows/Fonts"
     for font in /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf; do
         [ -f "$font" ] && [ ! -f "$fonts/$(basename "$font")" ] && cp "$font" "$fonts/"
     done
-    # MS Sans Serif has Western letters only. For the characters of other scripts Wine's text
+    # The dialog font has Western letters only. For the characters of other scripts Wine's text
     # layout draws with a fallback face per script, named under the script's OpenType tag in
     # hex: Han, kana and Hangul from WenQuanYi Micro Hei (fonts-wqy-microhei), and characters of
     # no script, such as emoji, from Symbola (fonts-symbola). Accented Latin, Cyrillic and Greek
