@@ -60,9 +60,9 @@ log="$build/bench.log"
     echo "|---------------------------------------------------------------------|-----------|-----------|-------|"
 } >"$build/bench.table"
 engine collect 'C:\tarnwick-bench\one10k' 0 "$runs" \
-    "Collect 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
+    "Collect 10,000 files, one folder, mask *.jpg" '*.jpg' >>"$build/bench.table" 2>>"$log"
 engine collect 'C:\tarnwick-bench\one100k' 0 "$runs" \
-    "Collect 100,000 files, one folder" >>"$build/bench.table" 2>>"$log"
+    "Collect 100,000 files, one folder, mask *.jpg" '*.jpg' >>"$build/bench.table" 2>>"$log"
 engine collect 'C:\tarnwick-bench\tree100k' 1 "$runs" \
     "Collect 100,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
 engine rename 'C:\tarnwick-bench\one10k' 0 "$renameRuns" \

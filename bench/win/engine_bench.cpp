@@ -90,9 +90,12 @@ void printRow(const std::string& label, const std::vector<double>& engine,
     std::fprintf(stderr, "\n");
 }
 
-int collectBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+// With a mask other than "*.*" every name found is checked against it.
+int collectBench(const std::string& folder, bool subfolders, int runs, const std::string& label,
+                 const std::string& mask) {
     GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
+    window.options.fileListText = mask;
     Win32FileSystem fs;
     walk(folder, subfolders); // warms the caches for both
     std::vector<double> engine, floor;
@@ -356,10 +359,10 @@ int scriptsBench(std::size_t files, std::size_t filesPerFolder, int runs,
 } // namespace tarnwick
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
+    if (argc != 6 && argc != 7) {
         std::fprintf(stderr,
                      "usage: engine_bench collect|rename|case|undo <folder> <subfolders 0|1> "
-                     "<runs> <label>\n"
+                     "<runs> <label> [<mask>]\n"
                      "       engine_bench scripts <files> <files per folder> <runs> <label>\n");
         return 2;
     }
@@ -374,7 +377,8 @@ int main(int argc, char** argv) {
     const bool subfolders = std::atoi(argv[3]) != 0;
     const int runs = std::max(1, std::atoi(argv[4]));
     if (mode == "collect")
-        return tarnwick::collectBench(folder, subfolders, runs, argv[5]);
+        return tarnwick::collectBench(folder, subfolders, runs, argv[5],
+                                      argc == 7 ? argv[6] : "*.*");
     if (mode == "rename")
         return tarnwick::renameBench(folder, subfolders, runs, argv[5]);
     if (mode == "case")
