@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -173,37 +172,6 @@ TEST(FileChooser, DeliversFolderAndNames) {
         EXPECT_EQ(names, c.names) << c.what;
     }
     SetCurrentDirectoryA(previous);
-}
-
-// A chosen shortcut is the file to rename, not the file in another folder it leads to (the
-// chooser of Windows returns that file unless told not to).
-TEST(FileChooser, DeliversAShortcutItself) {
-    const ComApartment com;
-    TempFolder temp;
-    temp.files({"elsewhere\\budget.xls"});
-    IShellLinkW* link = nullptr;
-    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                           IID_IShellLinkW, reinterpret_cast<void**>(&link))));
-    link->SetPath(testing::wideFromAnsi(temp.path() + "elsewhere\\budget.xls").c_str());
-    IPersistFile* file = nullptr;
-    ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
-    EXPECT_TRUE(
-        SUCCEEDED(file->Save(testing::wideFromAnsi(temp.path() + "Budget.lnk").c_str(), TRUE)));
-    file->Release();
-    link->Release();
-
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    SetCurrentDirectoryA(temp.path().c_str());
-    SystemShellDialogs shell(systemCodePage());
-    std::string folder;
-    std::vector<std::string> names;
-    ASSERT_TRUE(whileShown(
-        "Select files to rename", [&](HWND chooser, DWORD) { choose(chooser, "Budget.lnk"); },
-        [&] { return shell.chooseFiles(nullptr, folder, names); }));
-    SetCurrentDirectoryA(previous);
-    EXPECT_EQ(folder, bare(temp.path()));
-    EXPECT_EQ(names, (std::vector<std::string>{"Budget.lnk"}));
 }
 
 TEST(FileChooser, CancelGivesFalse) {

@@ -23,6 +23,21 @@ using testing::messageBoxText;
 using testing::waitForWindow;
 using testing::waitUntil;
 
+// Every dialog is drawn in the logical dialog font, which Windows maps to a TrueType face with the
+// fonts of other scripts linked in ("MS Sans Serif" is a bitmap font of one code page).
+TEST(DialogTemplates, EveryDialogUsesTheLogicalDialogFont) {
+    for (int id : {IDD_ABOUT, IDD_MAIN, IDD_PREVIEW, IDD_CONFIRM}) {
+        HWND dialog = CreateDialogParamW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), nullptr,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        LOGFONTW font = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        EXPECT_STREQ(font.lfFaceName, L"MS Shell Dlg") << id;
+        DestroyWindow(dialog);
+    }
+}
+
 // The Confirm dialog's template; a click on its check box fails as the test says.
 class FailingDialog : public ModalDialog {
 public:

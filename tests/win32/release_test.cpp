@@ -5,9 +5,7 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -44,65 +42,6 @@ TEST(Release, VersionResourceCarriesTheProjectVersion) {
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion",
                                reinterpret_cast<void**>(&version), &length));
     EXPECT_STREQ(version, TARNWICK_VERSION_TEXT);
-}
-
-// The font of a dialog template (DIALOGEX, with DS_SETFONT) and its size in points; empty when
-// the template names none.
-std::pair<std::wstring, int> templateFont(const BYTE* data) {
-    auto word = [&data]() {
-        WORD w = 0;
-        std::memcpy(&w, data, sizeof w);
-        data += sizeof w;
-        return w;
-    };
-    auto string = [&]() {
-        std::wstring text;
-        for (WORD c = word(); c != 0; c = word())
-            text += static_cast<wchar_t>(c);
-        return text;
-    };
-    auto stringOrOrdinal = [&]() {
-        WORD first = 0;
-        std::memcpy(&first, data, sizeof first);
-        if (first == 0xFFFF)
-            data += 2 * sizeof(WORD);
-        else
-            string();
-    };
-    DWORD style = 0;
-    std::memcpy(&style, data + 12, sizeof style); // after version, signature, help id, ex-style
-    data += 26;                                   // style, item count, x, y, cx, cy
-    stringOrOrdinal();                            // menu
-    stringOrOrdinal();                            // window class
-    string();                                     // title
-    if ((style & DS_SETFONT) == 0)
-        return {};
-    const int points = word();
-    data += sizeof(WORD) + 2; // weight, italic, character set
-    return {string(), points};
-}
-
-// Every dialog is drawn in the logical dialog font, which Windows maps to a TrueType face that
-// links to fonts of every script ("MS Sans Serif", a bitmap font of one code page, would show
-// most scripts as boxes).
-TEST(Release, EveryDialogUsesTheLogicalDialogFont) {
-    HMODULE program = LoadLibraryExA(programPath().c_str(), nullptr,
-                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(program, nullptr);
-    std::vector<std::pair<std::wstring, int>> fonts;
-    EnumResourceNamesW(
-        program, MAKEINTRESOURCEW(5), // RT_DIALOG
-        [](HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR found) -> BOOL {
-            HRSRC resource = FindResourceW(module, name, type);
-            const auto* data =
-                static_cast<const BYTE*>(LockResource(LoadResource(module, resource)));
-            reinterpret_cast<decltype(fonts)*>(found)->push_back(templateFont(data));
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&fonts));
-    FreeLibrary(program);
-    const std::pair<std::wstring, int> logical{L"MS Shell Dlg", 8};
-    EXPECT_EQ(fonts, decltype(fonts)(4, logical));
 }
 
 } // namespace
