@@ -10,23 +10,26 @@ bool isAsciiAt(const std::string& text, std::size_t at, std::size_t size, char c
     return size == 1 && text[at] == c;
 }
 
-// "*" any run, "?" one character, every other character by its case key.
-bool matchesWildcards(const std::string& name, const std::string& mask, const CodePage& page) {
+// "*" any run, "?" one character, every other character by its key: sizeOf(text, at) gives the
+// bytes of the character at text[at], keyOf(text, at, size) what it compares as.
+template <typename SizeOf, typename KeyOf>
+bool matchesWildcards(const std::string& name, const std::string& mask, SizeOf sizeOf,
+                      KeyOf keyOf) {
     std::size_t n = 0;
     std::size_t m = 0;
     std::size_t starMask = std::string::npos; // just after the last "*" met
     std::size_t starName = 0;                 // where the run of that "*" ends for now
     while (n < name.size()) {
         if (m < mask.size()) {
-            const std::size_t maskSize = page.charSize(mask, m);
+            const std::size_t maskSize = sizeOf(mask, m);
             if (isAsciiAt(mask, m, maskSize, '*')) {
                 starMask = ++m;
                 starName = n;
                 continue;
             }
-            const std::size_t nameSize = page.charSize(name, n);
+            const std::size_t nameSize = sizeOf(name, n);
             if (isAsciiAt(mask, m, maskSize, '?') ||
-                page.caseKey(mask, m, maskSize) == page.caseKey(name, n, nameSize)) {
+                keyOf(mask, m, maskSize) == keyOf(name, n, nameSize)) {
                 m += maskSize;
                 n += nameSize;
                 continue;
@@ -35,13 +38,37 @@ bool matchesWildcards(const std::string& name, const std::string& mask, const Co
         if (starMask == std::string::npos)
             return false;
         // The last "*" takes one character more.
-        starName += page.charSize(name, starName);
+        starName += sizeOf(name, starName);
         n = starName;
         m = starMask;
     }
     while (m < mask.size() && mask[m] == '*')
         ++m;
     return m == mask.size();
+}
+
+bool isAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool matchesWildcards(const std::string& name, const std::string& mask, const CodePage& page) {
+    // ASCII is the same in every code page, and most names and masks are ASCII alone.
+    if (isAscii(name) && isAscii(mask))
+        return matchesWildcards(
+            name, mask, [](const std::string&, std::size_t) { return std::size_t{1}; },
+            [](const std::string& text, std::size_t at, std::size_t) {
+                const char c = text[at];
+                return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+            });
+    return matchesWildcards(
+        name, mask,
+        [&page](const std::string& text, std::size_t at) { return page.charSize(text, at); },
+        [&page](const std::string& text, std::size_t at, std::size_t size) {
+            return page.caseKey(text, at, size);
+        });
 }
 
 } // namespace
