@@ -30,8 +30,8 @@ inline const PlatformCharacters& hostCharacters() {
                 return code;
             const wchar_t c = static_cast<wchar_t>(code);
             wchar_t big = c;
-            LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &big, 1, nullptr,
-                          nullptr, 0);
+            LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &c, 1, &big, 1, nullptr, nullptr,
+                          0);
             return big;
         }};
 #else
