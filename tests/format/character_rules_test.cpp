@@ -1,15 +1,13 @@
-// The character rules of every code page the program runs in, held against the model on code
-// points: seeded random names of every script a code page holds, with bytes that are no character
-// of it, go through the program's byte-level functions and through the model, and the host's own
-// converters (glibc's iconv, whose tables are not the program's) carry them between bytes and
-// code points. A slip at any byte shows as a difference, with the name that shows it.
+// The character rules of seven code pages held against the model on code points: seeded names of
+// every script a code page holds, with bytes that are no character of it, go through the program's
+// byte-level functions and through the model, and the host's own converters (glibc's iconv, whose
+// tables are not the program's) carry them between bytes and code points.
 #ifndef _WIN32
 
 #include "core/texts.h"
 #include "format/name_ops.h"
 #include "validate/result_checks.h"
 #include "validate/validate_options.h"
-
 #include "support/character_model.h"
 #include "support/host_characters.h"
 #include "support/memory_file_system.h"
@@ -18,7 +16,6 @@
 
 #include <gtest/gtest.h>
 #include <iconv.h>
-
 #include <cctype>
 #include <cstdio>
 #include <map>
@@ -30,12 +27,13 @@ namespace {
 
 constexpr std::uint32_t noCharacter = CodePage::noCharacter;
 constexpr char32_t markerBase = CharacterModel::markerBase;
+constexpr std::size_t npos = std::string::npos; // the model's none too
 
 // A code page as the program has it and as the host's converter tells it, a character at a time.
 class Page {
 public:
     explicit Page(const std::string& name)
-        : utf8_(name == "UTF-8"), decoder_(iconv_open("UTF-32LE", name.c_str()), iconv_close),
+        : utf8_(name == "UTF8"), decoder_(iconv_open("UTF-32LE", name.c_str()), iconv_close),
           encoder_(iconv_open(name.c_str(), "UTF-32LE"), iconv_close),
           model([](char32_t c) { return hostCharacters().isLetter(c); },
                 [this](char32_t c) { return !encode(c).empty(); }) {
@@ -51,16 +49,14 @@ public:
         if (name != "CP1252" && !utf8_)
             own_ = std::make_unique<CodePage>(
                 std::stoi(name.substr(2)), lead_,
-                [this](const char* bytes, std::size_t size) {
-                    return decode({bytes, size});
+                [this](const char* b, std::size_t n) {
+                    return decode({b, n});
                 },
                 [this](std::uint32_t code) { return encode(code); }, hostCharacters());
     }
-
     const CodePage& program() const {
         return own_ ? *own_ : utf8_ ? utf8() : CodePage::windows1252();
     }
-    bool isUtf8() const { return utf8_; }
     // The code point of exactly these bytes as one character, or noCharacter.
     std::uint32_t decode(const std::string& bytes) const {
         const std::string code = convert(decoder_.get(), bytes);
@@ -107,15 +103,12 @@ public:
 private:
     static std::string convert(iconv_t cd, std::string in) {
         char out[8];
-        char* from = in.data();
-        char* to = out;
-        std::size_t left = in.size();
-        std::size_t room = sizeof out;
+        char *from = in.data(), *to = out;
+        std::size_t left = in.size(), room = sizeof out;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         const bool whole = iconv(cd, &from, &left, &to, &room) != std::size_t(-1) && left == 0;
         return whole ? std::string(out, to) : "";
     }
-
     bool utf8_;
     std::unique_ptr<void, int (*)(iconv_t)> decoder_;
     std::unique_ptr<void, int (*)(iconv_t)> encoder_;
@@ -129,29 +122,24 @@ public:
     std::vector<std::string> pairs;
 };
 
-// A text for the failure message in UTF-8: a control or private character by its code point, a
-// marker by its bytes.
+// A text for the failure message in UTF-8, a marker as <its bytes in hex>.
 std::string show(const Text& text) {
-    static const Page utf8("UTF-8");
+    static const Page utf8("UTF8");
     std::string shown = "'";
     for (char32_t c : text) {
-        char code[16];
-        std::snprintf(code, sizeof code, c < markerBase ? "<U+%04X>" : "<%X>",
-                      unsigned(c < markerBase ? c : c - markerBase));
-        const bool plain =
-            c >= 0x20 && (c < 0x7F || c >= 0xA0) && (c < 0xE000 || c >= 0xF900) && c < 0xF0000;
-        shown += plain ? utf8.encode(c) : code;
+        char marker[16];
+        std::snprintf(marker, sizeof marker, "<%X>", static_cast<unsigned>(c - markerBase));
+        shown += c < markerBase ? utf8.encode(c) : marker;
     }
     return shown + "'";
 }
 
-// Seeded random texts of one code page, of a few characters drawn afresh for each case so that
-// searches find something: ASCII, the umlauts, characters of every script the code page holds,
-// bytes that are none, and a character together with its last byte alone.
+// Seeded texts of a few characters drawn afresh for each case, so that searches find something:
+// ASCII, umlauts, any character of the code page, bytes that are none, a character and its last
+// byte.
 class Texts {
 public:
     Texts(const Page& page, unsigned seed) : page_(page), random_(seed) {}
-
     void newCharacters() {
         characters_.clear();
         for (std::size_t count = number(2, 5); count > 0; --count) {
@@ -164,8 +152,7 @@ public:
                 characters_.push_back(characters_.back().substr(characters_.back().size() - 1));
         }
     }
-    // Of the characters drawn, with dots among them; bytes that the host would not give back as
-    // they are (where a byte and the next make a character of two codes) are drawn again.
+    // Of the characters drawn, with dots; drawn again when the host would not give the bytes back.
     std::string text(std::size_t fewest, std::size_t most) {
         std::string text;
         do {
@@ -198,8 +185,8 @@ public:
     }
 
 private:
-    // Any character of the code page; in UTF-8 of one of the blocks of many scripts, and at the
-    // ends of the ranges of bytes.
+    // Any character of the code page; in UTF-8 of blocks of many scripts and at ends of byte
+    // ranges.
     std::string any() {
         static const std::pair<char32_t, char32_t> blocks[] = {
             {0x80, 0x24F},      {0x370, 0x52F},     {0x590, 0x6FF},     {0x7F0, 0x80F},
@@ -207,12 +194,11 @@ private:
             {0xAC00, 0xD7FF},   {0xE000, 0xE00F},   {0xF900, 0xFFFF},   {0xFF00, 0xFFEF},
             {0x10000, 0x1FFFF}, {0x1F300, 0x1FAFF}, {0x20000, 0x2FFFF}, {0x10FFF0, 0x10FFFF}};
         const auto& block = blocks[number(0, std::size(blocks) - 1)];
-        if (page_.isUtf8())
+        if (page_.singles.empty()) // UTF-8
             return page_.encode(static_cast<char32_t>(number(block.first, block.second)));
         const auto& from = number(0, 2) == 0 || page_.pairs.empty() ? page_.singles : page_.pairs;
         return from[number(0, from.size() - 1)];
     }
-
     const Page& page_;
     std::mt19937 random_;
     std::vector<std::string> characters_;
@@ -239,8 +225,7 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
         const int n = static_cast<int>(draw.number(0, 15)) - 1;
         const Text N = page.toText(name), F = page.toText(find), W = page.toText(with),
                    D = page.toText(folder);
-        // Another name of the folder: mostly the name in other letter case, with bytes of other
-        // case too (a trail byte among them).
+        // Another name: mostly this one in other letter case, by characters and by bytes.
         Text O = draw.number(0, 2) == 0 ? page.toText(draw.text(0, 10)) : N;
         for (char32_t& c : O)
             c = draw.number(0, 1) ? model.small(c) : model.capital(c);
@@ -253,19 +238,16 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
         // The program's answers and the model's, in bytes: an index as the text before it.
         const auto bytes = [&](const Text& text) { return page.toBytes(text); };
         const auto word = [](bool yes) { return std::string(yes ? "yes" : "no"); };
-        const auto upTo = [&](std::size_t at) {
-            return at == std::string::npos ? "none" : name.substr(0, at);
+        const auto upTo = [&](auto at) { return at == npos ? "none" : name.substr(0, at); };
+        const auto upToN = [&](auto at) { return at == npos ? "none" : bytes(N.substr(0, at)); };
+        const auto after = [&](auto change) {
+            std::string s = name;
+            return change(s), s;
         };
-        const auto modelUpTo = [&](std::size_t at) {
-            return at == CharacterModel::none ? "none" : bytes(N.substr(0, at));
+        const auto cased = [&](int style) {
+            return after([&](auto& s) { applyCase(s, style, program); });
         };
-        const auto after = [&](auto operation) {
-            std::string changed = name;
-            operation(changed);
-            return changed;
-        };
-        std::string sizes;
-        std::string modelSizes;
+        std::string sizes, modelSizes;
         for (std::size_t at = 0; at < name.size(); at += program.charSize(name, at))
             sizes += std::to_string(program.charSize(name, at)) + " ";
         for (char32_t c : N)
@@ -277,16 +259,13 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
             {"length", std::to_string(program.length(name)), std::to_string(N.size())},
             {"advance", name.substr(0, program.advance(name, k)), bytes(N.substr(0, k))},
             {"find", upTo(program.find(name, find, bytes(N.substr(0, from)).size())),
-             modelUpTo(N.find(F, from))},
+             upToN(N.find(F, from))},
             {"last of", upTo(program.findLastOf(name, "\\/.", bytes(N.substr(0, k)).size())),
-             modelUpTo(model.lastOf(N, U"\\/.", k))},
+             upToN(model.lastOf(N, U"\\/.", k))},
             {"ends with", word(program.endsWith(name, '\\')), word(model.endsWith(N, U'\\'))},
-            {"small", after([&](auto& s) { applyCase(s, smallLetters, program); }),
-             bytes(model.toSmall(N))},
-            {"capital", after([&](auto& s) { applyCase(s, capitalLetters, program); }),
-             bytes(model.toCapital(N))},
-            {"initials", after([&](auto& s) { applyCase(s, capitalInitials, program); }),
-             bytes(model.toCapitalInitials(N))},
+            {"small", cased(smallLetters), bytes(model.toSmall(N))},
+            {"capital", cased(capitalLetters), bytes(model.toCapital(N))},
+            {"initials", cased(capitalInitials), bytes(model.toCapitalInitials(N))},
             {"insert", after([&](auto& s) { applyInsert(s, with, n, program); }),
              bytes(model.insert(N, W, n))},
             {"replace first", after([&](auto& s) { applyReplace(s, find, with, true, program); }),
@@ -340,10 +319,8 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
 
 INSTANTIATE_TEST_SUITE_P(CodePages, CharacterRules,
                          ::testing::Values("CP1252", "CP1250", "CP932", "CP936", "CP949", "CP950",
-                                           "UTF-8"),
-                         [](const auto& info) {
-                             return std::string(info.param) == "UTF-8" ? "UTF8" : info.param;
-                         });
+                                           "UTF8"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace tarnwick::testing

@@ -17,17 +17,13 @@ class CharacterModel {
 public:
     static constexpr char32_t markerBase = 0x110000;
     static constexpr std::size_t none = Text::npos;
-    // The characters the option checks refuse: in a file mask, in a list of names, in a part of
-    // a new name.
+    // The characters the option checks refuse in a mask, a list of names, a part of a new name.
     static inline const Text maskSet = U"\\/:<>|\" ";
     static inline const Text listSet = U"\\/?*<>|\"";
     static inline const Text nameSet = U"\\\"/:*?<>|";
-
-    // Whether a code point is a letter of any script, as the platform tells, and whether the
-    // code page writes it.
+    // Whether a code point is a letter of any script, and whether the code page writes it.
     CharacterModel(std::function<bool(char32_t)> isLetter, std::function<bool(char32_t)> holds)
         : isLetter_(std::move(isLetter)), holds_(std::move(holds)) {}
-
     bool isLetter(char32_t c) const { return c < markerBase && isLetter_(c); }
     // The index after the first n characters.
     static std::size_t position(const Text& text, long long n) {
@@ -35,15 +31,11 @@ public:
     }
     // The last character before end that is one of set.
     static std::size_t lastOf(const Text& text, const Text& set, std::size_t end) {
-        const Text before = text.substr(0, end);
-        return before.find_last_of(set);
+        return text.substr(0, end).find_last_of(set);
     }
-    static bool holdsAny(const Text& text, const Text& set) {
-        return text.find_first_of(set) != none;
-    }
+    static bool holdsAny(const Text& text, const Text& s) { return text.find_first_of(s) != none; }
     static bool endsWith(const Text& text, char32_t c) { return !text.empty() && text.back() == c; }
     static std::size_t dot(const Text& name) { return std::min(name.rfind(U'.'), name.size()); }
-
     // Letter case by the fixed pairs A-Z/a-z, Ä/ä, Ö/ö, Ü/ü, where the code page writes both
     // letters of a pair; every other character stays.
     char32_t small(char32_t c) const {
@@ -54,16 +46,8 @@ public:
         const bool umlaut = (c == U'ä' || c == U'ö' || c == U'ü') && holds_(c - 0x20);
         return (c >= U'a' && c <= U'z') || umlaut ? c - 0x20 : c;
     }
-    Text toSmall(Text text) const {
-        for (char32_t& c : text)
-            c = small(c);
-        return text;
-    }
-    Text toCapital(Text text) const {
-        for (char32_t& c : text)
-            c = capital(c);
-        return text;
-    }
+    Text toSmall(Text text) const { return each(std::move(text), &CharacterModel::small); }
+    Text toCapital(Text text) const { return each(std::move(text), &CharacterModel::capital); }
     // A letter after a letter becomes small, every other letter capital.
     Text toCapitalInitials(Text text) const {
         bool afterLetter = false;
@@ -74,7 +58,6 @@ public:
         }
         return text;
     }
-
     // The last part of the folder (which ends in a backslash) and the separator before the name;
     // a folder of three characters or fewer gives none.
     static Text folderPrefix(const Text& name, const Text& folder, const Text& separator) {
@@ -90,8 +73,7 @@ public:
             name.replace(at, find.size(), with);
         return name;
     }
-    // After the pivot, the pivot, before it, and the extension; with no extension behind the
-    // pivot the whole rest comes first.
+    // After the pivot, the pivot, before it, and the extension (none when the dot is before).
     static Text swap(const Text& name, const Text& pivot) {
         const std::size_t p = pivot.empty() ? none : name.find(pivot);
         if (p == none)
@@ -115,6 +97,11 @@ public:
     bool sameName(const Text& a, const Text& b) const { return toSmall(a) == toSmall(b); }
 
 private:
+    Text each(Text text, char32_t (CharacterModel::*change)(char32_t) const) const {
+        for (char32_t& c : text)
+            c = (this->*change)(c);
+        return text;
+    }
     std::function<bool(char32_t)> isLetter_;
     std::function<bool(char32_t)> holds_;
 };
