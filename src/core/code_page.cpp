@@ -112,8 +112,8 @@ constexpr std::array<unsigned char, 256> caseTable1252(bool small) {
 }
 
 // Every byte that is a letter in Windows-1252: A-Z, a-z, the accented letters from 0xC0 (except
-// the multiplication and division signs) and the few letters between 0x80 and 0xBF (ƒ Š Œ Ž š œ
-// ž Ÿ ª µ º).
+// the multiplication and division signs) and the few letters between 0x80 and 0xBF (ƒ ˆ Š Œ Ž š
+// œ ž Ÿ ª µ º).
 constexpr std::array<unsigned char, 256> letterTable1252() {
     std::array<unsigned char, 256> table{};
     for (int c = 'A'; c <= 'Z'; ++c)
@@ -122,7 +122,7 @@ constexpr std::array<unsigned char, 256> letterTable1252() {
         table[c] = 1;
     for (int c = 0xC0; c <= 0xFF; ++c)
         table[c] = (c == 0xD7 || c == 0xF7) ? 0 : 1;
-    for (int c : {0x83, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA})
+    for (int c : {0x83, 0x88, 0x8A, 0x8C, 0x8E, 0x9A, 0x9C, 0x9E, 0x9F, 0xAA, 0xB5, 0xBA})
         table[c] = 1;
     return table;
 }

@@ -76,10 +76,10 @@ TEST(LetterCase, OnlyAsciiLettersAndUmlautsChange) {
 }
 
 // For the word rule a letter is any letter of code page 1252: A-Z, a-z, the letters among
-// 0x80-0xBF (ƒ Š Œ Ž š œ ž Ÿ ª µ º) and 0xC0-0xFF except × and ÷. After a letter the next one is
-// made small, after anything else capital.
+// 0x80-0xBF (ƒ ˆ Š Œ Ž š œ ž Ÿ ª µ º) and 0xC0-0xFF except × and ÷. After a letter the next one
+// is made small, after anything else capital.
 TEST(LetterCase, InitialCapitalsFollowTheLettersOfTheCodePage) {
-    std::string letters = "\x83\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA";
+    std::string letters = "\x83\x88\x8A\x8C\x8E\x9A\x9C\x9E\x9F\xAA\xB5\xBA";
     for (int c = 'A'; c <= 'Z'; ++c)
         letters += static_cast<char>(c);
     for (int c = 'a'; c <= 'z'; ++c)
