@@ -91,7 +91,8 @@ tarnwick::FileList namesInScripts() {
     window.options.replaceOn = true;
     window.options.replaceFind = " ";
     window.options.replaceWith = "_";
-    tarnwick::formatNewNames(window.options, files, window, tarnwick::CodePage::utf8());
+    tarnwick::formatNewNames(window.options, files, window,
+                             tarnwick::CodePage::utf8(tarnwick::platformCharacters()));
     return files;
 }
 
