@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     o.targetMode = in.ConsumeBool() ? TargetMode::listMode : TargetMode::folderMode;
-    o.fileListText =
+    o.maskOrList =
         o.targetMode == TargetMode::listMode
             ? (in.ConsumeBool() ? listText : whole(codePage, in.ConsumeRandomLengthString(40)))
             : (in.ConsumeBool() ? std::string("*.*")

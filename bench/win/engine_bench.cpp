@@ -49,7 +49,7 @@ Options benchOptions(const std::string& folder, bool subfolders) {
     Options options;
     options.targetMode = TargetMode::folderMode;
     options.pathSpec = folder;
-    options.fileListText = "*.*";
+    options.maskOrList = "*.*";
     options.includeSubdirs = subfolders;
     options.numerate = true;
     options.startNumber = 1;

@@ -87,8 +87,4 @@ private:
 // Indic, Thai, Georgian, Hangul, Japanese and Chinese scripts and the full-width Latin letters.
 bool isLetterCodePoint(std::uint32_t codePoint);
 
-// Windows refuses the flags that ask for exact conversions (no best fit, a default character)
-// for some code pages, UTF-8 among them: true when the code page takes them.
-bool takesExactConversionFlags(int codePageNumber);
-
 } // namespace tarnwick

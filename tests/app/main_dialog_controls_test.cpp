@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <cctype>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -322,20 +323,26 @@ TEST_F(MainDialogControls, StatusAreaKeepsPaceWithAPlainProgressBar) {
                           SendMessageA(plain, PBM_GETPOS, 0, 0))
                     << steps;
             };
-            auto setUp = [&](int max, int step) {
-                dialog.setProgressRange(max);
-                dialog.setProgressStep(step);
+            // A count beyond the largest int stops there.
+            auto setUp = [&](std::size_t count, int step) {
+                dialog.startProgress(count, step);
+                const int max = static_cast<int>(std::min<std::size_t>(count, INT_MAX));
                 SendMessageA(plain, PBM_SETRANGE32, 0, max);
+                SendMessageA(plain, PBM_SETPOS, 0, 0);
                 SendMessageA(plain, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
             };
             setUp(1000, 1);
             both(999);
             both(3); // over the end: the bar wraps around
             setUp(250, 250);
-            dialog.setProgressPos(0);
+            both(1);
+            dialog.clearProgress();
             SendMessageA(plain, PBM_SETPOS, 0, 0);
             both(1);
             both(1);
+            setUp(std::size_t{1} << 32, 1 << 30);
+            both(2);
+            EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0), INT_MAX);
             setUp(0, 0);
             both(2);
             DestroyWindow(plain);

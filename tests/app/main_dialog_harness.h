@@ -18,26 +18,12 @@ namespace tarnwick::testing {
 
 constexpr char kMainCaption[] = TARNWICK_TITLE;
 
-// A Main dialog that runs a function on its own thread when the driver asks, and notes what
-// the wait cursor did.
+// A Main dialog that runs a function on its own thread when the driver asks.
 class TestMainDialog : public MainDialog {
 public:
     static constexpr UINT kRunOnDialogThread = WM_APP + 77;
 
     using MainDialog::MainDialog;
-
-    void showWaitCursor() override {
-        MainDialog::showWaitCursor();
-        waitCursor = true;
-        ++waitCursorShown;
-    }
-    void restoreCursor() override {
-        MainDialog::restoreCursor();
-        waitCursor = false;
-    }
-
-    bool waitCursor = false;
-    int waitCursorShown = 0;
 
 protected:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {

@@ -47,7 +47,7 @@ protected:
     void reset() {
         options = Options{};
         options.pathSpec = "C:\\Photos";
-        options.fileListText = "*.*";
+        options.maskOrList = "*.*";
         window = RecordingWindow{};
     }
 
@@ -213,10 +213,10 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
         SCOPED_TRACE(b);
 
         reset();
-        options.fileListText = std::string("*") + c + "*";
+        options.maskOrList = std::string("*") + c + "*";
         EXPECT_EQ(validate(), std::strchr("\\/:<>|\" ", c) == nullptr);
 
-        options.fileListText = "*.*";
+        options.maskOrList = "*.*";
         options.insertOn = true;
         options.insertText = std::string("x") + c;
         window = RecordingWindow{};
@@ -226,7 +226,7 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
             continue; // the separator of the list
         reset();
         options.targetMode = TargetMode::listMode;
-        options.fileListText = std::string("a.txt") + c;
+        options.maskOrList = std::string("a.txt") + c;
         validate();
         ASSERT_EQ(window.messages.size(), 1u); // the name a.txt<c> does not exist
         EXPECT_EQ(window.messages[0].text == kListMessage, std::strchr("\\/?*<>|\"", c) != nullptr);
@@ -258,7 +258,7 @@ TEST(ValidateOptionsShiftJis, TrailBytesAreNoCharactersOfTheSets) {
     EXPECT_EQ(state.targetFolder, "C:\\\x83\x5C\\");
 
     options.targetMode = TargetMode::listMode;
-    options.fileListText = "\x95\x5C.txt";
+    options.maskOrList = "\x95\x5C.txt";
     EXPECT_TRUE(validateOptions(options, window, fs, state));
     EXPECT_EQ(state.targetPattern, "\x95\x5C.txt:");
 
@@ -292,7 +292,7 @@ TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
         state.targetPattern = "earlier";
         window = RecordingWindow{};
         options.targetMode = mode;
-        options.fileListText = mode == TargetMode::folderMode ? "my *.txt" : "a.txt:c.txt";
+        options.maskOrList = mode == TargetMode::folderMode ? "my *.txt" : "a.txt:c.txt";
         EXPECT_FALSE(validate());
         EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
         EXPECT_EQ(state.targetPattern, "earlier");
@@ -304,7 +304,7 @@ TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
 TEST_F(ValidateOptions, MasksPassAsTyped) {
     for (const char* mask : {"*.jpg", "*.*", "", "a?c.*"}) {
         SCOPED_TRACE(mask);
-        options.fileListText = mask;
+        options.maskOrList = mask;
         EXPECT_TRUE(validate());
         EXPECT_EQ(state.targetPattern, mask);
     }
@@ -315,23 +315,23 @@ TEST_F(ValidateOptions, ListGetsItsClosingColonButTheFieldKeepsTheText) {
     for (const char* list : {"a.txt:b.txt", "a.txt:b.txt:"}) {
         SCOPED_TRACE(list);
         window = RecordingWindow{};
-        options.fileListText = list;
+        options.maskOrList = list;
         EXPECT_TRUE(validate());
         EXPECT_EQ(state.targetPattern, "a.txt:b.txt:");
         for (const auto& field : window.fieldTexts)
             EXPECT_NE(field.first, Field::fileList);
     }
-    options.fileListText = "my file.txt";
+    options.maskOrList = "my file.txt";
     EXPECT_TRUE(validate());
     EXPECT_EQ(state.targetPattern, "my file.txt:");
 }
 
 TEST_F(ValidateOptions, ListNamesAreTestedInTheCompletedFolder) {
     options.targetMode = TargetMode::listMode;
-    options.fileListText = "a.txt";
+    options.maskOrList = "a.txt";
     EXPECT_TRUE(validate());
     // A name that is not in the folder, even if it exists elsewhere, is refused.
-    options.fileListText = "note.txt";
+    options.maskOrList = "note.txt";
     EXPECT_FALSE(validate());
 }
 

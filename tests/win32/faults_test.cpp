@@ -39,7 +39,7 @@ class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWi
 protected:
     Faults() {
         window.options.pathSpec = temp.path();
-        window.options.fileListText = "*.*";
+        window.options.maskOrList = "*.*";
         window.options.numerate = true; // a.txt, b.txt, c.txt become 1.txt, 2.txt, 3.txt
         window.options.startNumber = 1;
         window.options.digitCount = 1;

@@ -255,7 +255,7 @@ public:
                     base = o.before;
             }
             if (!window_.fieldTexts.empty()) // the field as the next command finds it
-                window_.options.fileListText = window_.fieldTexts.back().second;
+                window_.options.maskOrList = window_.fieldTexts.back().second;
             if (!found.empty())
                 found.push_back(std::string(undo ? "undo, " : "") + describe(o));
         }
@@ -377,12 +377,12 @@ private:
                 const std::string& name = oneOf(top);
                 if (!listed.insert(name).second && topHasTwins_)
                     continue;
-                o.fileListText += (o.fileListText.empty() ? "" : ":") + name;
+                o.maskOrList += (o.maskOrList.empty() ? "" : ":") + name;
             }
             if (chance(5))
-                o.fileListText += ":not-there.txt";
+                o.maskOrList += ":not-there.txt";
         } else {
-            o.fileListText = oneOf<std::string>({"*.*", "*.*", "*", "*.txt", "a*", "*a*.*", "?*"});
+            o.maskOrList = oneOf<std::string>({"*.*", "*.*", "*", "*.txt", "a*", "*a*.*", "?*"});
             o.includeSubdirs = chance(60);
         }
         o.numerate = chance(40);
@@ -498,7 +498,7 @@ TEST_P(NoLossCases, HoldTheInvariant) {
     }
     PreviewKeepingWindow window;
     window.options.pathSpec = temp.path();
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     c.options(window.options);
     window.previewAnswer = true;
     RecordingFileSystem fs;
