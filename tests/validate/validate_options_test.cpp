@@ -91,6 +91,8 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
         {"missing list file", list("a.txt:c.txt"), missing("C:\\Photos\\c.txt"), Field::fileList},
         {"missing first list file", list("c.txt:a.txt"), missing("C:\\Photos\\c.txt"),
          Field::fileList},
+        {"list file only beside the folder", list("note.txt"), missing("C:\\Photos\\note.txt"),
+         Field::fileList},
         {"two adjacent colons", list("a.txt::b.txt"), kEmptyName, Field::fileList},
         {"empty name in a file", // each name is looked for before it is found empty
          both(list(":"), path("C:\\note.txt")), missing("C:\\note.txt\\"), Field::fileList},
@@ -141,6 +143,7 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
         Field focus;
     } cases[] = {
         {"path, mask", path("C:\\Missing"), mask("a b"), kFolderMissing, Field::pathName},
+        {"path, replace", path("C:\\Missing"), replace(""), kFolderMissing, Field::pathName},
         {"path, list", path("C:\\Missing"), list("a.txt"), kFolderMissing, Field::pathName},
         {"mask, separator", mask("a b"), separator("/"), kMaskMessage, Field::fileList},
         {"list characters, missing name", list("c.txt:a?.txt"), nothing, kListMessage,
@@ -150,6 +153,7 @@ TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
         {"list, separator", list("c.txt"), separator("/"), kMissing, Field::fileList},
         {"separator, replace", separator("/"), replace(""), kSeparator, Field::separator},
         {"empty find, with", replace("", "?"), nothing, kFindEmpty, Field::replaceFind},
+        {"empty find, empty erase", replace(""), erase(""), kFindEmpty, Field::replaceFind},
         {"find, with", replace("*", "?"), nothing, kFind, Field::replaceFind},
         {"with, swap", replace("a", "?"), swap("|"), kWith, Field::replaceWith},
         {"swap, insert", swap("|"), insert("<"), kSwap, Field::swapPivot},
@@ -189,21 +193,6 @@ TEST_F(ValidateOptions, SwitchedOffChecksAreSkipped) {
     options.digitCount = 216;
     EXPECT_TRUE(validate());
     EXPECT_TRUE(window.messages.empty());
-}
-
-TEST_F(ValidateOptions, StopsAtTheFirstFailure) {
-    options.pathSpec = "C:\\Missing";
-    options.replaceOn = true;
-    options.eraseOn = true;
-    EXPECT_FALSE(validate());
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, kFolderMissing);
-
-    window = RecordingWindow{};
-    options.pathSpec = "C:\\Photos";
-    EXPECT_FALSE(validate());
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "Please choose a string you like to replace!");
 }
 
 // Every byte against the three sets: exactly the listed characters are refused.
@@ -324,24 +313,6 @@ TEST_F(ValidateOptions, ListGetsItsClosingColonButTheFieldKeepsTheText) {
     options.maskOrList = "my file.txt";
     EXPECT_TRUE(validate());
     EXPECT_EQ(state.targetPattern, "my file.txt:");
-}
-
-TEST_F(ValidateOptions, ListNamesAreTestedInTheCompletedFolder) {
-    options.targetMode = TargetMode::listMode;
-    options.maskOrList = "a.txt";
-    EXPECT_TRUE(validate());
-    // A name that is not in the folder, even if it exists elsewhere, is refused.
-    options.maskOrList = "note.txt";
-    EXPECT_FALSE(validate());
-}
-
-TEST_F(ValidateOptions, DigitLimit) {
-    options.numerate = true;
-    options.digitCount = 215;
-    EXPECT_TRUE(validate());
-    options.digitCount = 216;
-    EXPECT_FALSE(validate());
-    EXPECT_FALSE(window.fieldFocused);
 }
 
 // The capacity check of numbers from start with digits for files entries.
