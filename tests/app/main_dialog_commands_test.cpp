@@ -76,10 +76,7 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
             DeleteFileA(oldPath.c_str()); // the first cannot be renamed: a box reports it
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_INSERT);
-        type(w, IDC_INSERT_TEXT, "x_");
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick Error", thread);
@@ -101,11 +98,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
     temp.files({"old1.txt", "old2.txt"});
     const std::string folder = temp.path().substr(0, temp.path().size() - 1);
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        type(w, IDC_PATH_NAME, folder);
-        type(w, IDC_FILE_LIST, "*.txt");
-        click(w, IDC_REPLACE);
-        type(w, IDC_REPLACE_FIND, "old");
-        type(w, IDC_REPLACE_WITH, "new");
+        typeOptions(w, folder, "*.txt", {{IDC_REPLACE, {"old", "new"}}});
 
         clickButton(w, IDC_PREVIEW);
         HWND preview = waitForWindow("Preview", thread);
@@ -147,10 +140,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
 TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
     temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_ERASE);
-        type(w, IDC_ERASE_UNTIL, ".txt"); // nothing is left of the names
+        typeOptions(w, temp.path(), "*.*", {{IDC_ERASE, {".txt"}}}); // nothing is left of the names
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick - Error", thread);
         ASSERT_NE(box, nullptr);
@@ -172,10 +162,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         const HMENU menu = GetSystemMenu(w, FALSE);
         auto undoGreyed = [&] { return (GetMenuState(menu, 32, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_INSERT);
-        type(w, IDC_INSERT_TEXT, "x_");
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
         clickButton(w, IDC_RENAME);
         ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
@@ -204,10 +191,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
 TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
     temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD) {
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_INSERT);
-        type(w, IDC_INSERT_TEXT, "x_");
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] {
             dialog.pipeline().state().warnBeforeRename = false;
             SetForegroundWindow(w);
