@@ -83,11 +83,12 @@ inline constexpr char eraseUntilRequest[] =
 inline constexpr char tooManyDigits[] = "A file name can contain up to " TARNWICK_NUMBER_TEXT(
     TARNWICK_MAX_NAME_LENGTH) " characters.\nPlease decrease the number of digits!";
 
-// The numbering capacity check; {ifStart} is empty for the start number 0, else capacityStart.
+// The numbering capacity check: {ifStart} is capacityStart for a start number other than 0, and
+// empty for 0.
+inline constexpr char capacityStart[] = " if you start with {start}";
 inline constexpr char capacity[] =
     "There are {count} files to rename.\n{digits} digits are insufficient{ifStart}.\nThat's why it "
     "is necessary that you increase the number of digits!\n";
-inline constexpr char capacityStart[] = " if you start with {start}";
 
 // The checks of the new names.
 inline constexpr char emptyName[] =
