@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <iterator>
 #include <sstream>
 
@@ -30,10 +31,6 @@ protected:
     // The list as the Preview dialog showed it in the folder.
     void previewed(const std::vector<std::pair<const char*, const char*>>& renames) {
         PipelineFixture::previewed(temp.path(), renames);
-    }
-    std::string failure(const std::string& from, const std::string& to,
-                        const std::string& reason) const {
-        return testing::renameFailure(temp.path() + from, temp.path() + to, reason);
     }
 
     TempFolder temp;
@@ -63,13 +60,15 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         const char* after;   // name=content ... on disk afterwards
         const char* failed;  // old>new ... of the files reported, with the reason
         std::string reason;
-        std::size_t passedOver; // without a step of the bar, which steps for every other file
+        std::size_t passedOver;          // the bar of the renames steps for every other file
         const char* listField = nullptr; // in list mode, the list field afterwards
     } cases[] = {
         // clang-format off
         {"a name still held by a later entry", "a.txt b.txt", "", "a.txt>b.txt b.txt>d.txt",
          "a.txt=a.txt d.txt=b.txt", "", "", 1},
         {"a taken name", "a.txt b.txt", "", "a.txt>b.txt", "a.txt=a.txt b.txt=b.txt", "", "", 1},
+        {"a file the mask leaves out", "a.txt b.txt keep.doc", "", "a.txt>a.bak b.txt>c.txt",
+         "a.bak=a.txt c.txt=b.txt keep.doc=keep.doc", "", "", 0},
         {"a file deleted since", "next.txt", "", "gone.txt>x.txt next.txt>y.txt", "y.txt=next.txt",
          "gone.txt>x.txt", testing::kNotFoundReason, 0},
         {"a file open elsewhere", "held.txt other.txt", "held.txt", "held.txt>h.txt other.txt>o.txt",
@@ -92,15 +91,18 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         Win32FileSystem fs;
         RunPipeline pipeline(window, fs);
         window.options.targetMode = c.listField ? TargetMode::listMode : TargetMode::folderMode;
-        pipeline.state() = RunState{temp.path(), "*.*", false, true};
+        pipeline.state() = RunState{temp.path(), "*.txt", false, true};
         for (const std::string& rename : words(c.renames))
             pipeline.fileList().push_back(FileEntry{temp.path(), before(rename), after(rename)});
         const testing::OpenFile held(temp.path() + c.held); // the folder itself opens not
         ASSERT_EQ(held.valid(), *c.held != 0);
         pipeline.runRename();
-        Names onDisk, reported, expected;
-        for (const std::string& name : temp.list())
+        Names onDisk, matching, reported, expected; // matching: the names the mask takes
+        for (const std::string& name : temp.list()) {
             onDisk.push_back(name + "=" + temp.read(name));
+            if (name.find(".txt") != std::string::npos)
+                matching.push_back(name);
+        }
         EXPECT_EQ(onDisk, words(c.after));
         for (const auto& message : window.messages)
             reported.push_back(message.caption + ": " + message.text);
@@ -109,15 +111,19 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
                                testing::renameFailure(temp.path() + before(failed),
                                                       temp.path() + after(failed), c.reason));
         EXPECT_EQ(reported, expected);
-        // The bar after that of the check of the names: a step for every file not passed over.
         const std::size_t count = words(c.renames).size(), steps = count - c.passedOver;
         const std::string bar = std::to_string(steps);
         EXPECT_EQ(window.bars().at(1), "0 to " + std::to_string(count) + " by 1: " + bar +
                                            " steps, up to " + bar + ", left at " + bar);
         EXPECT_EQ(window.statusText,
                   std::to_string(steps - expected.size()) + " file(s) successfully renamed.");
-        if (c.listField == nullptr) {
+        if (c.listField == nullptr) { // the list collected again: the folder as it is now
             EXPECT_TRUE(window.fieldTexts.empty());
+            Names listed;
+            for (const FileEntry& e : pipeline.fileList())
+                listed.push_back(e.oldName);
+            std::sort(listed.begin(), listed.end());
+            EXPECT_EQ(listed, matching);
             continue;
         }
         ASSERT_EQ(window.fieldTexts.size(), 1u);
@@ -158,27 +164,12 @@ TEST_F(RenameRunTest, UndoNeverReplacesAFileThatTookTheOldName) {
 
     pipeline.runUndo();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, failure("x.txt", "a.txt", testing::kAccessReason));
+    EXPECT_EQ(window.messages[0].text,
+              testing::renameFailure(temp.path() + "x.txt", temp.path() + "a.txt",
+                                     testing::kAccessReason));
     EXPECT_EQ(temp.read("a.txt"), "newcomer");
     EXPECT_EQ(temp.read("x.txt"), "first");
     EXPECT_EQ(window.statusText, "0 file(s) renamed back.");
-}
-
-TEST_F(RenameRunTest, FolderModeCollectsTheFolderAgain) {
-    for (const char* name : {"one.txt", "two.txt", "three.txt"})
-        temp.file(name);
-    temp.file("keep.doc");
-    pipeline.state().targetPattern = "*.txt";
-    previewed({{"one.txt", "one.bak"}, {"three.txt", "three.bak"}, {"two.txt", "two.bak"}});
-    pipeline.runRename();
-    EXPECT_TRUE(pipeline.fileList().empty());
-    EXPECT_TRUE(window.fieldTexts.empty());
-    EXPECT_EQ(window.statusText, "3 file(s) successfully renamed.");
-
-    // The refilled list holds the folder as it now is, in the order the search delivers it.
-    pipeline.state().targetPattern = "*.bak";
-    pipeline.updateFileList({});
-    EXPECT_EQ(pipeline.fileList().size(), 3u);
 }
 
 } // namespace
