@@ -52,18 +52,20 @@ private:
 };
 
 // A text in whole characters of the code page, as the platform's edit fields and folder searches
-// deliver them: it never ends in a lead byte, which would take the next text's first byte into a
-// character of its own (and so, in Shift-JIS, free the trail byte 0x5C of the character after).
-std::string whole(const CodePage& page, std::string text) {
-    while (!text.empty()) {
-        std::size_t last = 0;
-        for (std::size_t at = 0; at < text.size(); at += page.charSize(text, at))
-            last = at;
-        if (page.charSize(text + "\\", last) == text.size() - last)
-            break;
-        text.pop_back();
+// deliver them: a lead byte of a double-byte code page always comes with its trail byte. A lone
+// lead byte (at the end, or before a byte below 0x40) is no character the platform delivers; it
+// would take the next text's first byte into a character of its own and so free the trail byte
+// (a "\\" or "|" in Shift-JIS) of the character after.
+std::string whole(const CodePage& page, const std::string& text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t size = page.charSize(text, at);
+        const bool loneLead = size == 1 && page.charSize(text.substr(at, 1) + "@", 0) == 2;
+        if (!loneLead)
+            out.append(text, at, size);
+        at += size;
     }
-    return text;
+    return out;
 }
 
 // A name free of the name set and of NUL, and never "." or "..", in whole characters.
@@ -136,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     o.targetMode = in.ConsumeBool() ? TargetMode::listMode : TargetMode::folderMode;
-    o.fileListText =
+    o.maskOrList =
         o.targetMode == TargetMode::listMode
             ? (in.ConsumeBool() ? listText : whole(codePage, in.ConsumeRandomLengthString(40)))
             : (in.ConsumeBool() ? std::string("*.*")

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Mutation testing of the platform-free code (src/core, src/format, src/validate, src/engine).
+"""Mutation testing of the platform-free code (src/core, src/format, src/validate, src/engine, and
+the files of src/win32 and src/ui that CMakeLists.txt names in PLATFORM_FREE_FILES).
 
 Makes small faults in the sources with a handful of generic operators, draws a sample with a fixed
 seed, builds the host tests against each fault and runs them. A fault the tests notice (a failed
@@ -42,6 +43,14 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 FOLDERS = ["src/core", "src/format", "src/validate", "src/engine"]
+
+
+def platform_free_files():
+    """The files of src/win32 and src/ui that the host builds, as CMakeLists.txt names them."""
+    listed = re.search(r"^set\(PLATFORM_FREE_FILES (.*)\)$", (ROOT / "CMakeLists.txt").read_text(),
+                       re.M)
+    return [ROOT / "src" / f"{name}{suffix}" for name in listed.group(1).split()
+            for suffix in (".h", ".cpp")]
 BUILD = ROOT / "build" / "mutants"
 RESTORE = BUILD / "restore"
 TEST_TARGET = "core_tests"
@@ -373,8 +382,8 @@ def main():
     signal.signal(signal.SIGTERM, interrupted)
     restorer = Restorer()
 
-    files = sorted(p for folder in FOLDERS for p in (ROOT / folder).iterdir()
-                   if p.suffix in (".h", ".cpp"))
+    files = sorted([p for folder in FOLDERS for p in (ROOT / folder).iterdir()
+                    if p.suffix in (".h", ".cpp")] + platform_free_files())
     if options.only:
         files = [p for p in files if re.search(options.only, str(p.relative_to(ROOT)))]
     candidates = []

@@ -50,7 +50,7 @@ Options benchOptions(const std::string& folder, bool subfolders) {
     Options options;
     options.targetMode = TargetMode::folderMode;
     options.pathSpec = folder;
-    options.fileListText = "*.*";
+    options.maskOrList = "*.*";
     options.includeSubdirs = subfolders;
     options.numerate = true;
     options.startNumber = 1;
@@ -95,7 +95,7 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
                  const std::string& mask) {
     GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
-    window.options.fileListText = mask;
+    window.options.maskOrList = mask;
     Win32FileSystem fs;
     walk(folder, subfolders); // warms the caches for both
     std::vector<double> engine, floor;

@@ -5,7 +5,7 @@
 //
 // The folder's files are collected, sorted and formatted through the engine; the real Preview
 // dialog opens on them and a second thread closes it once it is on the screen.
-#include "engine/preview_text.h"
+#include "ui/preview_text.h"
 #include "engine/run_pipeline.h"
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     }
     PreviewSurface window;
     window.options.pathSpec = argv[1];
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     window.options.numerate = true;
     window.options.startNumber = 1;
     window.options.digitCount = 6;

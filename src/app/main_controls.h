@@ -23,16 +23,36 @@ inline constexpr OptionFields optionFields[] = {
     {IDC_NUMERATE, {IDC_START_NUMBER, IDC_DIGITS}},
 };
 
-// The control of each field the engine fills or focuses, in the order of the fields.
-inline constexpr int fieldControls[] = {
-    IDC_PATH_NAME,  IDC_FILE_LIST,   IDC_SEPARATOR,   IDC_REPLACE_FIND, IDC_REPLACE_WITH,
-    IDC_SWAP_PIVOT, IDC_INSERT_TEXT, IDC_ERASE_UNTIL, IDC_DIGITS,
+// The control of each field the engine fills or focuses.
+struct FieldControl {
+    Field field;
+    int control;
 };
-static_assert(sizeof fieldControls / sizeof fieldControls[0] == fieldCount,
-              "one control for each field");
+
+inline constexpr FieldControl fieldControls[] = {
+    {Field::pathName, IDC_PATH_NAME},
+    {Field::fileList, IDC_FILE_LIST},
+    {Field::separator, IDC_SEPARATOR},
+    {Field::replaceFind, IDC_REPLACE_FIND},
+    {Field::replaceWith, IDC_REPLACE_WITH},
+    {Field::swapPivot, IDC_SWAP_PIVOT},
+    {Field::insertText, IDC_INSERT_TEXT},
+    {Field::eraseUntil, IDC_ERASE_UNTIL},
+    {Field::digits, IDC_DIGITS},
+};
+
+// True when the table names every field once, each at the place of its value.
+constexpr bool eachFieldInItsPlace() {
+    int place = 0;
+    for (const FieldControl& row : fieldControls)
+        if (static_cast<int>(row.field) != place++)
+            return false;
+    return place == fieldCount;
+}
+static_assert(eachFieldInItsPlace(), "one control for each field, in the order of the fields");
 
 inline int controlOf(Field field) {
-    return fieldControls[static_cast<int>(field)];
+    return fieldControls[static_cast<int>(field)].control;
 }
 
 } // namespace tarnwick

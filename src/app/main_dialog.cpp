@@ -6,8 +6,8 @@
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
-#include "engine/drop_target.h"
 #include "ui/dialog_init_data.h"
+#include "ui/drop_target.h"
 #include "ui/dropped_files.h"
 #include "ui/preview_dialog.h"
 
@@ -221,7 +221,7 @@ Options MainDialog::readOptions() {
     Options options;
     options.targetMode = isChecked(IDC_MODE_PATH) ? TargetMode::folderMode : TargetMode::listMode;
     options.pathSpec = itemText(IDC_PATH_NAME);
-    options.fileListText = itemText(IDC_FILE_LIST);
+    options.maskOrList = itemText(IDC_FILE_LIST);
     options.includeSubdirs = pipeline_.state().includeSubdirs;
     options.numerate = isChecked(IDC_NUMERATE);
     options.startNumber = parseNumberField(itemText(IDC_START_NUMBER));

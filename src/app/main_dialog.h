@@ -35,30 +35,19 @@ public:
     // MainSurface: the status area.
     void setStatusText(const std::string& text) override { status_.setStatusText(text); }
     void setStepLabel(const std::string& text) override { status_.setStepLabel(text); }
-    void setProgressRange(int max) override { status_.setProgressRange(max); }
-    void setProgressPos(int pos) override { status_.setProgressPos(pos); }
-    void setProgressStep(int step) override { status_.setProgressStep(step); }
+    void startProgress(std::size_t count, int step) override { status_.startProgress(count, step); }
     void stepProgress() override { status_.stepProgress(); }
+    void clearProgress() override { status_.clearProgress(); }
 
-    // MainSurface: the wait cursor and the modal questions.
-    void showWaitCursor() override { status_.showWaitCursor(); }
-    void restoreCursor() override { status_.restoreCursor(); }
+    // MainSurface: the modal questions.
     bool runPreviewDialog(const FileList& files) override;
     ConfirmAnswer runConfirmDialog() override;
     bool askYesNo(const std::string& text, const std::string& caption) override;
 
 protected:
     // The bar's last steps shown, and the normal cursor while the user is asked something.
-    bool beginPrompt() override {
-        const bool waiting = status_.promptBegins();
-        if (waiting)
-            restoreCursor();
-        return waiting;
-    }
-    void endPrompt(bool wasWaiting) override {
-        if (wasWaiting)
-            showWaitCursor();
-    }
+    bool beginPrompt() override { return status_.promptBegins(); }
+    void endPrompt(bool wasWaiting) override { status_.promptEnds(wasWaiting); }
     bool onInit() override;
     bool onButtonClicked(int id) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -147,22 +147,6 @@ constexpr std::array<unsigned char, 256> fileCapitalTable1252() {
 
 } // namespace
 
-bool takesExactConversionFlags(int codePageNumber) {
-    switch (codePageNumber) {
-    case 42:    // symbol
-    case 54936: // GB18030
-    case 65000: // UTF-7
-    case CodePage::utf8Number:
-    case 50220:
-    case 50221:
-    case 50222:
-    case 50225:
-    case 50227:
-    case 50229: return false;
-    default: return !(codePageNumber >= 57002 && codePageNumber <= 57011);
-    }
-}
-
 CodePage::CodePage(int number, Kind kind) : number_(number), kind_(kind) {
     // ASCII is the same in every code page the program runs in.
     for (int i = 0; i < 128; ++i) {

@@ -100,8 +100,4 @@ private:
     PlatformCharacters characters_;
 };
 
-// Windows refuses the flags that ask for exact conversions (no best fit, a default character)
-// for some code pages, UTF-8 among them: true when the code page takes them.
-bool takesExactConversionFlags(int codePageNumber);
-
 } // namespace tarnwick

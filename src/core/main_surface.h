@@ -4,7 +4,6 @@
 
 #include "run_model.h"
 
-#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -53,28 +52,14 @@ public:
     virtual void setFieldText(Field field, const std::string& text) = 0;
     virtual void focusField(Field field) = 0;
 
-    // The status area.
+    // The status area: the step label, the status text and the progress bar of one step, which
+    // is started at 0 of count steps of the size step, advanced one step at a time and cleared
+    // back to 0.
     virtual void setStatusText(const std::string& text) = 0;
     virtual void setStepLabel(const std::string& text) = 0;
-    virtual void setProgressRange(int max) = 0;
-    virtual void setProgressPos(int pos) = 0;
-    virtual void setProgressStep(int step) = 0;
+    virtual void startProgress(std::size_t count, int step) = 0;
     virtual void stepProgress() = 0;
-
-    // The bar of one step, the protocol every step keeps: started at 0 of count (at most the
-    // largest int) with steps of step, advanced by stepProgress, and cleared back to 0.
-    void startProgress(std::size_t count, int step = 1) {
-        setProgressRange(count > static_cast<std::size_t>(INT_MAX) ? INT_MAX
-                                                                   : static_cast<int>(count));
-        setProgressPos(0);
-        setProgressStep(step);
-    }
-    void clearProgress() { setProgressPos(0); }
-
-    // The wait cursor: shown while a command works. Each question below puts it aside while the
-    // user answers and shows it again afterwards.
-    virtual void showWaitCursor() = 0;
-    virtual void restoreCursor() = 0;
+    virtual void clearProgress() = 0;
 
     // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".

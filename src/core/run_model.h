@@ -15,7 +15,7 @@ enum CaseStyle { smallLetters = 0, capitalLetters = 1, capitalInitials = 2 };
 struct Options {
     TargetMode targetMode = TargetMode::folderMode;
     std::string pathSpec;
-    std::string fileListText;
+    std::string maskOrList; // the mask in folder mode, the colon-separated names in list mode
     bool includeSubdirs = false;
     bool numerate = false;
     int startNumber = 0;

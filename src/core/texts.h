@@ -1,5 +1,6 @@
 // The program's fixed texts and limits, each written here once. These are the exact texts the
-// user sees, spelling included; change them here or nowhere.
+// user sees, spelling included; change them here or nowhere. A text with values is written whole,
+// with a named place such as {path} for each value, which fillIn (fill_in.h) fills.
 #pragma once
 
 namespace tarnwick {
@@ -11,16 +12,6 @@ namespace tarnwick {
 #define TARNWICK_NUMBER_TEXT(number) TARNWICK_QUOTED(number)
 inline constexpr int maxNameLength = TARNWICK_MAX_NAME_LENGTH;
 
-// The errno values a rename reports and the program tells apart.
-namespace renameError {
-inline constexpr int notFound = 2;      // ENOENT
-inline constexpr int accessDenied = 13; // EACCES
-inline constexpr int exists = 17;       // EEXIST: the new name is taken
-inline constexpr int invalid = 22;      // EINVAL
-// No errno: the name is a link that the platform would follow, renaming the file it leads to.
-inline constexpr int linkToOtherFile = 1000;
-} // namespace renameError
-
 namespace texts {
 
 // Captions of the message boxes: option validation, rename failures, the formatting message and
@@ -29,8 +20,7 @@ inline constexpr char errorCaption[] = "Tarnwick Error";
 inline constexpr char resultCheckCaption[] = "Tarnwick - Error";
 
 // The status area.
-inline constexpr char stepLabelStart[] = "Step ";
-inline constexpr char stepLabelOf[] = " of ";
+inline constexpr char stepLabel[] = "Step {step} of {steps}";
 inline constexpr char stepClearing[] = "Clearing filename list ...";
 inline constexpr char stepCollecting[] = "Collecting all filenames ...";
 inline constexpr char stepSorting[] = "Sorting filename list ...";
@@ -41,17 +31,17 @@ inline constexpr char stepRenaming[] = "Renaming ...";
 inline constexpr char stepUpdating[] = "Updating filename list ...";
 inline constexpr char openingPreview[] = "Opening preview dialog ...";
 inline constexpr char reallyRename[] = "Really rename?";
-inline constexpr char oneFileFound[] = " file found.";
-inline constexpr char filesFound[] = " files found.";
-inline constexpr char filesRenamed[] = " file(s) successfully renamed.";
-inline constexpr char filesRenamedBack[] = " file(s) renamed back.";
+inline constexpr char oneFileFound[] = "{count} file found.";
+inline constexpr char filesFound[] = "{count} files found.";
+inline constexpr char filesRenamed[] = "{count} file(s) successfully renamed.";
+inline constexpr char filesRenamedBack[] = "{count} file(s) renamed back.";
 
 // Formatting.
 inline constexpr char wrongCaseStyle[] = "The combobox returned a wrong value!";
 
-// Rename failures: head, old path, middle, new path, "\n\n" and the reason.
-inline constexpr char renameFailedHead[] = "Access denied.\n\n";
-inline constexpr char renameFailedMiddle[] = "\n\ncould not renamed to\n\n";
+// Rename failures, with one of the reasons below.
+inline constexpr char renameFailed[] =
+    "Access denied.\n\n{old}\n\ncould not renamed to\n\n{new}\n\n{reason}";
 inline constexpr char reasonNotFound[] = "File or path specified by oldname not found.";
 inline constexpr char reasonAccessDenied[] =
     "File or directory specified by newname already exists or could not be created (invalid "
@@ -60,71 +50,65 @@ inline constexpr char reasonInvalid[] = "Name contains invalid characters.";
 inline constexpr char reasonLink[] =
     "The file is a link to another file, which a rename here would "
     "move instead; it is left as it is.";
-inline constexpr char reasonUnknown[] = "Don't know what was wrong. Errno = "; // then the number
+inline constexpr char reasonUnknown[] = "Don't know what was wrong. Errno = {errno}";
 
 // Option validation.
 inline constexpr char pathMissing[] = "Your selected path does not exist!\nPlease change it.";
-inline constexpr char maskHead[] = "A file mask cannot contain any of the following characters:"
-                                   "\n\n\t\\ / : < > | \" or a space";
-inline constexpr char maskTail[] = "\n\nPlease change it. If you are not sure what to do\nsimply "
-                                   "type '*.*' to select all files.";
-inline constexpr char listHead[] = "A filename list cannot contain any of the following "
-                                   "characters:\n\n\t\\ / ? * < > | \"";
-inline constexpr char listTail[] = "\n\nPlease verify it. Use colons to separate filenames.\n\n"
-                                   "Example:\treadme.txt:install.bat:setup.exe\n\n";
-inline constexpr char listFileMissingHead[] = "The following file doesn't exist!\n\n";
-inline constexpr char listFileMissingTail[] = "\n\nPlease verify your input.";
+inline constexpr char maskInvalid[] =
+    "A file mask cannot contain any of the following characters:\n\n\t\\ / : < > | \" or a "
+    "space\n\nPlease change it. If you are not sure what to do\nsimply type '*.*' to select all "
+    "files.";
+inline constexpr char listInvalid[] =
+    "A filename list cannot contain any of the following characters:\n\n\t\\ / ? * < > | \""
+    "\n\nPlease verify it. Use colons to separate filenames.\n\nExample:\treadme.txt:install.bat:"
+    "setup.exe\n\n";
+inline constexpr char listFileMissing[] =
+    "The following file doesn't exist!\n\n{path}\n\nPlease verify your input.";
 inline constexpr char listEmptyName[] = "Write a filename between two colons!";
-inline constexpr char nameHead[] = "A filename cannot contain any of the following characters:"
-                                   "\n\n\t\t\\ / : * ? < > | \"";
-inline constexpr char separatorTail[] = "\n\nPlease change the separator string!";
+// A text for a new name that holds a forbidden character, with one of the requests below.
+inline constexpr char nameInvalid[] =
+    "A filename cannot contain any of the following characters:\n\n\t\t\\ / : * ? < > | \""
+    "\n\n{request}";
+inline constexpr char separatorRequest[] = "Please change the separator string!";
 inline constexpr char replaceFindEmpty[] = "Please choose a string you like to replace!";
-inline constexpr char replaceFindTail[] =
-    "\n\nThat's why it's useless to search for your replace string.\nPlease change it!";
-inline constexpr char replaceWithTail[] = "\n\nPlease change the 'replace with' string!";
-inline constexpr char swapPivotTail[] =
-    "\n\nThat's why it's useless to search for your string to turn arround.\nPlease change it!";
-inline constexpr char insertTextTail[] = "\n\nPlease change the string to insert!";
+inline constexpr char replaceFindRequest[] =
+    "That's why it's useless to search for your replace string.\nPlease change it!";
+inline constexpr char replaceWithRequest[] = "Please change the 'replace with' string!";
+inline constexpr char swapPivotRequest[] =
+    "That's why it's useless to search for your string to turn arround.\nPlease change it!";
+inline constexpr char insertTextRequest[] = "Please change the string to insert!";
 inline constexpr char eraseUntilEmpty[] = "Please choose a string you like to delete!";
-inline constexpr char eraseUntilTail[] =
-    "\n\nThat's why it's useless to search for your string to delete.\nPlease change it!";
+inline constexpr char eraseUntilRequest[] =
+    "That's why it's useless to search for your string to delete.\nPlease change it!";
 inline constexpr char tooManyDigits[] = "A file name can contain up to " TARNWICK_NUMBER_TEXT(
     TARNWICK_MAX_NAME_LENGTH) " characters.\nPlease decrease the number of digits!";
 
-// The numbering capacity check: "There are " count " files to rename.\n" digits
-// " digits are insufficient", then " if you start with " start unless it is 0, then the tail.
-inline constexpr char capacityHead[] = "There are ";
-inline constexpr char capacityFiles[] = " files to rename.\n";
-inline constexpr char capacityDigits[] = " digits are insufficient";
-inline constexpr char capacityStart[] = " if you start with ";
-inline constexpr char capacityTail[] =
-    ".\nThat's why it is necessary that you increase the number of digits!\n";
+// The numbering capacity check: {ifStart} is capacityStart for a start number other than 0, and
+// empty for 0.
+inline constexpr char capacityStart[] = " if you start with {start}";
+inline constexpr char capacity[] =
+    "There are {count} files to rename.\n{digits} digits are insufficient{ifStart}.\nThat's why it "
+    "is necessary that you increase the number of digits!\n";
 
 // The checks of the new names.
-inline constexpr char emptyNameHead[] = "With your format selections you create empty filenames."
-                                        "\nFor example the file\n\n";
-inline constexpr char emptyNameTail[] = "\n\nresults in an empty filename.\n"
-                                        "That is not allowed and NO file will be renamed now!";
-inline constexpr char longNameHead[] =
-    "With your format selections you create filenames with more "
-    "than " TARNWICK_NUMBER_TEXT(TARNWICK_MAX_NAME_LENGTH) " characters.\nFor example "
-                                                           "the new filename\n\n";
-inline constexpr char longNameMiddle[] = "\n\nhas now ";
-inline constexpr char longNameTail[] = " characters.\n"
-                                       "That is not allowed and NO file will be renamed now!";
-inline constexpr char identicalNameHead[] =
-    "With your format selections you create identical filenames in the SAME directory.\n"
-    "You get the filename\n\n";
-inline constexpr char identicalNameTail[] =
-    "\n\nat least twice.\nThat is not allowed and NO file will be renamed now!";
+inline constexpr char emptyName[] =
+    "With your format selections you create empty filenames.\nFor example the file\n\n{path}\n\n"
+    "results in an empty filename.\nThat is not allowed and NO file will be renamed now!";
+inline constexpr char longName[] =
+    "With your format selections you create filenames with more than " TARNWICK_NUMBER_TEXT(
+        TARNWICK_MAX_NAME_LENGTH) " characters.\nFor example the new filename\n\n{path}\n\nhas "
+                                  "now {length} characters.\nThat is not allowed and NO file will "
+                                  "be renamed now!";
+inline constexpr char identicalName[] =
+    "With your format selections you create identical filenames in the SAME directory.\nYou get "
+    "the filename\n\n{path}\n\nat least twice.\nThat is not allowed and NO file will be renamed "
+    "now!";
 
-// Undoing the last Rename: the system-menu entry and its question, "Give the " count " file(s)
-// renamed by the last Rename their old names back?".
+// Undoing the last Rename: the system-menu entry and its question.
 inline constexpr char undoMenuEntry[] = "&Undo last rename";
 inline constexpr char questionCaption[] = "Tarnwick";
-inline constexpr char undoQuestionHead[] = "Give the ";
-inline constexpr char undoQuestionTail[] =
-    " file(s) renamed by the last Rename their old names back?";
+inline constexpr char undoQuestion[] =
+    "Give the {count} file(s) renamed by the last Rename their old names back?";
 
 // The folder browser's and the file chooser's titles.
 inline constexpr char chooseFolder[] = "Choose a folder.";

@@ -1,12 +1,12 @@
 #include "collect.h"
 
 #include "core/file_names.h"
+#include "core/fill_in.h"
 #include "core/paths.h"
 #include "core/texts.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -14,15 +14,6 @@
 namespace tarnwick {
 
 namespace {
-
-// Byte-wise comparison of unsigned values; a string sorts before every string it begins.
-int compareBytes(const std::string& a, const std::string& b) {
-    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
-    const int c = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
-    if (c != 0)
-        return c;
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 // The first eight bytes of a name as one number, so that most names are told apart by one
 // comparison of numbers; a shorter name is filled with zero bytes, which sort first.
@@ -89,10 +80,10 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
 } // namespace
 
 bool compareEntries(const FileEntry& a, const FileEntry& b) {
-    const int byFolder = compareBytes(a.folder, b.folder);
-    if (byFolder != 0)
-        return byFolder < 0;
-    return compareBytes(a.oldName, b.oldName) < 0;
+    // The strings compare their bytes as unsigned values; a string sorts before those it begins.
+    if (a.folder != b.folder)
+        return a.folder < b.folder;
+    return a.oldName < b.oldName;
 }
 
 void sortEntries(FileList& files) {
@@ -106,7 +97,7 @@ void sortEntries(FileList& files) {
     std::vector<std::size_t> byFolder(groups.size());
     std::iota(byFolder.begin(), byFolder.end(), std::size_t{0});
     std::stable_sort(byFolder.begin(), byFolder.end(), [&](std::size_t a, std::size_t b) {
-        return compareBytes(files[groups[a]].folder, files[groups[b]].folder) < 0;
+        return files[groups[a]].folder < files[groups[b]].folder;
     });
     std::vector<std::uint32_t> rank(groups.size());
     std::uint32_t next = 0;
@@ -135,7 +126,7 @@ void sortEntries(FileList& files) {
             return a.folder < b.folder;
         if (a.lead != b.lead)
             return a.lead < b.lead;
-        return compareBytes(files[a.index].oldName, files[b.index].oldName) < 0;
+        return files[a.index].oldName < files[b.index].oldName;
     });
     FileList sorted;
     sorted.reserve(n);
@@ -154,8 +145,8 @@ void collectTargets(TargetMode mode, bool includeSubdirs, const std::string& fol
             files.push_back(FileEntry{folder, name, name});
     }
     const std::size_t found = files.size();
-    window.setStatusText(std::to_string(found) +
-                         (found == 1 ? texts::oneFileFound : texts::filesFound));
+    window.setStatusText(fillIn(found == 1 ? texts::oneFileFound : texts::filesFound,
+                                {{"count", std::to_string(found)}}));
 }
 
 } // namespace tarnwick

@@ -1,6 +1,7 @@
 #include "rename.h"
 
 #include "core/file_names.h"
+#include "core/fill_in.h"
 #include "core/texts.h"
 
 #include <string>
@@ -15,7 +16,7 @@ std::string failureReason(int error) {
     case renameError::accessDenied: return texts::reasonAccessDenied;
     case renameError::invalid: return texts::reasonInvalid;
     case renameError::linkToOtherFile: return texts::reasonLink;
-    default: return texts::reasonUnknown + std::to_string(error);
+    default: return fillIn(texts::reasonUnknown, {{"errno", std::to_string(error)}});
     }
 }
 
@@ -38,8 +39,8 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
             return Outcome::taken;
         error = renameError::accessDenied;
     }
-    window.showError(texts::renameFailedHead + oldPath + texts::renameFailedMiddle + newPath +
-                         "\n\n" + failureReason(error),
+    window.showError(fillIn(texts::renameFailed,
+                            {{"old", oldPath}, {"new", newPath}, {"reason", failureReason(error)}}),
                      texts::errorCaption);
     return Outcome::failed;
 }
@@ -47,7 +48,7 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
 } // namespace
 
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
-    window.startProgress(files.size());
+    window.startProgress(files.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(files.size(), false);
@@ -68,7 +69,7 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 }
 
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
-    window.startProgress(changed.size());
+    window.startProgress(changed.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
     RenameRecord record;
     record.succeeded.assign(changed.size(), false);

@@ -1,6 +1,7 @@
 #include "run_pipeline.h"
 
 #include "collect.h"
+#include "core/fill_in.h"
 #include "core/paths.h"
 #include "core/texts.h"
 #include "format/format_names.h"
@@ -33,8 +34,8 @@ StepCounter::StepCounter(MainSurface& window, std::initializer_list<const StepTe
 void StepCounter::next() {
     window_.setStatusText(texts_.at(next_));
     ++next_;
-    window_.setStepLabel(texts::stepLabelStart + std::to_string(next_) + texts::stepLabelOf +
-                         std::to_string(texts_.size()));
+    window_.setStepLabel(fillIn(texts::stepLabel, {{"step", std::to_string(next_)},
+                                                   {"steps", std::to_string(texts_.size())}}));
 }
 
 RunPipeline::RunPipeline(MainSurface& window, FileSystem& fileSystem)
@@ -77,20 +78,16 @@ bool RunPipeline::prepareList(StepCounter& steps) {
 }
 
 void RunPipeline::runPreview() {
-    {
-        const WaitCursor waiting(window_);
-        StepCounter steps(window_, {&listSteps});
-        if (!prepareList(steps))
-            return;
-        finish(texts::openingPreview);
-        state_.previewReady = true;
-    }
+    StepCounter steps(window_, {&listSteps});
+    if (!prepareList(steps))
+        return;
+    finish(texts::openingPreview);
+    state_.previewReady = true;
     if (window_.runPreviewDialog(files_))
         runRename();
 }
 
 void RunPipeline::runRename() {
-    const WaitCursor waiting(window_);
     StepCounter steps = state_.previewReady ? StepCounter(window_, {&renameSteps})
                                             : StepCounter(window_, {&listSteps, &renameSteps});
     if (!state_.previewReady && !prepareList(steps))
@@ -114,17 +111,16 @@ void RunPipeline::runRename() {
     lastRenamed_ = std::move(record.changed);
     steps.next(); // Updating
     updateFileList(record.succeeded);
-    finish(std::to_string(record.renamed()) + texts::filesRenamed);
+    finish(fillIn(texts::filesRenamed, {{"count", std::to_string(record.renamed())}}));
 }
 
 void RunPipeline::runUndo() {
     if (lastRenamed_.empty())
         return;
-    if (!window_.askYesNo(texts::undoQuestionHead + std::to_string(lastRenamed_.size()) +
-                              texts::undoQuestionTail,
-                          texts::questionCaption))
+    if (!window_.askYesNo(
+            fillIn(texts::undoQuestion, {{"count", std::to_string(lastRenamed_.size())}}),
+            texts::questionCaption))
         return;
-    const WaitCursor waiting(window_);
     StepCounter steps(window_, {&undoSteps});
     state_.previewReady = false;
     const FileList changed = std::exchange(lastRenamed_, {});
@@ -142,11 +138,11 @@ void RunPipeline::runUndo() {
         entry.newName = found != wentBack.end() ? found->second : entry.oldName;
     }
     updateFileList(std::vector<bool>(files_.size(), true));
-    finish(std::to_string(back.renamed()) + texts::filesRenamedBack);
+    finish(fillIn(texts::filesRenamedBack, {{"count", std::to_string(back.renamed())}}));
 }
 
 void RunPipeline::updateFileList(const std::vector<bool>& renamed) {
-    window_.startProgress(files_.size());
+    window_.startProgress(files_.size(), 1);
     // The window as it stands now decides, also after a Preview whose options have changed since.
     const Options now = window_.readOptions();
     if (now.targetMode == TargetMode::listMode) {

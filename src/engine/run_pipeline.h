@@ -11,19 +11,6 @@
 
 namespace tarnwick {
 
-// The wait cursor of one command: shown when made, restored on every way out. The window puts it
-// aside itself while it asks the user something.
-class WaitCursor {
-public:
-    explicit WaitCursor(MainSurface& window) : window_(window) { window_.showWaitCursor(); }
-    ~WaitCursor() { window_.restoreCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    MainSurface& window_;
-};
-
 // The texts of a run of steps, in their order.
 using StepTexts = std::vector<const char*>;
 
@@ -59,7 +46,6 @@ public:
     void updateFileList(const std::vector<bool>& renamed);
 
     FileList& fileList() { return files_; }
-    const FileList& fileList() const { return files_; }
     RunState& state() { return state_; }
     // The code page of the names the commands work on.
     const CodePage& codePage() const { return fileSystem_.codePage(); }

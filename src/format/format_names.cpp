@@ -42,7 +42,7 @@ void formatNewNames(const Options& options, FileList& files, MainSurface& window
                     const CodePage& codePage) {
     const int passes = 1 + options.numerate + options.folderPrefix + options.replaceOn +
                        options.swapOn + options.insertOn + options.eraseOn + options.caseOn;
-    window.startProgress(static_cast<std::size_t>(passes) * files.size());
+    window.startProgress(static_cast<std::size_t>(passes) * files.size(), 1);
 
     // Every run starts afresh from the old names.
     runPass(files, window, [](FileEntry& entry) { entry.newName = entry.oldName; });

@@ -72,8 +72,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
         return;
     }
     // The name is rebuilt in place rather than by the plain search-and-replace, which copies the
-    // rest of the name at every occurrence: that keeps the replace pass of the formatting
-    // benchmark (BM_Pass3_Replace in bench/format_bench.cpp) linear in the name's length.
+    // rest of the name at every occurrence: that keeps the replace linear in the name's length.
     // Searching on after each inserted replacement finds exactly the non-overlapping occurrences
     // of the original name, left to right. Both cases below rebuild the name in its own buffer,
     // reading each byte before it is overwritten.

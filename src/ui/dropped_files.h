@@ -1,7 +1,7 @@
 // Files and folders dropped from the shell onto a window, given back to the shell when done.
 #pragma once
 
-#include "engine/drop_target.h"
+#include "drop_target.h"
 
 #include <windows.h>
 #include <shellapi.h>

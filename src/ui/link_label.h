@@ -40,10 +40,8 @@ public:
     LinkLabel& setLinkCursor(HCURSOR cursor);
 
     HWND hwnd() const { return control_; }
-    COLORREF textColor() const { return textColor_; }
     HFONT font() const { return static_cast<HFONT>(font_.get()); }
     HBRUSH backgroundBrush() const { return static_cast<HBRUSH>(brush_.get()); }
-    HCURSOR linkCursor() const { return linkCursor_; }
 
     // The program's pointing-hand cursor (resource 134), or the system's hand when the program
     // has none.

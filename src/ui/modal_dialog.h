@@ -27,18 +27,19 @@ public:
 protected:
     // Every question the dialog asks the user, a message box or a dialog it opens, the error box
     // of an exception included, is asked inside a Prompt: a dialog that runs commands readies
-    // its window for the question (beginPrompt) and goes on afterwards (endPrompt, told what
-    // beginPrompt answered).
+    // its window for the question (beginPrompt, true when it put the wait cursor aside) and goes
+    // on afterwards (endPrompt, told whether the wait cursor is to come back).
     class Prompt {
     public:
-        explicit Prompt(ModalDialog& dialog) : dialog_(dialog), state_(dialog.beginPrompt()) {}
-        ~Prompt() { dialog_.endPrompt(state_); }
+        explicit Prompt(ModalDialog& dialog)
+            : dialog_(dialog), waitCursorPutAside_(dialog.beginPrompt()) {}
+        ~Prompt() { dialog_.endPrompt(waitCursorPutAside_); }
         Prompt(const Prompt&) = delete;
         Prompt& operator=(const Prompt&) = delete;
 
     private:
         ModalDialog& dialog_;
-        bool state_;
+        bool waitCursorPutAside_;
     };
     virtual bool beginPrompt() { return false; }
     virtual void endPrompt(bool) {}

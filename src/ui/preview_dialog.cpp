@@ -1,6 +1,6 @@
 #include "preview_dialog.h"
 
-#include "engine/preview_text.h"
+#include "preview_text.h"
 #include "res/resource.h"
 
 namespace tarnwick {

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <climits>
+
 namespace tarnwick {
 
 namespace {
@@ -45,18 +47,17 @@ void StatusArea::setStepLabel(const std::string& text) {
     keepVisible();
 }
 
-void StatusArea::setProgressRange(int max) {
+void StatusArea::startProgress(std::size_t count, int step) {
+    const int max = count > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(count);
     sendProgress(PBM_SETRANGE32, 0, max);
     progressMax_ = max;
-}
-
-void StatusArea::setProgressPos(int pos) {
-    sendProgress(PBM_SETPOS, static_cast<WPARAM>(pos), 0);
-}
-
-void StatusArea::setProgressStep(int step) {
+    clearProgress();
     sendProgress(PBM_SETSTEP, static_cast<WPARAM>(step), 0);
     progressStep_ = step;
+}
+
+void StatusArea::clearProgress() {
+    sendProgress(PBM_SETPOS, 0, 0);
 }
 
 // The bar repaints itself on every change, which costs more than the work on one file. A step
@@ -123,7 +124,15 @@ void StatusArea::keepVisible() {
 
 bool StatusArea::promptBegins() {
     flushProgress();
-    return waiting_;
+    const bool wasWaiting = waiting_;
+    if (wasWaiting)
+        restoreCursor();
+    return wasWaiting;
+}
+
+void StatusArea::promptEnds(bool wasWaiting) {
+    if (wasWaiting)
+        showWaitCursor();
 }
 
 void StatusArea::runCommand(HWND window, const std::function<void()>& command) {
@@ -131,11 +140,14 @@ void StatusArea::runCommand(HWND window, const std::function<void()>& command) {
         return;
     DragAcceptFiles(window, FALSE);
     commandRunning_ = true;
-    // Whatever way the command ends, the window takes drops and input again.
+    showWaitCursor();
+    // Whatever way the command ends, the cursor is the one before and the window takes drops and
+    // input again.
     struct End {
         StatusArea& area;
         HWND window;
         ~End() {
+            area.restoreCursor();
             area.commandRunning_ = false;
             DragAcceptFiles(window, TRUE);
             area.flushProgress();

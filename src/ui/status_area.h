@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -18,31 +19,32 @@ public:
 
     void setStatusText(const std::string& text);
     void setStepLabel(const std::string& text);
-    void setProgressRange(int max);
-    void setProgressPos(int pos);
-    void setProgressStep(int step);
+    // The bar of one step: from 0 to count (at most the largest int) in steps of step.
+    void startProgress(std::size_t count, int step);
     void stepProgress();
+    void clearProgress();
 
     // Before the user is asked something, a message box or a dialog: the bar shows the steps
-    // counted so far. True when the wait cursor is shown, which the window then puts aside while
-    // the question is open (see ModalDialog::Prompt).
+    // counted so far, and the wait cursor of a command is put aside while the question is open
+    // (see ModalDialog::Prompt). True when it was shown; promptEnds, told so, shows it again.
     bool promptBegins();
+    void promptEnds(bool wasWaiting);
 
     // Runs a command inside the click that starts it, on the window's thread, unless one runs
-    // already. Meanwhile nothing can be dropped on the window; afterwards the bar shows the last
-    // steps, and the clicks and keys that arrived meanwhile are dropped: they were aimed at a
-    // window that could not take them (a double click on Rename must not rename twice).
+    // already. Meanwhile the wait cursor shows and nothing can be dropped on the window;
+    // afterwards the cursor is the one before, the bar shows the last steps, and the clicks and
+    // keys that arrived meanwhile are dropped: they were aimed at a window that could not take them
+    // (a double click on Rename must not rename twice).
     void runCommand(HWND window, const std::function<void()>& command);
     bool commandRunning() const { return commandRunning_; }
 
-    void showWaitCursor();
-    void restoreCursor();
-    bool waiting() const { return waiting_; }
     // The answer to WM_SETCURSOR: while a command works the wait cursor stays, whatever the
     // controls under the mouse want. False when not waiting (the default handling runs).
     bool onSetCursor(LRESULT& result);
 
 private:
+    void showWaitCursor();
+    void restoreCursor();
     // Hands the steps counted since the last one to the progress bar.
     void flushProgress();
     void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "result_checks.h"
 
+#include "core/fill_in.h"
 #include "core/texts.h"
 
 #include <set>
@@ -18,20 +19,19 @@ bool refuse(MainSurface& window, const std::string& text) {
 } // namespace
 
 bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
-    window.startProgress(files.size());
+    window.startProgress(files.size(), 1);
     for (const FileEntry& entry : files) {
         if (entry.newName.empty())
-            return refuse(window, texts::emptyNameHead + entry.folder + entry.oldName +
-                                      texts::emptyNameTail);
+            return refuse(window,
+                          fillIn(texts::emptyName, {{"path", entry.folder + entry.oldName}}));
         // Only the name counts, in characters; the folder may be of any length. A name of no
         // more bytes than the limit has no more characters either.
         const std::size_t length = entry.newName.size() > static_cast<std::size_t>(maxNameLength)
                                        ? codePage.length(entry.newName)
                                        : entry.newName.size();
         if (length > static_cast<std::size_t>(maxNameLength))
-            return refuse(window, texts::longNameHead + entry.folder + entry.newName +
-                                      texts::longNameMiddle + std::to_string(length) +
-                                      texts::longNameTail);
+            return refuse(window, fillIn(texts::longName, {{"path", entry.folder + entry.newName},
+                                                           {"length", std::to_string(length)}}));
         window.stepProgress();
     }
     window.clearProgress();
@@ -50,8 +50,8 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodeP
         codePage.toSmall(folded);
         if (entry.folder == currentFolder) {
             if (!seen.insert(std::move(folded)).second)
-                return refuse(window, texts::identicalNameHead + entry.folder + entry.newName +
-                                          texts::identicalNameTail);
+                return refuse(
+                    window, fillIn(texts::identicalName, {{"path", entry.folder + entry.newName}}));
         } else {
             seen.clear();
             seen.insert(std::move(folded));

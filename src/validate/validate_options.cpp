@@ -1,5 +1,6 @@
 #include "validate_options.h"
 
+#include "core/fill_in.h"
 #include "core/paths.h"
 #include "core/texts.h"
 
@@ -16,8 +17,8 @@ const char* const kListSet = "\\/?*<>|\"";
 // The characters no part of a new name may hold.
 const char* const kNameSet = "\\\"/:*?<>|";
 
-std::string nameMessage(const char* ending) {
-    return std::string(texts::nameHead) + ending;
+std::string nameMessage(const char* request) {
+    return fillIn(texts::nameInvalid, {{"request", request}});
 }
 
 // Shows the message and, once the user has closed it, puts the focus into the field to correct.
@@ -31,7 +32,7 @@ bool refuse(MainSurface& window, const std::string& text, Field field) {
 bool checkFileList(const std::string& listText, MainSurface& window, FileSystem& fileSystem,
                    RunState& state) {
     if (fileSystem.codePage().holdsAny(listText, kListSet))
-        return refuse(window, std::string(texts::listHead) + texts::listTail, Field::fileList);
+        return refuse(window, texts::listInvalid, Field::fileList);
 
     std::string list = listText;
     if (list.empty() || list.back() != ':')
@@ -41,8 +42,7 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
     for (const std::string& name : splitNameList(list)) {
         if (!fileSystem.exists(state.targetFolder + name))
             return refuse(window,
-                          texts::listFileMissingHead + state.targetFolder + name +
-                              texts::listFileMissingTail,
+                          fillIn(texts::listFileMissing, {{"path", state.targetFolder + name}}),
                           Field::fileList);
         if (name.empty())
             return refuse(window, texts::listEmptyName, Field::fileList);
@@ -78,36 +78,36 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
     state.targetFolder = folder;
 
     if (options.targetMode == TargetMode::folderMode) {
-        if (holdsAny(options.fileListText, kMaskSet))
-            return refuse(window, std::string(texts::maskHead) + texts::maskTail, Field::fileList);
-        state.targetPattern = options.fileListText;
-    } else if (!checkFileList(options.fileListText, window, fileSystem, state)) {
+        if (holdsAny(options.maskOrList, kMaskSet))
+            return refuse(window, texts::maskInvalid, Field::fileList);
+        state.targetPattern = options.maskOrList;
+    } else if (!checkFileList(options.maskOrList, window, fileSystem, state)) {
         return false;
     }
 
     if (options.folderPrefix && holdsAny(options.separator, kNameSet))
-        return refuse(window, nameMessage(texts::separatorTail), Field::separator);
+        return refuse(window, nameMessage(texts::separatorRequest), Field::separator);
 
     if (options.replaceOn) {
         if (options.replaceFind.empty())
             return refuse(window, texts::replaceFindEmpty, Field::replaceFind);
         if (holdsAny(options.replaceFind, kNameSet))
-            return refuse(window, nameMessage(texts::replaceFindTail), Field::replaceFind);
+            return refuse(window, nameMessage(texts::replaceFindRequest), Field::replaceFind);
         if (holdsAny(options.replaceWith, kNameSet))
-            return refuse(window, nameMessage(texts::replaceWithTail), Field::replaceWith);
+            return refuse(window, nameMessage(texts::replaceWithRequest), Field::replaceWith);
     }
 
     if (options.swapOn && holdsAny(options.swapPivot, kNameSet))
-        return refuse(window, nameMessage(texts::swapPivotTail), Field::swapPivot);
+        return refuse(window, nameMessage(texts::swapPivotRequest), Field::swapPivot);
 
     if (options.insertOn && holdsAny(options.insertText, kNameSet))
-        return refuse(window, nameMessage(texts::insertTextTail), Field::insertText);
+        return refuse(window, nameMessage(texts::insertTextRequest), Field::insertText);
 
     if (options.eraseOn) {
         if (options.eraseUntil.empty())
             return refuse(window, texts::eraseUntilEmpty, Field::eraseUntil);
         if (holdsAny(options.eraseUntil, kNameSet))
-            return refuse(window, nameMessage(texts::eraseUntilTail), Field::eraseUntil);
+            return refuse(window, nameMessage(texts::eraseUntilRequest), Field::eraseUntil);
     }
 
     // The focus stays where it is for this one.
@@ -138,12 +138,12 @@ bool checkNumberingCapacity(const Options& options, std::size_t fileCount, MainS
     if (fits)
         return true;
 
-    std::string text = texts::capacityHead + std::to_string(fileCount) + texts::capacityFiles +
-                       std::to_string(digits) + texts::capacityDigits;
-    if (start != 0)
-        text += texts::capacityStart + std::to_string(start);
-    text += texts::capacityTail;
-    window.showError(text, texts::errorCaption);
+    const std::string ifStart =
+        start != 0 ? fillIn(texts::capacityStart, {{"start", std::to_string(start)}}) : "";
+    window.showError(fillIn(texts::capacity, {{"count", std::to_string(fileCount)},
+                                              {"digits", std::to_string(digits)},
+                                              {"ifStart", ifStart}}),
+                     texts::errorCaption);
     window.focusField(Field::digits);
     return false;
 }

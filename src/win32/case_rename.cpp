@@ -5,7 +5,7 @@
 #include "text_conversion.h"
 
 #include "core/paths.h"
-#include "core/texts.h"
+#include "core/file_system.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "errno_table.h"
 
-#include "core/texts.h"
+#include "core/file_system.h"
 
 namespace tarnwick {
 

@@ -1,5 +1,7 @@
 #include "system_code_page.h"
 
+#include "windows_rules.h"
+
 #include <windows.h>
 
 namespace tarnwick {

@@ -1,7 +1,7 @@
 #include "text_conversion.h"
 
 #include "core/code_page.h"
-#include "core/file_system.h"
+#include "windows_rules.h"
 
 #include <windows.h>
 

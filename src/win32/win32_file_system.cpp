@@ -4,6 +4,7 @@
 #include "handles.h"
 #include "system_code_page.h"
 #include "text_conversion.h"
+#include "windows_rules.h"
 
 #include "core/paths.h"
 #include "core/texts.h"

@@ -1,7 +1,7 @@
 // Preview and Rename started by their buttons on a real temporary folder: message boxes, the
 // focus after a refusal, the status area and the wait cursor as the user meets them.
-#include "win32/win32_file_system.h"
 #include "main_dialog_harness.h"
+#include "support/forwarding_file_system.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +16,23 @@ using namespace testing;
 
 class MainDialogCommands : public ::testing::Test {
 protected:
-    Win32FileSystem fileSystem;
+    ForwardingFileSystem fileSystem;
     NoShellDialogs shell;
     TestMainDialog dialog{fileSystem, shell};
     TempFolder temp;
 
-    // True while the dialog's thread shows the wait cursor, asked on that thread.
+    // The cursor of the dialog's thread once the mouse has moved over the path field, asked on
+    // that thread: the wait cursor while a command works, else the field's own.
+    static HCURSOR cursorOverTheField(HWND window) {
+        HWND edit = GetDlgItem(window, IDC_PATH_NAME);
+        SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    }
     bool waitCursorOn(HWND window) {
-        bool on = true;
-        onDialogThread(window, [&] { on = dialog.waitCursor || GetCursor() == waitCursor(); });
-        return on;
+        HCURSOR cursor = nullptr;
+        onDialogThread(window, [&] { cursor = cursorOverTheField(window); });
+        return cursor == waitCursor();
     }
     static HCURSOR waitCursor() { return LoadCursorA(nullptr, IDC_WAIT); }
 
@@ -54,28 +61,35 @@ TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
             EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
             EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
         }
-        EXPECT_EQ(dialog.waitCursorShown, 4); // once per command, once more after each box
     });
 }
 
 // While a command works, the controls under the mouse keep the wait cursor: the dialog answers
-// their cursor requests for them. Afterwards each control shows its own again.
-TEST_F(MainDialogCommands, WaitCursorStaysOverTheControls) {
-    runMainDialog(dialog, [&](HWND w, DWORD) {
-        HWND edit = GetDlgItem(w, IDC_PATH_NAME);
-        HCURSOR waiting = nullptr, after = nullptr;
-        onDialogThread(w, [&] {
-            const LPARAM hover = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
-            dialog.showWaitCursor();
-            SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), hover);
-            waiting = GetCursor();
-            dialog.restoreCursor();
-            SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), hover);
-            after = GetCursor();
-        });
-        EXPECT_EQ(waiting, waitCursor());
+// their cursor requests for them. A box in the middle of the command puts it aside, and it
+// comes back until the command ends; then each control shows its own again.
+TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
+    temp.files({"a.txt", "b.txt"});
+    std::vector<bool> waiting; // at each rename
+    fileSystem.beforeRename = [&](const std::string& oldPath) {
+        waiting.push_back(cursorOverTheField(dialog.hwnd()) == waitCursor());
+        if (waiting.size() == 1)
+            DeleteFileA(oldPath.c_str()); // the first cannot be renamed: a box reports it
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
+        onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
+        clickButton(w, IDC_RENAME);
+        HWND box = waitForWindow("Tarnwick Error", thread);
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(waitCursorOn(w));
+        clickButton(box, IDOK);
+        ASSERT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
+        HCURSOR after = nullptr;
+        onDialogThread(w, [&] { after = cursorOverTheField(w); });
         EXPECT_EQ(after, LoadCursorA(nullptr, IDC_IBEAM));
     });
+    EXPECT_EQ(waiting, (std::vector<bool>{true, true}));
+    EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_b.txt"}));
 }
 
 // Preview, Cancel, a changed option, Rename: the previewed list is renamed. A later Rename runs
@@ -84,11 +98,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
     temp.files({"old1.txt", "old2.txt"});
     const std::string folder = temp.path().substr(0, temp.path().size() - 1);
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        type(w, IDC_PATH_NAME, folder);
-        type(w, IDC_FILE_LIST, "*.txt");
-        click(w, IDC_REPLACE);
-        type(w, IDC_REPLACE_FIND, "old");
-        type(w, IDC_REPLACE_WITH, "new");
+        typeOptions(w, folder, "*.txt", {{IDC_REPLACE, {"old", "new"}}});
 
         clickButton(w, IDC_PREVIEW);
         HWND preview = waitForWindow("Preview", thread);
@@ -130,10 +140,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
 TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
     temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_ERASE);
-        type(w, IDC_ERASE_UNTIL, ".txt"); // nothing is left of the names
+        typeOptions(w, temp.path(), "*.*", {{IDC_ERASE, {".txt"}}}); // nothing is left of the names
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick - Error", thread);
         ASSERT_NE(box, nullptr);
@@ -155,10 +162,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         const HMENU menu = GetSystemMenu(w, FALSE);
         auto undoGreyed = [&] { return (GetMenuState(menu, 32, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_INSERT);
-        type(w, IDC_INSERT_TEXT, "x_");
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
         clickButton(w, IDC_RENAME);
         ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
@@ -187,10 +191,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
 TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
     temp.files({"a.txt", "b.txt"});
     runMainDialog(dialog, [&](HWND w, DWORD) {
-        type(w, IDC_PATH_NAME, temp.path());
-        type(w, IDC_FILE_LIST, "*.*");
-        click(w, IDC_INSERT);
-        type(w, IDC_INSERT_TEXT, "x_");
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] {
             dialog.pipeline().state().warnBeforeRename = false;
             SetForegroundWindow(w);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <cctype>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -279,20 +280,15 @@ TEST_F(MainDialogControls, ReadOptionsReadsEveryControl) {
         EXPECT_EQ(describe(options(w)), "folder '' '' -subfolders -numbers 0/1 -prefix '' -replace "
                                         "''->'' -first -swap '' -insert ''@0 -erase '' -case 0");
 
-        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_FIRST_ONLY, IDC_SWAP,
-                        IDC_INSERT, IDC_ERASE, IDC_CASE, IDC_SUBDIRS, IDC_MODE_LIST})
+        typeOptions(w, "C:\\Data", "a.txt:b.txt",
+                    {{IDC_NUMERATE, {"40000", "3"}}, // the start beyond the spin's end
+                     {IDC_FOLDER_PREFIX, {" - "}},
+                     {IDC_REPLACE, {"old", "new"}},
+                     {IDC_SWAP, {"_"}},
+                     {IDC_INSERT, {"x", "12"}},
+                     {IDC_ERASE, {"#"}}});
+        for (int box : {IDC_FIRST_ONLY, IDC_CASE, IDC_SUBDIRS, IDC_MODE_LIST})
             click(w, box);
-        type(w, IDC_PATH_NAME, "C:\\Data");
-        type(w, IDC_FILE_LIST, "a.txt:b.txt");
-        type(w, IDC_START_NUMBER, "40000"); // beyond the spin's end
-        type(w, IDC_DIGITS, "3");
-        type(w, IDC_SEPARATOR, " - ");
-        type(w, IDC_REPLACE_FIND, "old");
-        type(w, IDC_REPLACE_WITH, "new");
-        type(w, IDC_SWAP_PIVOT, "_");
-        type(w, IDC_INSERT_TEXT, "x");
-        type(w, IDC_INSERT_POS, "12");
-        type(w, IDC_ERASE_UNTIL, "#");
         SendDlgItemMessageA(w, IDC_CASE_STYLE, CB_SETCURSEL, 2, 0);
 
         EXPECT_EQ(
@@ -322,20 +318,26 @@ TEST_F(MainDialogControls, StatusAreaKeepsPaceWithAPlainProgressBar) {
                           SendMessageA(plain, PBM_GETPOS, 0, 0))
                     << steps;
             };
-            auto setUp = [&](int max, int step) {
-                dialog.setProgressRange(max);
-                dialog.setProgressStep(step);
+            // A count beyond the largest int stops there.
+            auto setUp = [&](std::size_t count, int step) {
+                dialog.startProgress(count, step);
+                const int max = static_cast<int>(std::min<std::size_t>(count, INT_MAX));
                 SendMessageA(plain, PBM_SETRANGE32, 0, max);
+                SendMessageA(plain, PBM_SETPOS, 0, 0);
                 SendMessageA(plain, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
             };
             setUp(1000, 1);
             both(999);
             both(3); // over the end: the bar wraps around
             setUp(250, 250);
-            dialog.setProgressPos(0);
+            both(1);
+            dialog.clearProgress();
             SendMessageA(plain, PBM_SETPOS, 0, 0);
             both(1);
             both(1);
+            setUp(std::size_t{1} << 32, 1 << 30);
+            both(2);
+            EXPECT_EQ(SendDlgItemMessageA(w, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0), INT_MAX);
             setUp(0, 0);
             both(2);
             DestroyWindow(plain);

@@ -2,6 +2,7 @@
 // control id, as a user would.
 #pragma once
 
+#include "app/main_controls.h"
 #include "app/main_dialog.h"
 #include "res/resource.h"
 #include "version.h"
@@ -11,33 +12,21 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::testing {
 
 constexpr char kMainCaption[] = TARNWICK_TITLE;
 
-// A Main dialog that runs a function on its own thread when the driver asks, and notes what
-// the wait cursor did.
+// A Main dialog that runs a function on its own thread when the driver asks.
 class TestMainDialog : public MainDialog {
 public:
     static constexpr UINT kRunOnDialogThread = WM_APP + 77;
 
     using MainDialog::MainDialog;
-
-    void showWaitCursor() override {
-        MainDialog::showWaitCursor();
-        waitCursor = true;
-        ++waitCursorShown;
-    }
-    void restoreCursor() override {
-        MainDialog::restoreCursor();
-        waitCursor = false;
-    }
-
-    bool waitCursor = false;
-    int waitCursorShown = 0;
 
 protected:
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
@@ -68,6 +57,21 @@ inline bool enabled(HWND dialog, int id) {
 }
 inline void type(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+// Options typed in as a user would: the folder and the mask, then each option box ticked and its
+// fields filled in their order.
+using BoxFields = std::pair<int, std::initializer_list<const char*>>;
+inline void typeOptions(HWND dialog, const std::string& folder, const std::string& mask,
+                        std::initializer_list<BoxFields> boxes) {
+    type(dialog, IDC_PATH_NAME, folder);
+    type(dialog, IDC_FILE_LIST, mask);
+    for (const auto& [box, texts] : boxes) {
+        click(dialog, box);
+        for (const OptionFields& row : optionFields)
+            for (std::size_t i = 0; row.box == box && i < texts.size(); ++i)
+                type(dialog, row.fields[i], texts.begin()[i]);
+    }
 }
 
 // What a message box said, read from the box, which is then closed with OK.

@@ -9,7 +9,7 @@ namespace {
 TEST(RunModel, StartValues) {
     const Options options;
     EXPECT_EQ(options.targetMode, TargetMode::folderMode);
-    EXPECT_TRUE(options.pathSpec.empty() && options.fileListText.empty());
+    EXPECT_TRUE(options.pathSpec.empty() && options.maskOrList.empty());
     EXPECT_FALSE(options.includeSubdirs || options.numerate || options.folderPrefix ||
                  options.replaceOn || options.replaceFirstOnly || options.swapOn ||
                  options.insertOn || options.eraseOn || options.caseOn);

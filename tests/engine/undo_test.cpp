@@ -76,7 +76,6 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_EQ(window.stepLabels, (Paths{"Step 1 of 2", "Step 2 of 2", ""}));
     EXPECT_EQ(window.statusTexts, (Paths{"Renaming ...", "Updating filename list ...",
                                          "2 files found.", "2 file(s) renamed back."}));
-    EXPECT_FALSE(window.waitCursor);
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_FALSE(pipeline.state().previewReady);
     EXPECT_EQ(pipeline.fileList().size(), 2u); // collected again
@@ -192,7 +191,7 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
         if (c.previewBetween) {
             // The Preview would name x.txt and y.txt q.txt and y.txt; it is cancelled.
             window.options.pathSpec = "C:\\f";
-            window.options.fileListText = window.fieldTexts.back().second;
+            window.options.maskOrList = window.fieldTexts.back().second;
             replace("x", "q")(window.options);
             pipeline.runPreview();
             ASSERT_EQ(window.previewDialogs, 1);

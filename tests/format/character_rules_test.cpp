@@ -287,16 +287,16 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
         results.push_back(
             {"same name", word(!window.lastError.empty()), word(model.sameName(N, O))});
         // The option checks of every text field, given the search text.
-        const std::tuple<const char*, changes::Change, const char*, const Text&> fields[] = {
-            {"mask check", changes::mask(find.c_str()), texts::maskHead, model.maskSet},
-            {"list check", changes::list(find.c_str()), texts::listHead, model.listSet},
-            {"separator check", changes::separator(find.c_str()), texts::nameHead, model.nameSet},
-            {"replace check", changes::replace(find.c_str()), texts::nameHead, model.nameSet},
-            {"replace-with check", changes::replace("x", find.c_str()), texts::nameHead,
-             model.nameSet},
-            {"swap check", changes::swap(find.c_str()), texts::nameHead, model.nameSet},
-            {"insert check", changes::insert(find.c_str()), texts::nameHead, model.nameSet},
-            {"erase check", changes::erase(find.c_str()), texts::nameHead, model.nameSet},
+        const std::string nameHead = std::string(texts::nameInvalid).substr(0, 40);
+        const std::tuple<const char*, changes::Change, std::string, const Text&> fields[] = {
+            {"mask check", changes::mask(find.c_str()), texts::maskInvalid, model.maskSet},
+            {"list check", changes::list(find.c_str()), texts::listInvalid, model.listSet},
+            {"separator check", changes::separator(find.c_str()), nameHead, model.nameSet},
+            {"replace check", changes::replace(find.c_str()), nameHead, model.nameSet},
+            {"replace-with check", changes::replace("x", find.c_str()), nameHead, model.nameSet},
+            {"swap check", changes::swap(find.c_str()), nameHead, model.nameSet},
+            {"insert check", changes::insert(find.c_str()), nameHead, model.nameSet},
+            {"erase check", changes::erase(find.c_str()), nameHead, model.nameSet},
         };
         for (const auto& [what, change, message, refused] : fields) {
             Options options;

@@ -11,17 +11,9 @@
 namespace tarnwick {
 namespace {
 
+// Rows in UTF-8, tried in the bytes of their code page (1252 unless given).
 using testing::shiftJis;
-const CodePage* const sjis = &shiftJis();
-const CodePage* const utf8 = &testing::utf8();
-
-// A row's text in the bytes of its code page (1252 unless given).
-std::string in(const CodePage* page, const char* text) {
-    return testing::inPage(page != nullptr ? *page : CodePage::windows1252(), text);
-}
-const CodePage& pageOf(const CodePage* page) {
-    return page != nullptr ? *page : CodePage::windows1252();
-}
+const CodePage& utf8 = testing::utf8();
 
 // The operations by their plain definitions, one step after the other, for comparison with the
 // fast ones (which work in place).
@@ -79,7 +71,7 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         const char* separator;
         const char* name;
         const char* result;
-        const CodePage* page = nullptr; // 1252 unless given
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"C:\\Photos\\Rome\\", " - ", "img01.jpg", "Rome - img01.jpg"},
         {"C:\\Photos\\", "", "img01.jpg", "Photosimg01.jpg"},
@@ -93,14 +85,15 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         {"Dat\\", "-", "x", "Dat-x"},               // 4 bytes: more than a root
         {"C:\\Photos\\\\", "_", "a.txt", "_a.txt"}, // nothing between the last two backslashes
         // ソ and 表 end in the byte of a backslash.
-        {"C:\\d\\ソ\\", "_", "a.txt", "ソ_a.txt", sjis},
-        {"C:\\表ソ\\", "-", "a", "表ソ-a", sjis},
+        {"C:\\d\\ソ\\", "_", "a.txt", "ソ_a.txt", shiftJis()},
+        {"C:\\表ソ\\", "-", "a", "表ソ-a", shiftJis()},
         {"C:\\Фото\\", "_", "a.txt", "Фото_a.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = in(c.page, c.name);
-        applyFolderPrefix(name, in(c.page, c.folder), c.separator, pageOf(c.page));
-        EXPECT_EQ(name, in(c.page, c.result)) << c.folder;
+        const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
+        std::string name = in(c.name);
+        applyFolderPrefix(name, in(c.folder), c.separator, c.page);
+        EXPECT_EQ(name, in(c.result)) << c.folder;
     }
 }
 
@@ -111,7 +104,7 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         const char* with;
         bool firstOnly;
         const char* result;
-        const CodePage* page = nullptr;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"a_b_c.txt", "_", " ", false, "a b c.txt"},
         {"a_b_c.txt", "_", " ", true, "a b_c.txt"},
@@ -141,17 +134,18 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         {"abcabc", "bc", "XY", false, "aXYaXY"},
         {"12-34-5", "-", "--", false, "12--34--5"},
         // Only whole characters match: ア is 83 41, Ä C3 84; a search text may not end inside one.
-        {"アA.txt", "A", "B", false, "アB.txt", sjis},
-        {"アBAB", "AB", "Z", false, "アBZ", sjis},
-        {"アx", "\x83", "y", false, "アx", sjis},
-        {"アア", "\x41\x83", "y", false, "アア", sjis},
+        {"アA.txt", "A", "B", false, "アB.txt", shiftJis()},
+        {"アBAB", "AB", "Z", false, "アBZ", shiftJis()},
+        {"アx", "\x83", "y", false, "アx", shiftJis()},
+        {"アア", "\x41\x83", "y", false, "アア", shiftJis()},
         {"Äx\xC3", "\xC3", "y", false, "Äxy", utf8},
         {"Weiß.txt", "ß", "ss", false, "Weiss.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = in(c.page, c.name);
-        applyReplace(name, in(c.page, c.find), in(c.page, c.with), c.firstOnly, pageOf(c.page));
-        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.find << " -> " << c.with;
+        const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
+        std::string name = in(c.name);
+        applyReplace(name, in(c.find), in(c.with), c.firstOnly, c.page);
+        EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.find << " -> " << c.with;
     }
 }
 
@@ -160,7 +154,7 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         const char* name;
         const char* pivot;
         const char* result;
-        const CodePage* page = nullptr;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"Artist - Title.mp3", " - ", "Title - Artist.mp3"},
         {"Smith - Song", " - ", "Song - Smith"},
@@ -175,13 +169,14 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         {"x - .txt", " - ", " - x.txt"},
         {"", " - ", ""},
         // イ is 83 43: its trail byte is no "C".
-        {"イCx.txt", "C", "xCイ.txt", sjis},
+        {"イCx.txt", "C", "xCイ.txt", shiftJis()},
         {"Д - К.txt", " - ", "К - Д.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = in(c.page, c.name);
-        applySwap(name, in(c.page, c.pivot), pageOf(c.page));
-        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.pivot;
+        const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
+        std::string name = in(c.name);
+        applySwap(name, in(c.pivot), c.page);
+        EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.pivot;
     }
 }
 
@@ -191,7 +186,7 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         const char* text;
         int position;
         const char* result;
-        const CodePage* page = nullptr;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"photo.jpg", "_x", 0, "_xphoto.jpg"},
         {"photo.jpg", "_x", 2, "ph_xoto.jpg"},
@@ -215,16 +210,17 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         {"x.", "_", 2, "x_."},
         {"x", "_", 2147483647, "x_"},
         // Positions count characters: アイウ.txt, 中文.txt, an emoji of four bytes.
-        {"アイウ.txt", "_", 1, "ア_イウ.txt", sjis},
-        {"アイウ.txt", "_", 2, "アイ_ウ.txt", sjis},
-        {"アイウ.txt", "_", 9, "アイウ_.txt", sjis},
+        {"アイウ.txt", "_", 1, "ア_イウ.txt", shiftJis()},
+        {"アイウ.txt", "_", 2, "アイ_ウ.txt", shiftJis()},
+        {"アイウ.txt", "_", 9, "アイウ_.txt", shiftJis()},
         {"中文.txt", "_", 1, "中_文.txt", utf8},
         {"😀a.txt", "_", 1, "😀_a.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = in(c.page, c.name);
-        applyInsert(name, in(c.page, c.text), c.position, pageOf(c.page));
-        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " at " << c.position;
+        const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
+        std::string name = in(c.name);
+        applyInsert(name, in(c.text), c.position, c.page);
+        EXPECT_EQ(name, in(c.result)) << c.name << " at " << c.position;
     }
 }
 
@@ -233,7 +229,7 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         const char* name;
         const char* until;
         const char* result;
-        const CodePage* page = nullptr;
+        const CodePage& page = CodePage::windows1252();
     } cases[] = {
         {"2001-05-rome.jpg", "-", "05-rome.jpg"},
         {"2001-05-rome.jpg", "rome", ".jpg"},
@@ -249,14 +245,15 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         {"aab", "ab", ""},
         {"abab", "ab", "ab"},
         {"", "a", ""},
-        {"イCx.txt", "C", "x.txt", sjis},
-        {"アA.txt", "A", ".txt", sjis},
+        {"イCx.txt", "C", "x.txt", shiftJis()},
+        {"アA.txt", "A", ".txt", shiftJis()},
         {"日-語.txt", "-", "語.txt", utf8},
     };
     for (const auto& c : cases) {
-        std::string name = in(c.page, c.name);
-        applyErase(name, in(c.page, c.until), pageOf(c.page));
-        EXPECT_EQ(name, in(c.page, c.result)) << c.name << " / " << c.until;
+        const auto in = [&](const char* text) { return testing::inPage(c.page, text); };
+        std::string name = in(c.name);
+        applyErase(name, in(c.until), c.page);
+        EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.until;
     }
 }
 

@@ -26,12 +26,9 @@ public:
     void focusField(Field) override {}
     void setStatusText(const std::string&) override {}
     void setStepLabel(const std::string&) override {}
-    void setProgressRange(int) override {}
-    void setProgressPos(int) override {}
-    void setProgressStep(int) override {}
+    void startProgress(std::size_t, int) override {}
     void stepProgress() override {}
-    void showWaitCursor() override {}
-    void restoreCursor() override {}
+    void clearProgress() override {}
     bool runPreviewDialog(const FileList&) override { return previewAnswer; }
     ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
     bool askYesNo(const std::string&, const std::string&) override { return yesNoAnswer; }

@@ -24,14 +24,14 @@ Change boxWith(bool Options::*box, Field Options::*field, Value value) {
 inline Change list(const char* text) {
     return [text](Options& o) {
         o.targetMode = TargetMode::listMode;
-        o.fileListText = text;
+        o.maskOrList = text;
     };
 }
 inline Change path(const char* text) {
     return [text](Options& o) { o.pathSpec = text; };
 }
 inline Change mask(const char* text) {
-    return [text](Options& o) { o.fileListText = text; };
+    return [text](Options& o) { o.maskOrList = text; };
 }
 inline Change separator(const char* text) {
     return boxWith(&Options::folderPrefix, &Options::separator, text);
@@ -82,7 +82,7 @@ inline std::string describe(const Options& o) {
     auto on = [](bool value) { return value ? " +" : " -"; };
     auto quoted = [](const std::string& text) { return " '" + text + "'"; };
     return std::string(o.targetMode == TargetMode::listMode ? "list" : "folder") +
-           quoted(o.pathSpec) + quoted(o.fileListText) + on(o.includeSubdirs) + "subfolders" +
+           quoted(o.pathSpec) + quoted(o.maskOrList) + on(o.includeSubdirs) + "subfolders" +
            on(o.numerate) + "numbers " + std::to_string(o.startNumber) + "/" +
            std::to_string(o.digitCount) + on(o.folderPrefix) + "prefix" + quoted(o.separator) +
            on(o.replaceOn) + "replace" + quoted(o.replaceFind + "'->'" + o.replaceWith) +

@@ -28,18 +28,15 @@ public:
     std::vector<std::string> statusTexts; // every status text set, in order
     std::string statusText = "Still nothing to do.";
     std::string stepLabel;
-    // The progress bar as the real control keeps it: it starts with the range 0 to 100 and the
-    // step 10, and a step beyond the top wraps around.
-    int progressMax = 100;
-    int progressPos = 0;
-    int progressStepAmount = 10;
-    // Each use of the bar, from the setting of its range on.
+    // Where the bar stands: at 0 when started or cleared, one step further at each step.
+    long long progressPos = 0;
+    // Each use of the bar, from its start on.
     struct BarUse {
-        int range = 0;
-        int step = 0;  // the step last set
-        int steps = 0; // the steps taken
-        int top = 0;   // the highest position shown
-        int left = 0;  // the position it was left at
+        std::size_t range = 0;
+        int step = 0;       // the size of a step
+        int steps = 0;      // the steps taken
+        long long top = 0;  // the highest position shown
+        long long left = 0; // the position it was left at
     };
     std::vector<BarUse> barUses;
     int previewDialogs = 0;
@@ -47,8 +44,6 @@ public:
     std::size_t previewedEntries = 0;
     std::optional<Field> fieldFocused;
     std::vector<std::pair<Field, std::string>> fieldTexts;
-    bool waitCursor = false;
-    std::vector<std::string> stepsWithoutWaitCursor; // step labels set while the cursor was normal
 
     void showError(const std::string& text, const std::string& caption) override {
         NullWindow::showError(text, caption);
@@ -68,41 +63,36 @@ public:
         statusTexts.push_back(text);
     }
     void setStepLabel(const std::string& text) override {
-        if (!text.empty() && !waitCursor)
-            stepsWithoutWaitCursor.push_back(text);
         stepLabel = text;
         stepLabels.push_back(text);
     }
-    void setProgressRange(int max) override {
-        calls.push_back("setProgressRange " + std::to_string(max));
-        progressMax = max;
-        barUses.push_back(BarUse{max, progressStepAmount, 0, 0, progressPos});
-    }
-    void setProgressPos(int pos) override {
-        calls.push_back("setProgressPos " + std::to_string(pos));
-        progressPos = pos;
-        noteBar();
-    }
-    void setProgressStep(int step) override {
-        calls.push_back("setProgressStep " + std::to_string(step));
-        progressStepAmount = step;
-        noteBar();
+    void startProgress(std::size_t count, int step) override {
+        calls.push_back("startProgress " + std::to_string(count) + " by " + std::to_string(step));
+        barUses.push_back(BarUse{count, step});
+        progressPos = 0;
     }
     void stepProgress() override {
         calls.push_back("stepProgress");
-        progressPos += progressStepAmount;
-        if (progressPos > progressMax)
-            progressPos = progressMax > 0 ? progressPos % progressMax : 0;
+        if (barUses.empty())
+            return;
+        BarUse& use = barUses.back();
+        ++use.steps;
+        progressPos += use.step;
+        use.left = progressPos;
+        use.top = std::max(use.top, progressPos);
+    }
+    void clearProgress() override {
+        calls.push_back("clearProgress");
+        progressPos = 0;
         if (!barUses.empty())
-            ++barUses.back().steps;
-        noteBar();
+            barUses.back().left = 0;
     }
     // Whether the status area showed this text at some time.
     bool showed(const std::string& status) const {
         return std::find(statusTexts.begin(), statusTexts.end(), status) != statusTexts.end();
     }
     // What the bar went through in its last use, as "0 to 2 by 1: 2 steps, up to 2, left at 0";
-    // "untouched" when its range was never set.
+    // "untouched" when it was never started.
     std::string bar() const { return barUses.empty() ? "untouched" : describe(barUses.back()); }
     // The same of every use, in order.
     std::vector<std::string> bars() const {
@@ -111,8 +101,6 @@ public:
             all.push_back(describe(use));
         return all;
     }
-    void showWaitCursor() override { waitCursor = true; }
-    void restoreCursor() override { waitCursor = false; }
     bool runPreviewDialog(const FileList& files) override {
         calls.push_back("previewDialog");
         ++previewDialogs;
@@ -135,14 +123,6 @@ private:
         return "0 to " + std::to_string(use.range) + " by " + std::to_string(use.step) + ": " +
                std::to_string(use.steps) + " steps, up to " + std::to_string(use.top) +
                ", left at " + std::to_string(use.left);
-    }
-    void noteBar() {
-        if (barUses.empty())
-            return;
-        BarUse& use = barUses.back();
-        use.step = progressStepAmount;
-        use.top = std::max(use.top, progressPos);
-        use.left = progressPos;
     }
 };
 

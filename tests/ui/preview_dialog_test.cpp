@@ -176,7 +176,7 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     PreviewingWindow window;
     window.options.targetMode = TargetMode::folderMode;
     window.options.pathSpec = folder.path();
-    window.options.fileListText = "*.JPG";
+    window.options.maskOrList = "*.JPG";
     replace("IMG", "pic")(window.options);
     Win32FileSystem fileSystem;
     RunPipeline pipeline(window, fileSystem);

@@ -76,7 +76,7 @@ TEST_P(CodePageRuns, RenameAndUndo) {
     ASSERT_EQ(before.size(), run.files.size());
 
     window.options.pathSpec = temp.path() + testing::ansiFromWide(run.folder);
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     run.options(window.options);
     window.previewAnswer = true;
     pipeline.runPreview();

@@ -26,7 +26,7 @@ protected:
 
     // Runs a Preview (cancelled) and returns the previewed list relative to the folder.
     std::vector<std::string> preview(const std::string& mask, bool subdirs = false) {
-        window.options.fileListText = mask;
+        window.options.maskOrList = mask;
         window.options.includeSubdirs = subdirs;
         pipeline.runPreview();
         std::vector<std::string> names;
@@ -49,7 +49,7 @@ TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
 TEST_F(RealCollectTest, MaskMatchesTheNameNotItsShortForm) {
     temp.files({"report.doc", "Report2.docx", "a long name.doc"});
     insert("x_")(window.options);
-    window.options.fileListText = "*.doc";
+    window.options.maskOrList = "*.doc";
     pipeline.runRename();
     EXPECT_TRUE(window.showed("2 file(s) successfully renamed."));
     EXPECT_EQ(temp.list(),
@@ -125,7 +125,7 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
     // outside ones too, and report every later copy.
     window.options.numerate = false;
     letterCase(capitalLetters)(window.options);
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     pipeline.state().previewReady = false; // a Rename of its own, not of the previewed list
     pipeline.runRename();
     EXPECT_TRUE(window.messages.empty());

@@ -42,7 +42,7 @@ class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWi
 protected:
     Faults() {
         window.options.pathSpec = temp.path();
-        window.options.fileListText = "*.*";
+        window.options.maskOrList = "*.*";
         window.options.numerate = true; // a.txt, b.txt, c.txt become 1.txt, 2.txt, 3.txt
         window.options.startNumber = 1;
         window.options.digitCount = 1;
@@ -235,7 +235,7 @@ TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
 TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
     makeFiles({"x.txt"});
     window.options.targetMode = TargetMode::listMode;
-    window.options.fileListText = "..:.:x.txt:";
+    window.options.maskOrList = "..:.:x.txt:";
     pipeline.runPreview();
     ASSERT_EQ(window.previewed.size(), 3u);
     std::vector<std::string> expected;
@@ -273,7 +273,7 @@ TEST_F(Faults, DroppedOrTypedNamesOutsideTheCodePageAreNeverTakenForOtherFiles) 
     DestroyWindow(field);
 
     window.options.targetMode = TargetMode::listMode;
-    window.options.fileListText = target.names[0] + ":";
+    window.options.maskOrList = target.names[0] + ":";
     pipeline.runPreview();
     EXPECT_EQ(tree().count(lookAlike), 1u);
 }

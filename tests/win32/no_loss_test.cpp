@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <random>
@@ -75,6 +76,14 @@ std::string platformName(std::string name) {
     return name;
 }
 
+// Content -> path of the files of a tree.
+std::map<std::string, std::string> whereIs(const Tree& tree) {
+    std::map<std::string, std::string> where;
+    for (const auto& [path, content] : tree)
+        where[content] = path;
+    return where;
+}
+
 struct Outcome {
     Tree before;
     Tree after;
@@ -82,18 +91,28 @@ struct Outcome {
     std::set<std::string> foldersAfter;
 };
 
-// The invariant; returns a description of every breach.
-std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& window,
-                                  const RecordingFileSystem& fs) {
+// The breaches of both invariants: a file or folder more or less, and a status text that does not
+// count the renames that succeeded, as "<count><counted>".
+std::vector<std::string> countBreaches(const Outcome& o, const PreviewKeepingWindow& window,
+                                       const RecordingFileSystem& fs, const char* counted) {
     std::vector<std::string> found;
-    std::map<std::string, std::string> whereAfter; // content -> path
-    for (const auto& [path, content] : o.after)
-        whereAfter[content] = path;
     if (o.after.size() != o.before.size())
         found.push_back("file count " + std::to_string(o.before.size()) + " became " +
                         std::to_string(o.after.size()));
     if (o.foldersAfter != o.foldersBefore)
         found.push_back("the folders changed");
+    const std::string succeeded = std::to_string(std::count_if(
+        fs.renames.begin(), fs.renames.end(), [](const auto& r) { return r.result == 0; }));
+    if (!fs.renames.empty() && window.statusText != succeeded + counted)
+        found.push_back("status '" + window.statusText + "' after " + succeeded + " renames");
+    return found;
+}
+
+// The invariant; returns a description of every breach.
+std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& window,
+                                  const RecordingFileSystem& fs) {
+    auto found = countBreaches(o, window, fs, " file(s) successfully renamed.");
+    const auto whereAfter = whereIs(o.after);
     if (fs.renames.empty()) {
         // Refused by validation or by a check: nothing may change.
         if (o.after != o.before)
@@ -101,16 +120,9 @@ std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& 
         return found;
     }
 
-    std::size_t succeeded = 0;
-    for (const auto& r : fs.renames) {
-        succeeded += r.result == 0;
+    for (const auto& r : fs.renames)
         if (r.result == 17 && !r.targetExisted)
             found.push_back("passed over though the new name was free: " + r.from + " -> " + r.to);
-    }
-    if (!fs.renames.empty() &&
-        window.statusText != std::to_string(succeeded) + " file(s) successfully renamed.")
-        found.push_back("status '" + window.statusText + "' after " + std::to_string(succeeded) +
-                        " successful renames");
 
     for (const auto& [oldPath, content] : o.before) {
         auto at = whereAfter.find(content);
@@ -153,20 +165,9 @@ std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& 
 std::vector<std::string> undoBreaches(const Outcome& o, const Tree& base,
                                       const PreviewKeepingWindow& window,
                                       const RecordingFileSystem& fs) {
-    std::vector<std::string> found;
-    std::map<std::string, std::string> whereAfter, whereBase; // content -> path
-    for (const auto& [path, content] : o.after)
-        whereAfter[content] = path;
-    for (const auto& [path, content] : base)
-        whereBase[content] = path;
-    if (o.after.size() != o.before.size() || o.foldersAfter != o.foldersBefore)
-        found.push_back("the undo changed the number of files or the folders");
-    std::size_t back = 0;
-    for (const auto& r : fs.renames)
-        back += r.result == 0;
-    if (!fs.renames.empty() && window.statusText != std::to_string(back) + " file(s) renamed back.")
-        found.push_back("status '" + window.statusText + "' after " + std::to_string(back) +
-                        " files went back");
+    auto found = countBreaches(o, window, fs, " file(s) renamed back.");
+    const auto whereAfter = whereIs(o.after);
+    const auto whereBase = whereIs(base);
     for (const auto& [path, content] : o.before) {
         const auto at = whereAfter.find(content);
         if (at == whereAfter.end()) {
@@ -255,7 +256,7 @@ public:
                     base = o.before;
             }
             if (!window_.fieldTexts.empty()) // the field as the next command finds it
-                window_.options.fileListText = window_.fieldTexts.back().second;
+                window_.options.maskOrList = window_.fieldTexts.back().second;
             if (!found.empty())
                 found.push_back(std::string(undo ? "undo, " : "") + describe(o));
         }
@@ -377,12 +378,12 @@ private:
                 const std::string& name = oneOf(top);
                 if (!listed.insert(name).second && topHasTwins_)
                     continue;
-                o.fileListText += (o.fileListText.empty() ? "" : ":") + name;
+                o.maskOrList += (o.maskOrList.empty() ? "" : ":") + name;
             }
             if (chance(5))
-                o.fileListText += ":not-there.txt";
+                o.maskOrList += ":not-there.txt";
         } else {
-            o.fileListText = oneOf<std::string>({"*.*", "*.*", "*", "*.txt", "a*", "*a*.*", "?*"});
+            o.maskOrList = oneOf<std::string>({"*.*", "*.*", "*", "*.txt", "a*", "*a*.*", "?*"});
             o.includeSubdirs = chance(60);
         }
         o.numerate = chance(40);
@@ -498,7 +499,7 @@ TEST_P(NoLossCases, HoldTheInvariant) {
     }
     PreviewKeepingWindow window;
     window.options.pathSpec = temp.path();
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     c.options(window.options);
     window.previewAnswer = true;
     RecordingFileSystem fs;

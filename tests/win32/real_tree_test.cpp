@@ -103,7 +103,7 @@ TEST_F(RealTreeTest, FilesThatAreLinksAreReportedAndNeverMoveWhatTheyLeadTo) {
         window = RecordingWindow{};
         window.options.targetMode = c.mode;
         window.options.pathSpec = root.path() + "in";
-        window.options.fileListText = c.files;
+        window.options.maskOrList = c.files;
         window.options.includeSubdirs = c.subdirs;
         insert("x_")(window.options);
         pipeline.state().previewReady = false;
@@ -135,7 +135,7 @@ TEST_F(RealTreeTest, OfTwoLetterCaseTwinsTheUndoGivesOneItsNameBackAndReportsThe
                              "\necho big > FAQ.html\necho small > faq.html",
                          temp.path()));
     window.options.pathSpec = temp.path();
-    window.options.fileListText = "*.*";
+    window.options.maskOrList = "*.*";
     numbersFrom(1)(window.options);
     renameAndUndo();
     EXPECT_TRUE(reports.empty());

@@ -21,7 +21,7 @@ protected:
     ValidateOnDisk() {
         temp.files({"a.txt", "b.txt"});
         options.pathSpec = folder;
-        options.fileListText = "*.*";
+        options.maskOrList = "*.*";
     }
 
     bool validate() { return validateOptions(options, window, fileSystem, state); }
@@ -64,7 +64,7 @@ TEST_F(ValidateOnDisk, PathNamingAFilePasses) {
     // file, so an empty name is reported as missing.
     window = RecordingWindow{};
     options.targetMode = TargetMode::listMode;
-    options.fileListText = ":";
+    options.maskOrList = ":";
     EXPECT_FALSE(validate());
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, "The following file doesn't exist!\n\n" + folder +
@@ -85,7 +85,7 @@ TEST_F(ValidateOnDisk, MissingOrEmptyPathFails) {
 
 TEST_F(ValidateOnDisk, ListNamesMustExistInTheFolder) {
     options.targetMode = TargetMode::listMode;
-    options.fileListText = "a.txt:b.txt";
+    options.maskOrList = "a.txt:b.txt";
     EXPECT_TRUE(validate());
     EXPECT_EQ(state.targetPattern, "a.txt:b.txt:");
 
@@ -102,7 +102,7 @@ TEST_F(ValidateOnDisk, ListNamesMustExistInTheFolder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list);
         window = RecordingWindow{};
-        options.fileListText = c.list;
+        options.maskOrList = c.list;
         EXPECT_FALSE(validate());
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text, c.message);

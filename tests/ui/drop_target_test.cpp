@@ -1,5 +1,5 @@
 // What a drop onto the Main dialog chooses.
-#include "engine/drop_target.h"
+#include "ui/drop_target.h"
 
 #include "support/code_pages.h"
 

@@ -1,4 +1,4 @@
-#include "engine/preview_text.h"
+#include "ui/preview_text.h"
 
 #include <gtest/gtest.h>
 
