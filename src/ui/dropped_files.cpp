@@ -7,8 +7,9 @@
 namespace tarnwick {
 
 // Each path is read in UTF-16 and asked for its attributes in the form that reaches beyond 260
-// characters, so that a deep folder is a folder; the ANSI calls would stop at 260 and give a
-// character the code page lacks as a look-alike.
+// characters, so that a deep folder is a folder: the ANSI functions stop at MAX_PATH (Microsoft,
+// "Maximum Path Length Limitation") and convert a character the code page lacks to a best-fit
+// look-alike (Microsoft, "WideCharToMultiByte").
 std::vector<DroppedItem> DroppedFiles::items() const {
     std::vector<DroppedItem> items;
     const UINT count = DragQueryFileW(drop_, 0xFFFFFFFF, nullptr, 0);

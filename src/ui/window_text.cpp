@@ -4,8 +4,9 @@
 
 namespace tarnwick {
 
-// Read in UTF-16 and converted exactly: the ANSI call would give a character the code page lacks
-// as a look-alike ("Ł" as "L"), which could name another file.
+// Read in UTF-16 and converted exactly: the ANSI call converts with the code page's best fit,
+// giving a character the code page lacks as a look-alike ("Ł" as "L"), which could name another
+// file (Microsoft, "WideCharToMultiByte": without WC_NO_BEST_FIT_CHARS, best-fit characters).
 std::string windowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

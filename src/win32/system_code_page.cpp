@@ -9,9 +9,9 @@ namespace tarnwick {
 namespace {
 
 // Windows classifies the characters of every script (GetStringTypeW, C1_ALPHA; no locale is
-// involved), one UTF-16 unit at a time, and tells little beyond the Basic Multilingual Plane
-// (its documentation says so): there the ideographs of planes 2 and 3 are letters, and any other
-// character is one when the platform says so of it.
+// involved), one UTF-16 unit at a time; Microsoft's documentation of GetStringTypeW warns that its
+// information is incomplete for the supplementary range: there the ideographs of planes 2 and 3 are
+// letters, and any other character is one when the platform says so of it.
 bool isLetter(std::uint32_t code) {
     if (code >= 0x20000 && code <= 0x3FFFF)
         return true;

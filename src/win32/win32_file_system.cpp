@@ -54,17 +54,19 @@ std::wstring ntPathForm(const std::wstring& full) {
     return L"\\??\\" + longForm.substr(4);
 }
 
+// The last part of a path, in capitals as the file system compares names.
+std::wstring capitalNameOf(const std::wstring& path) {
+    std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
+    return name;
+}
+
 // True when the platform's full path of path names another entry than path's own name: "." and
 // "..", or a name with closing dots or blanks, which the platform drops. Such a name is no file
 // of its folder, whatever it opens.
 bool resolvesToAnotherName(const std::wstring& path) {
     const std::wstring full = fullPathOf(path);
-    auto nameOf = [](std::wstring p) {
-        p = p.substr(p.find_last_of(L"\\/") + 1);
-        CharUpperBuffW(&p[0], static_cast<DWORD>(p.size()));
-        return p;
-    };
-    return full.empty() || nameOf(full) != nameOf(path);
+    return full.empty() || capitalNameOf(full) != capitalNameOf(path);
 }
 
 } // namespace
@@ -215,9 +217,7 @@ bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std:
     if (length == 0 || length >= longPath.size())
         return false;
     longPath.resize(length);
-    std::wstring longName = longPath.substr(longPath.find_last_of(L"\\/") + 1);
-    CharUpperBuffW(&longName[0], static_cast<DWORD>(longName.size()));
-    return isTheEntryItself(folderFinal, fileFinal, name, longName);
+    return isTheEntryItself(folderFinal, fileFinal, name, capitalNameOf(longPath));
 }
 
 } // namespace tarnwick
