@@ -12,7 +12,7 @@ rm -rf "$work"
 mkdir -p "$work"
 failures=0
 fail() {
-    echo "FAILED: $*"
+    printf 'FAILED: %s\n' "$*"
     failures=$((failures + 1))
 }
 
@@ -25,6 +25,10 @@ sleep 1 # a clock that leaks into the package shows now
 "$dir/msi.sh" "$build" "$work/new.msi" "$newer" >/dev/null || exit 1
 cmp -s "$work/old.msi" "$work/again.msi" || fail "the same sources gave two different packages"
 
+# The codes as the registry also writes them: each part reversed, the last two in pairs.
+packed() { echo "$1" | tr -d '{}' | awk -F- '{
+    s = ""; for (i = 1; i <= 3; ++i) for (j = length($i); j > 0; --j) s = s substr($i, j, 1)
+    r = $4 $5; for (j = 1; j < length(r); j += 2) s = s substr(r, j + 1, 1) substr(r, j, 1); print s }'; }
 property() { msiinfo export "$1" Property | tr -d '\r' | awk -F '\t' -v name="$2" '$1 == name {print $2}'; }
 old_code=$(property "$work/old.msi" ProductCode)
 new_code=$(property "$work/new.msi" ProductCode)
@@ -68,8 +72,14 @@ expect_entry() { # <product code> <version>
     seen=$(entries)
     want="HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$1 $2 The Tarnwick authors"
     [ "$seen" = "$want" ] || fail "Add/Remove Programs should hold one entry, $want; it holds: $seen"
-    # Its icon, the program's own, is kept for Add/Remove Programs by Windows Installer.
-    icon=$("$WINE" reg query 'HKLM\Software\Classes\Installer\Products' /s 2>/dev/null | tr -d '\r' |
+    # Registered for the machine, where Windows Installer also keeps the icon it shows, the
+    # program's own.
+    product="HKLM\\Software\\Classes\\Installer\\Products\\$(packed "$1")"
+    if ! "$WINE" reg query "$product" >/dev/null 2>&1; then
+        fail "$1 is not installed per machine: no $product"
+        return
+    fi
+    icon=$("$WINE" reg query "$product" /v ProductIcon 2>/dev/null | tr -d '\r' |
         awk '$1 == "ProductIcon" {print $3}')
     [ -n "$icon" ] && cmp -s "$(winepath -u "$icon")" "$dir/../src/res/tarnwick.ico" ||
         fail "no icon of the program in Add/Remove Programs (ProductIcon: $icon)"
@@ -114,13 +124,13 @@ expect_entry "$new_code" "$newer"
 # ---- Uninstall: nothing left ----
 rc=$(msiexec /x "$new_code")
 [ "$rc" = 0 ] || fail "uninstall exited with $rc"
-# Windows Installer's own cache folder may stay, empty.
-left=$(files | grep -v -x './windows/Installer' | comm -13 "$(printf '%s\n' "$files_before" >"$work/before" && echo "$work/before")" -)
+# What is new in the places a package writes to, or names Tarnwick anywhere (Wine's own set-up
+# may still add files elsewhere). Windows Installer's own cache folder may stay, empty.
+printf '%s\n' "$files_before" >"$work/files-before"
+left=$(files | comm -13 "$work/files-before" - | grep -v -x './windows/Installer' |
+    grep -i -e tarnwick -e '^\./Program Files' -e '^\./ProgramData' -e '/Start Menu/' \
+        -e '^\./windows/Installer/')
 [ -z "$left" ] || fail "uninstall left files: $left"
-# The codes as the registry also writes them: each part reversed, the last two in pairs.
-packed() { echo "$1" | tr -d '{}' | awk -F- '{
-    s = ""; for (i = 1; i <= 3; ++i) for (j = length($i); j > 0; --j) s = s substr($i, j, 1)
-    r = $4 $5; for (j = 1; j < length(r); j += 2) s = s substr(r, j + 1, 1) substr(r, j, 1); print s }'; }
 registry_after=$(registry)
 for word in Tarnwick "$old_code" "$new_code" "$upgrade_code" "$(packed "$old_code")" \
     "$(packed "$new_code")" "$(packed "$upgrade_code")"; do
