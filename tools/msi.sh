@@ -4,7 +4,8 @@
 # Usage: msi.sh <windows-build-dir> [<output.msi> [<version>]]
 # The version is the project's unless given. The same sources give the same bytes: the product
 # code is derived from the version, the package code from what the package holds, and every time
-# in it (the program's header, the summary's and the cabinet's) is SOURCE_DATE_EPOCH, by default the last commit's.
+# in it (the program's header, the summary's and the cabinet's) is SOURCE_DATE_EPOCH, by default
+# the last commit's.
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$1
@@ -16,6 +17,7 @@ epoch=${epoch:-1767225600}
 # strip, too, writes it into the program's header.
 export SOURCE_DATE_EPOCH="$epoch"
 upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
+defined() { sed -n "s/.*<?define $1 = \"\(.*\)\" ?>.*/\1/p" "$wxs"; }
 
 # A name-based UUID (RFC 4122, version 5): the SHA-1 of the namespace's 16 bytes and the name.
 uuid5() {
@@ -50,6 +52,6 @@ if ! said=$(cd "$stage" && TZ=UTC faketime "$clock" wixl -a x64 -D Version="$ver
     rm -f "$out"
     exit 1
 fi
-TZ=UTC faketime "$clock" msibuild "$out" -s "Tarnwick batch file renamer" "The Tarnwick authors" \
+TZ=UTC faketime "$clock" msibuild "$out" -s "$(defined Description)" "$(defined Publisher)" \
     "x64;1033" "{$package_code}"
 echo "${out#"$top"/}"
