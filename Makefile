@@ -23,9 +23,11 @@ test: deps build
 check: deps
 	@tools/check-sources.sh
 
-# dist/tarnwick-<version>-win64.zip: the stripped program, README and LICENSE.
+# dist/tarnwick-<version>-win64.zip and dist/tarnwick-<version>-x64.msi: the stripped program,
+# README and LICENSE, as a portable copy and as a Windows Installer package.
 dist: deps build-windows
 	@tools/dist.sh $(WIN)
+	@tools/msi.sh $(WIN)
 
 # The pictures of the README: the Main dialog, the Preview dialog with names in several scripts,
 # and the four dialogs at 144 DPI.

@@ -4,7 +4,7 @@ set -e
 packages="cmake ninja-build g++ make googletest libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-utils
   imagemagick fonts-wine fonts-wqy-microhei fonts-symbola zip clang-format cppcheck clang-14
-  libclang-rt-14-dev locales"
+  libclang-rt-14-dev locales wixl msitools faketime"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

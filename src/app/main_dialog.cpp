@@ -35,7 +35,21 @@ bool MainDialog::onInit() {
         enableFields(row, false);
     status_.attach(item(IDC_STEP_LABEL), item(IDC_STATUS_TEXT), item(IDC_PROGRESS));
     DragAcceptFiles(hwnd(), TRUE);
+    allowDropsFromLowerIntegrity();
     return true; // the focus goes to the first tab stop
+}
+
+// Run as administrator, the window would get no drop from Explorer: User Interface Privilege
+// Isolation blocks the messages that a process of a lower integrity level sends. This window lets
+// through exactly those of a drop: WM_DROPFILES, and WM_COPYDATA and WM_COPYGLOBALDATA (0x0049,
+// named in no header), with which the dropped names are carried over. Per window, as the
+// documentation of ChangeWindowMessageFilter advises against its process-wide filter:
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-changewindowmessagefilterex
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-changewindowmessagefilter
+void MainDialog::allowDropsFromLowerIntegrity() {
+    constexpr UINT copyGlobalData = 0x0049;
+    for (const UINT message : {UINT{WM_DROPFILES}, UINT{WM_COPYDATA}, copyGlobalData})
+        ChangeWindowMessageFilterEx(hwnd(), message, MSGFLT_ALLOW, nullptr);
 }
 
 void MainDialog::addToSystemMenu() {
@@ -255,8 +269,12 @@ void MainDialog::setFieldText(Field field, const std::string& text) {
     UpdateWindow(item(controlOf(field)));
 }
 
+// Through the dialog manager, which unlike SetFocus selects the field's whole text, ready to be
+// typed over, and moves the default button's border. Posted, as its documentation asks, since the
+// closing message box's own focus messages may still come:
+// https://learn.microsoft.com/windows/win32/dlgbox/wm-nextdlgctl
 void MainDialog::focusField(Field field) {
-    SetFocus(item(controlOf(field)));
+    PostMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(controlOf(field))), TRUE);
 }
 
 bool MainDialog::runPreviewDialog(const FileList& files) {

@@ -55,6 +55,7 @@ protected:
 private:
     // Initialisation steps.
     void addToSystemMenu();
+    void allowDropsFromLowerIntegrity();
     // The Undo entry of the system menu: available while the last Rename can be undone.
     void updateUndoEntry();
     void setUpSpins();

@@ -1,6 +1,7 @@
 // Preview and Rename started by their buttons on a real temporary folder: message boxes, the
 // focus after a refusal, the status area and the wait cursor as the user meets them.
 #include "main_dialog_harness.h"
+#include "core/texts.h"
 #include "support/forwarding_file_system.h"
 #include "support/temp_folder.h"
 
@@ -210,6 +211,18 @@ TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
         onDialogThread(w, [] {});
     });
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
+}
+
+// The refused value's field gets the focus with its whole text selected, to be typed over.
+TEST_F(MainDialogCommands, RefusedValueIsSelectedInItsField) {
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, temp.path(), "my photos", {});
+        clickButton(w, IDC_PREVIEW);
+        EXPECT_EQ(answerMessageBox("Tarnwick Error", thread).text, texts::maskInvalid);
+        HWND field = GetDlgItem(w, IDC_FILE_LIST);
+        ASSERT_TRUE(waitUntil([&] { return focusOf(thread) == field; }));
+        EXPECT_EQ(SendMessageA(field, EM_GETSEL, 0, 0), MAKELRESULT(0, 9)); // all of "my photos"
+    });
 }
 
 } // namespace
