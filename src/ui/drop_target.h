@@ -27,6 +27,6 @@ struct DropTarget {
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
 // gives nothing. Paths are in codePage.
 DropTarget chooseDropTarget(const std::vector<DroppedItem>& items,
-                            const CodePage& codePage = CodePage::windows1252());
+                            const CodePage& codePage);
 
 } // namespace tarnwick

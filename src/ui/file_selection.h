@@ -16,6 +16,6 @@ namespace tarnwick {
 // False when the buffer holds no selection.
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
                          std::vector<std::string>& names,
-                         const CodePage& codePage = CodePage::windows1252());
+                         const CodePage& codePage);
 
 } // namespace tarnwick

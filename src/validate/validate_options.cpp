@@ -67,12 +67,17 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
     const auto holdsAny = [&](const std::string& text, const char* set) {
         return codePage.holdsAny(text, set);
     };
-    // The folder must exist; a file passes as well.
-    if (options.pathSpec.empty() || !fileSystem.exists(options.pathSpec))
+    // A typed folder is completed here, once, as Windows completes a typed path (made absolute,
+    // "." and ".." resolved, closing dots and blanks dropped); one the program put into the field
+    // from the disk stands as it is. The folder must exist; a file passes as well.
+    const std::string full = options.pathSpec.empty() || options.pathSpec == state.targetFolder
+                                 ? options.pathSpec
+                                 : fileSystem.fullPath(options.pathSpec);
+    if (full.empty() || !fileSystem.exists(full))
         return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
-    const std::string folder = withClosingBackslash(options.pathSpec, codePage);
+    const std::string folder = withClosingBackslash(full, codePage);
     if (folder != options.pathSpec)
         window.setFieldText(Field::pathName, folder);
     state.targetFolder = folder;
