@@ -38,9 +38,10 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
     if (list.empty() || list.back() != ':')
         list += ':';
 
-    // Each name is looked for before it is found empty.
+    // Each name is looked for before it is found empty. "." and ".." name no entry of the
+    // folder; the rename reports them with the others.
     for (const std::string& name : splitNameList(list)) {
-        if (!fileSystem.exists(state.targetFolder + name))
+        if (name != "." && name != ".." && !fileSystem.exists(state.targetFolder + name))
             return refuse(window,
                           fillIn(texts::listFileMissing, {{"path", state.targetFolder + name}}),
                           Field::fileList);

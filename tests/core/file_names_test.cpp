@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace tarnwick {
 namespace {
 
@@ -35,6 +38,64 @@ TEST(FileNames, MasksAndDeviceNames) {
         EXPECT_EQ(c.mask ? matchesMask(name, c.mask, utf8) : isReservedDeviceName(name, utf8),
                   c.yes)
             << c.name << " " << (c.mask ? c.mask : "");
+    }
+}
+
+// The wildcard rules said plainly, by recursion on characters (code points, compared by the host's
+// capital): "*" any run, "?" exactly one, every other character by its capital; "*" and "*.*"
+// every name; a mask ending in "." only names without a dot, by the mask without its dots.
+bool plainMatch(const std::u32string& name, const std::u32string& mask) {
+    if (mask.empty())
+        return name.empty();
+    if (mask[0] == U'*')
+        return plainMatch(name, mask.substr(1)) ||
+               (!name.empty() && plainMatch(name.substr(1), mask));
+    const auto& capital = testing::hostCharacters().capital;
+    return !name.empty() && (mask[0] == U'?' || capital(mask[0]) == capital(name[0])) &&
+           plainMatch(name.substr(1), mask.substr(1));
+}
+
+bool plainMask(const std::u32string& name, std::u32string mask) {
+    if (mask == U"*" || mask == U"*.*")
+        return true;
+    if (mask.empty() || mask.back() != U'.')
+        return plainMatch(name, mask);
+    while (!mask.empty() && mask.back() == U'.')
+        mask.pop_back();
+    return name.find(U'.') == std::u32string::npos && plainMatch(name, mask);
+}
+
+// matchesMask against the plain rules on seeded short names and masks of letters of several
+// scripts in both cases, dots and wildcards: backtracking past a "*" may never lose a match.
+TEST(FileNames, MaskMatchesThePlainRules) {
+    const std::u32string letters = U"aAbB.\u00e9\u00c9\u0436\u0416\u03c9\u03a9\u4e2d\U0001F600";
+    const std::u32string wild = U"*?";
+    std::mt19937 random(32);
+    const auto utf8 = [](const std::u32string& text) {
+        std::string out;
+        for (char32_t c : text) {
+            if (c < 0x80) {
+                out += static_cast<char>(c);
+                continue;
+            }
+            const int size = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+            out += static_cast<char>((0xF00u >> size) | (c >> (6 * (size - 1))));
+            for (int i = size - 2; i >= 0; --i)
+                out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+        }
+        return out;
+    };
+    const auto draw = [&](const std::u32string& from, std::size_t most) {
+        std::u32string text;
+        for (std::size_t n = random() % (most + 1); n > 0; --n)
+            text += from[random() % from.size()];
+        return text;
+    };
+    for (int round = 0; round < 50000; ++round) {
+        const std::u32string name = draw(letters, 6);
+        const std::u32string mask = draw(letters + wild + wild, 5);
+        ASSERT_EQ(matchesMask(utf8(name), utf8(mask), testing::utf8()), plainMask(name, mask))
+            << utf8(name) << " / " << utf8(mask);
     }
 }
 

@@ -31,7 +31,7 @@ public:
         if (beforeRename)
             beforeRename(oldPath);
         const bool existed =
-            afterRename && real_.exists(newPath) != INVALID_FILE_ATTRIBUTES;
+            afterRename && real_.exists(newPath);
         const int result = real_.rename(oldPath, newPath);
         if (afterRename)
             afterRename(oldPath, newPath, result, existed);
