@@ -20,8 +20,7 @@ bool splitPath(const std::string& path, std::string& folder, std::string& name,
                const CodePage& codePage);
 
 // The folder with a closing backslash character, added when it has none (also to an empty one).
-std::string withClosingBackslash(std::string folder,
-                                 const CodePage& codePage);
+std::string withClosingBackslash(std::string folder, const CodePage& codePage);
 
 // The names of a list in which every name is followed by a colon; text after the last colon is
 // no name. Empty names are kept. No byte of a longer character is a colon in any code page the

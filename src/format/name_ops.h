@@ -36,8 +36,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
 // Exchanges the text before the first occurrence of pivot with the text after it, keeping the
 // extension at the end. When the last "." lies before the end of the pivot, the whole rest after
 // the pivot moves to the front. An empty pivot changes nothing.
-void applySwap(std::string& name, const std::string& pivot,
-               const CodePage& codePage);
+void applySwap(std::string& name, const std::string& pivot, const CodePage& codePage);
 
 // Inserts text after the first position characters, but never behind the extension dot. A
 // negative position counts as 0.
@@ -45,12 +44,10 @@ void applyInsert(std::string& name, const std::string& text, int position,
                  const CodePage& codePage);
 
 // Removes everything up to and including the first occurrence of until.
-void applyErase(std::string& name, const std::string& until,
-                const CodePage& codePage);
+void applyErase(std::string& name, const std::string& until, const CodePage& codePage);
 
 // Sets the letter case of the whole name by caseStyle (smallLetters, capitalLetters,
 // capitalInitials). Returns false, leaving the name unchanged, for any other style.
-bool applyCase(std::string& name, int caseStyle,
-               const CodePage& codePage);
+bool applyCase(std::string& name, int caseStyle, const CodePage& codePage);
 
 } // namespace tarnwick

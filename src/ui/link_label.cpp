@@ -137,8 +137,8 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN: {
         // Opens whatever the label shows: a web address, a mailto: text. The shell's answer
         // is not examined; a link that cannot be opened simply does nothing.
-        ShellExecuteW(nullptr, L"open", wideFromProgram(windowText(control_)).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", wideFromProgram(windowText(control_)).c_str(), nullptr,
+                      nullptr, SW_SHOWNORMAL);
         break;
     }
     case WM_SETCURSOR:

@@ -1,7 +1,8 @@
 // Paths as the platform's wide functions take them. Every call on a name from the disk goes
 // through the "\\?\" form of an absolute path the program built, which the platform takes as it
 // is: no closing dots or blanks dropped, no "." or ".." resolved, no limit of 260 characters
-// (Microsoft, "Naming Files, Paths, and Namespaces"). Only a path the user typed is completed, once.
+// (Microsoft, "Naming Files, Paths, and Namespaces"). Only a path the user typed is completed,
+// once.
 #pragma once
 
 #include <string>

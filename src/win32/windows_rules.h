@@ -1,6 +1,6 @@
 // Rules of the Windows platform that need no Windows header: which entries are folder links, the
-// long form of a path, and whether a rename acts on the entry itself. The host builds and tests this
-// file too.
+// long form of a path, and whether a rename acts on the entry itself. The host builds and tests
+// this file too.
 #pragma once
 
 #include <cstdint>

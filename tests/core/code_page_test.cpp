@@ -26,9 +26,9 @@ TEST(CodePage, CharactersAreWholeOrSingleBytes) {
         Sizes sizes;
     } cases[] = {
         {"a\xC3\xA4\xE4\xB8\xAD\xF0\x9F\x98\x80", Sizes{1, 2, 3, 4}},
-        {"\x80\xC3x\xC3", Sizes{1, 1, 1, 1}}, // lone and cut-off sequences
+        {"\x80\xC3x\xC3", Sizes{1, 1, 1, 1}},           // lone and cut-off sequences
         {"\xE0\x80\x80\xC0\xAF", Sizes{1, 1, 1, 1, 1}}, // overlong forms
-        {"\xED\xA0\x80\xED\xBF\xBF", Sizes{3, 3}},   // lone surrogates
+        {"\xED\xA0\x80\xED\xBF\xBF", Sizes{3, 3}},      // lone surrogates
         {"\xF4\x90\x80\x80\xF5", Sizes{1, 1, 1, 1, 1}}, // beyond U+10FFFF
         {"\xE4\xB8"
          "a",

@@ -313,8 +313,7 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(CodePages, CharacterRules,
-                         ::testing::Values("UTF8"),
+INSTANTIATE_TEST_SUITE_P(CodePages, CharacterRules, ::testing::Values("UTF8"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace

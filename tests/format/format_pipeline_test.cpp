@@ -161,7 +161,6 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
     // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, 1 - roma.JPG, case.
     EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
     EXPECT_EQ(window.bar(), "0 to 8 by 1: 8 steps, up to 8, left at 8");
-
 }
 
 TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {

@@ -30,8 +30,7 @@ public:
     int rename(const std::string& oldPath, const std::string& newPath) override {
         if (beforeRename)
             beforeRename(oldPath);
-        const bool existed =
-            afterRename && real_.exists(newPath);
+        const bool existed = afterRename && real_.exists(newPath);
         const int result = real_.rename(oldPath, newPath);
         if (afterRename)
             afterRename(oldPath, newPath, result, existed);

@@ -45,7 +45,9 @@ TEST(MultiSelection, FolderAndNames) {
         const std::vector<char> buffer = chooserBuffer(c.delivered);
         std::string folder = "stale";
         std::vector<std::string> names = {"stale"};
-        ASSERT_TRUE(parseMultiSelection(buffer.data(), buffer.size(), folder, names, testing::utf8())) << c.what;
+        ASSERT_TRUE(
+            parseMultiSelection(buffer.data(), buffer.size(), folder, names, testing::utf8()))
+            << c.what;
         EXPECT_EQ(folder, c.folder) << c.what;
         EXPECT_EQ(names, c.names) << c.what;
     }

@@ -58,8 +58,9 @@ TEST_F(EntryItself, ANewNameEndingInADotIsNeverGiven) {
     replace("t", "")(window.options);
     pipeline.runPreview();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, testing::renameFailure(temp.path() + "a.t", temp.path() + "a.",
-                                                              testing::kInvalidReason));
+    EXPECT_EQ(
+        window.messages[0].text,
+        testing::renameFailure(temp.path() + "a.t", temp.path() + "a.", testing::kInvalidReason));
     EXPECT_EQ(files(), (std::map<std::wstring, std::string>{{L"a.t", "a"}, {L"b.x", "b"}}));
     EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
 }

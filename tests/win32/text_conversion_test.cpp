@@ -14,7 +14,8 @@ namespace {
 // one of its own.
 TEST(TextConversion, EveryUtf16TextComesBackUnitForUnit) {
     std::mt19937 random(32);
-    const wchar_t units[] = {L'a', L'.', 0xE4, 0x416, 0x4E2D, 0xFFFD, 0xD800, 0xDBFF, 0xDC00, 0xDFFF};
+    const wchar_t units[] = {L'a',   L'.',   0xE4,   0x416,  0x4E2D,
+                             0xFFFD, 0xD800, 0xDBFF, 0xDC00, 0xDFFF};
     for (int round = 0; round < 20000; ++round) {
         std::wstring wide;
         for (std::size_t n = random() % 6; n > 0; --n)
