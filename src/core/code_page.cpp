@@ -122,9 +122,24 @@ std::size_t CodePage::find(const std::string& text, const std::string& what,
     return std::string::npos;
 }
 
-// No byte of a longer character is an ASCII byte, and the sets hold only ASCII characters.
+// No byte of a longer character is an ASCII byte, and the sets hold only ASCII characters. The
+// sets of the program have one to three characters, compared without a loop of their own.
 std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::size_t end) const {
-    for (std::size_t at = std::min(end, text.size()); at-- > 0;)
+    end = std::min(end, text.size());
+    if (set[0] == '\0')
+        return std::string::npos;
+    if (set[1] == '\0' || set[2] == '\0' || set[3] == '\0') {
+        const char a = set[0];
+        const char b = set[1] != '\0' ? set[1] : a;
+        const char c = set[1] != '\0' && set[2] != '\0' ? set[2] : b;
+        for (std::size_t at = end; at-- > 0;) {
+            const char x = text[at];
+            if (x == a || x == b || x == c)
+                return at;
+        }
+        return std::string::npos;
+    }
+    for (std::size_t at = end; at-- > 0;)
         if (isOneOf(text[at], set))
             return at;
     return std::string::npos;
@@ -181,7 +196,24 @@ void CodePage::toCapital(std::string& text) const {
 bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
     if (size == 1)
         return isAsciiLetter(byteAt(text, at));
-    return characters_.isLetter && characters_.isLetter(codePointOf(text, at, size));
+    return isLetterCode(codePointOf(text, at, size));
+}
+
+bool CodePage::isLetterCode(std::uint32_t code) const {
+    constexpr std::uint32_t planeSize = 0x10000;
+    constexpr std::uint32_t blockSize = 0x100;
+    if (code < planeSize && !bmpLetters_.empty() && bmpLetters_[code] != 0)
+        return bmpLetters_[code] == 2;
+    if (!characters_.isLetter)
+        return false;
+    if (code >= planeSize)
+        return characters_.isLetter(code);
+    if (bmpLetters_.empty())
+        bmpLetters_.assign(planeSize, 0);
+    const std::uint32_t block = code & ~(blockSize - 1);
+    for (std::uint32_t c = block; c < block + blockSize; ++c)
+        bmpLetters_[c] = characters_.isLetter(c) ? 2 : 1;
+    return bmpLetters_[code] == 2;
 }
 
 std::uint32_t CodePage::caseKey(const std::string& text, std::size_t at, std::size_t size) const {
@@ -208,9 +240,25 @@ void CodePage::toCapitalInitials(std::string& text) const {
             ++at;
             continue;
         }
-        const std::size_t size = longCharSize(text, at);
-        const bool letter = isLetter(text, at, size);
-        mapPair(text, at, size, afterLetter);
+        // The usual two- and three-byte characters are read at once.
+        std::size_t size = 0;
+        std::uint32_t code = 0;
+        const std::size_t left = text.size() - at;
+        if (c >= 0xC2 && c <= 0xDF && left >= 2 && isContinuation(byteAt(text, at + 1))) {
+            size = 2;
+            code = (c & 0x1Fu) << 6 | (byteAt(text, at + 1) & 0x3Fu);
+        } else if (c >= 0xE1 && c <= 0xEF && left >= 3 && isContinuation(byteAt(text, at + 1)) &&
+                   isContinuation(byteAt(text, at + 2))) {
+            size = 3;
+            code = (c & 0x0Fu) << 12 | (byteAt(text, at + 1) & 0x3Fu) << 6 |
+                   (byteAt(text, at + 2) & 0x3Fu);
+        } else {
+            size = longCharSize(text, at);
+            code = size > 1 ? codePointOf(text, at, size) : noCharacter;
+        }
+        const bool letter = size > 1 && isLetterCode(code);
+        if (c == umlautLead)
+            mapPair(text, at, size, afterLetter);
         afterLetter = letter;
         at += size;
     }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tarnwick {
 
@@ -62,11 +63,16 @@ public:
 
 private:
     explicit CodePage(PlatformCharacters characters) : characters_(std::move(characters)) {}
+    bool isLetterCode(std::uint32_t code) const;
     std::size_t longCharSize(const std::string& text, std::size_t at) const;
     // Changes the letter of a fixed pair of size bytes at text[at] to its small or capital form.
     static void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall);
 
     PlatformCharacters characters_;
+    // What the platform said of the letters of the Basic Multilingual Plane, asked a block of 256
+    // at a time when one of them is first met: 0 not asked yet, 1 no letter, 2 a letter. A name
+    // of some script meets few blocks, and the platform is asked once for each.
+    mutable std::vector<std::uint8_t> bmpLetters_;
 };
 
 } // namespace tarnwick
