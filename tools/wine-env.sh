@@ -1,5 +1,5 @@
 # Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale
-# (TARNWICK_LOCALE when set, such as ja_JP.UTF-8 for the Japanese code page 932).
+# (TARNWICK_LOCALE when set, such as ja_JP.UTF-8 for a Japanese system).
 # Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh; wine_session [display]
 export WINEPREFIX
 export WINEDEBUG=-all

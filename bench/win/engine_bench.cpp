@@ -15,7 +15,7 @@
 #include "engine/rename.h"
 #include "format/format_names.h"
 #include "engine/run_pipeline.h"
-#include "win32/system_code_page.h"
+#include "win32/characters.h"
 #include "win32/win32_file_system.h"
 #include "seconds.h"
 #include "../all_passes.h"

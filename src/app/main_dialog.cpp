@@ -10,6 +10,7 @@
 #include "ui/drop_target.h"
 #include "ui/dropped_files.h"
 #include "ui/preview_dialog.h"
+#include "win32/text_conversion.h"
 
 #include <commctrl.h>
 
@@ -25,11 +26,11 @@ MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
 bool MainDialog::onInit() {
     addListItemsFromTemplate(hwnd(), IDD_MAIN);
     addToSystemMenu();
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     pipeline_.state() = RunState{};
-    SendDlgItemMessageA(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
-    SendDlgItemMessageA(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageW(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
+    SendDlgItemMessageW(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
     setUpSpins();
     for (const OptionFields& row : optionFields)
         enableFields(row, false);
@@ -56,12 +57,13 @@ void MainDialog::addToSystemMenu() {
     const HMENU menu = GetSystemMenu(hwnd(), FALSE);
     if (menu == nullptr)
         return;
-    char entry[256] = {};
-    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, entry, sizeof entry) <= 0)
+    wchar_t entry[256] = {};
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, entry, 256) <= 0)
         return;
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, entry);
-    AppendMenuA(menu, MF_STRING | MF_GRAYED, IDM_UNDO, texts::undoMenuEntry);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, entry);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, IDM_UNDO,
+                wideFromProgram(texts::undoMenuEntry).c_str());
 }
 
 void MainDialog::updateUndoEntry() {
@@ -72,11 +74,11 @@ void MainDialog::updateUndoEntry() {
 }
 
 void MainDialog::setUpSpins() {
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_INSERT, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 0));
+    SendDlgItemMessageW(hwnd(), IDC_SPIN_INSERT, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 0));
     // The start number goes as high as an up-down control counts (UD_MAXVAL, 32767).
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(UD_MAXVAL, 0));
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 1));
-    SendDlgItemMessageA(hwnd(), IDC_SPIN_DIGITS, UDM_SETPOS, 0, MAKELPARAM(1, 0));
+    SendDlgItemMessageW(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(UD_MAXVAL, 0));
+    SendDlgItemMessageW(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 1));
+    SendDlgItemMessageW(hwnd(), IDC_SPIN_DIGITS, UDM_SETPOS, 0, MAKELPARAM(1, 0));
 }
 
 // ---- Messages ----
@@ -255,13 +257,14 @@ Options MainDialog::readOptions() {
     options.eraseUntil = itemText(IDC_ERASE_UNTIL);
     options.caseOn = isChecked(IDC_CASE);
     options.caseStyle =
-        static_cast<int>(SendDlgItemMessageA(hwnd(), IDC_CASE_STYLE, CB_GETCURSEL, 0, 0));
+        static_cast<int>(SendDlgItemMessageW(hwnd(), IDC_CASE_STYLE, CB_GETCURSEL, 0, 0));
     return options;
 }
 
 void MainDialog::showError(const std::string& text, const std::string& caption) {
     const Prompt prompt(*this);
-    MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), wideFromProgram(text).c_str(), wideFromProgram(caption).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 void MainDialog::setFieldText(Field field, const std::string& text) {
@@ -284,7 +287,8 @@ bool MainDialog::runPreviewDialog(const FileList& files) {
 
 bool MainDialog::askYesNo(const std::string& text, const std::string& caption) {
     const Prompt prompt(*this);
-    return MessageBoxA(hwnd(), text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(hwnd(), wideFromProgram(text).c_str(), wideFromProgram(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 ConfirmAnswer MainDialog::runConfirmDialog() {

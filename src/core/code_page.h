@@ -1,11 +1,10 @@
-// The characters of the program's code page. Names are byte strings in that code page, and a
-// character is one byte in a single-byte code page (such as Windows-1252), a lead byte with a
-// trail byte in a double-byte one (932, 936, 949, 950: a trail byte can be "A"-"Z", "\" or "|"),
-// and one to four bytes in UTF-8. Every position, search and change of letter case works on whole
-// characters; a byte that belongs to a character is never taken for a character of its own.
+// The characters of the program's strings. Names are UTF-8 on every Windows: a character is one to
+// four bytes, and a lone UTF-16 surrogate, which NTFS allows in a name, is the three bytes of its
+// generalized UTF-8 form (ED A0 80 to ED BF BF), so that every name on the disk has a spelling of
+// its own. Every position, search and change of letter case works on whole characters; a byte that
+// belongs to a character is never taken for a character of its own.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -15,8 +14,8 @@
 
 namespace tarnwick {
 
-// What the platform tells of any character by its code point, whatever the code page: whether it
-// is a letter of some script, and the capital the file system compares it as.
+// What the platform tells of any character by its code point: whether it is a letter of some
+// script, and the capital the file system compares it as.
 struct PlatformCharacters {
     std::function<bool(std::uint32_t codePoint)> isLetter;
     std::function<std::uint32_t(std::uint32_t codePoint)> capital;
@@ -24,29 +23,16 @@ struct PlatformCharacters {
 
 class CodePage {
 public:
-    // The code point of one character of the code page (its bytes and their count), or
-    // noCharacter when the code page has none there.
-    using Decoder = std::function<std::uint32_t(const char* bytes, std::size_t size)>;
-    // The bytes of a code point in the code page, or an empty string when it has none.
-    using Encoder = std::function<std::string(std::uint32_t codePoint)>;
     static constexpr std::uint32_t noCharacter = 0xFFFFFFFFu;
-    static constexpr int utf8Number = 65001;
 
-    // Western Windows (1252), built in: its letters and their capitals are fixed.
-    static const CodePage& windows1252();
-    // UTF-8 (65001), whose letters and capitals the platform tells.
+    // UTF-8, whose letters and capitals beyond ASCII the platform tells.
     static CodePage utf8(PlatformCharacters characters);
-    // Any other code page as the platform describes it: its number, which bytes lead a
-    // two-byte character (none in a single-byte code page), its conversions of one character,
-    // and its letters and capitals.
-    CodePage(int number, const std::array<bool, 256>& leadBytes, Decoder decode, Encoder encode,
-             PlatformCharacters characters);
-
-    int number() const { return number_; }
 
     // The bytes of the character that begins at text[at] (at < text.size()): 1 to 4, never past
-    // the end. A byte that begins no valid character of the code page is a character of its own.
-    std::size_t charSize(const std::string& text, std::size_t at) const;
+    // the end. A byte that begins no valid character is a character of its own.
+    std::size_t charSize(const std::string& text, std::size_t at) const {
+        return static_cast<unsigned char>(text[at]) < 0x80 ? 1 : longCharSize(text, at);
+    }
     // The number of characters of text.
     std::size_t length(const std::string& text) const;
     // The byte index after the first count characters of text; its size when it has fewer.
@@ -62,7 +48,7 @@ public:
     bool endsWith(const std::string& text, char c) const;
 
     // Letter case by fixed pairs, whatever the system's language settings: A-Z with a-z, and
-    // Ä/ä, Ö/ö, Ü/ü in whatever bytes the code page writes them. Every other character stays.
+    // Ä/ä, Ö/ö, Ü/ü. Every other character stays.
     void toSmall(std::string& text) const;
     void toCapital(std::string& text) const;
     // A letter begins a word when the character before it is no letter: it becomes capital, every
@@ -71,33 +57,22 @@ public:
     // True when the character of size bytes at text[at] is a letter.
     bool isLetter(const std::string& text, std::size_t at, std::size_t size) const;
     // The character of size bytes at text[at] as the file system compares names, regardless of
-    // letter case: the code point of its capital; a byte that is no character of the code page
-    // gives a value of its own that no code point has.
+    // letter case: the code point of its capital; a byte that is no character gives a value of
+    // its own that no code point has.
     std::uint32_t caseKey(const std::string& text, std::size_t at, std::size_t size) const;
 
 private:
-    enum class Kind { singleByte, doubleByte, utf8 };
-    using ByteTable = std::array<unsigned char, 256>;
-    CodePage(int number, Kind kind);
-    void mapCase(std::string& text, const ByteTable& table, bool toSmall) const;
-    // Changes the character of size (> 1) bytes at text[at] by the pairs, when it is one of them.
-    void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) const;
-    std::uint32_t codePointOf(const char* bytes, std::size_t size) const;
+    explicit CodePage(PlatformCharacters characters) : characters_(std::move(characters)) {}
+    bool isLetterCode(std::uint32_t code) const;
+    std::size_t longCharSize(const std::string& text, std::size_t at) const;
+    // Changes the letter of a fixed pair of size bytes at text[at] to its small or capital form.
+    static void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall);
 
-    int number_;
-    Kind kind_;
-    std::array<bool, 256> lead_{};
-    ByteTable small_{};
-    ByteTable capital_{};
-    ByteTable letter_{};
-    // The capital of every single byte as file names compare (1252).
-    ByteTable fileCapital_{};
-    // Capital and small letter of a pair that takes more than one byte, of equal sizes.
-    std::vector<std::pair<std::string, std::string>> pairs_;
-    // The first bytes of the letters of pairs_.
-    std::array<bool, 256> pairLead_{};
-    Decoder decode_;
     PlatformCharacters characters_;
+    // What the platform said of the letters of the Basic Multilingual Plane, asked a block of 256
+    // at a time when one of them is first met: 0 not asked yet, 1 no letter, 2 a letter. A name
+    // of some script meets few blocks, and the platform is asked once for each.
+    mutable std::vector<std::uint8_t> bmpLetters_;
 };
 
 } // namespace tarnwick

@@ -113,4 +113,8 @@ bool isReservedDeviceName(const std::string& name, const CodePage& codePage) {
     return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
 }
 
+bool endsInDotOrBlank(const std::string& name) {
+    return !name.empty() && (name.back() == '.' || name.back() == ' ');
+}
+
 } // namespace tarnwick

@@ -22,4 +22,10 @@ bool matchesMask(const std::string& name, const std::string& mask, const CodePag
 // (Microsoft, "Naming Files, Paths, and Namespaces").
 bool isReservedDeviceName(const std::string& name, const CodePage& codePage);
 
+// True when name ends in a dot or a blank. Windows drops them from a name it is given in the usual
+// form, and tells every program: "Do not end a file or directory name with a space or a period."
+// (Microsoft, "Naming Files, Paths, and Namespaces"). Such a name on the disk is still its own
+// entry; the program only never gives one.
+bool endsInDotOrBlank(const std::string& name);
+
 } // namespace tarnwick

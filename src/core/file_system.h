@@ -33,6 +33,11 @@ public:
     // order the platform delivers them. A search that fails delivers nothing.
     virtual void search(const std::string& pattern, const Visitor& visit) = 0;
 
+    // The absolute path of a path the user typed, completed as the platform completes typed
+    // paths; empty when it has none. Every other path the program builds from it and from the
+    // names the file system delivers, and they are taken as they are.
+    virtual std::string fullPath(const std::string& path) { return path; }
+
     // True when path names an existing file or folder.
     virtual bool exists(const std::string& path) = 0;
 

@@ -17,11 +17,10 @@ std::size_t nameStart(const std::string& path, const CodePage& codePage);
 // a drive's root keeps its backslash ("C:\"), and name what comes after it. False, leaving both
 // alone, when the path has no backslash.
 bool splitPath(const std::string& path, std::string& folder, std::string& name,
-               const CodePage& codePage = CodePage::windows1252());
+               const CodePage& codePage);
 
 // The folder with a closing backslash character, added when it has none (also to an empty one).
-std::string withClosingBackslash(std::string folder,
-                                 const CodePage& codePage = CodePage::windows1252());
+std::string withClosingBackslash(std::string folder, const CodePage& codePage);
 
 // The names of a list in which every name is followed by a colon; text after the last colon is
 // no name. Empty names are kept. No byte of a longer character is a colon in any code page the

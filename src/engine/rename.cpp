@@ -28,10 +28,13 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
                    bool takenIsFailure, FileSystem& fileSystem, MainSurface& window) {
     const std::string oldPath = folder + from;
     const std::string newPath = folder + to;
-    // A name that Windows takes for a device is never given, on any version of Windows.
-    int error = from != to && isReservedDeviceName(to, fileSystem.codePage())
-                    ? renameError::invalid
-                    : fileSystem.rename(oldPath, newPath);
+    // A name that Windows takes for a device is never given, on any version of Windows, nor a
+    // new one that ends in a dot or a blank (an old one from the disk is given back on undo);
+    // "." and ".." in a list name no file of the folder.
+    const bool refused = (from != to && isReservedDeviceName(to, fileSystem.codePage())) ||
+                         (!takenIsFailure && from != to && endsInDotOrBlank(to)) || from == "." ||
+                         from == "..";
+    int error = refused ? renameError::invalid : fileSystem.rename(oldPath, newPath);
     if (error == 0)
         return Outcome::renamed;
     if (error == renameError::exists) {

@@ -13,6 +13,6 @@ namespace tarnwick {
 // pass. An unknown case style is reported once per entry; that entry keeps its earlier name.
 // Names are in codePage.
 void formatNewNames(const Options& options, FileList& files, MainSurface& window,
-                    const CodePage& codePage = CodePage::windows1252());
+                    const CodePage& codePage);
 
 } // namespace tarnwick

@@ -10,13 +10,13 @@ namespace {
 // bitmap's edges: grow it until the whole bitmap fits inside the border, around the same centre.
 void showWholePicture(HWND picture) {
     const auto bitmap =
-        reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
     BITMAP size = {};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof size, &size) == 0)
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof size, &size) == 0)
         return;
     RECT frame = {0, 0, size.bmWidth, size.bmHeight};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(picture, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(picture, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(picture, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(picture, GWL_EXSTYLE)));
     RECT now = {};
     GetWindowRect(picture, &now);
     MapWindowPoints(nullptr, GetParent(picture), reinterpret_cast<POINT*>(&now), 2);
@@ -27,10 +27,10 @@ void showWholePicture(HWND picture) {
 }
 
 bool isPicture(HWND control) {
-    char kind[16] = {};
-    GetClassNameA(control, kind, sizeof kind);
-    return lstrcmpiA(kind, "Static") == 0 &&
-           (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    return lstrcmpiW(kind, L"Static") == 0 &&
+           (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
 } // namespace

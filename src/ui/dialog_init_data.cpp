@@ -1,5 +1,7 @@
 #include "dialog_init_data.h"
 
+#include "win32/text_conversion.h"
+
 #include <cstring>
 
 namespace tarnwick {
@@ -17,9 +19,9 @@ constexpr WORD comboBoxAddString = 0x0403;
 // The data is a row of records: control id, add-string message, byte count and the text with its
 // terminator; a zero ends it.
 void addListItemsFromTemplate(HWND dialog, int templateId) {
-    const HMODULE module = GetModuleHandleA(nullptr);
+    const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found =
-        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(dialogInitType));
+        FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(dialogInitType));
     if (found == nullptr)
         return;
     const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
@@ -37,11 +39,14 @@ void addListItemsFromTemplate(HWND dialog, int templateId) {
         at += 8;
         if (id == 0 || length == 0 || length > size - at || data[at + length - 1] != 0)
             return;
-        const auto text = reinterpret_cast<LPARAM>(data + at);
+        // The resource holds the texts as the resource compiler wrote them, in UTF-8.
+        const std::wstring wide =
+            wideFromProgram(std::string(reinterpret_cast<const char*>(data + at), length - 1));
+        const auto text = reinterpret_cast<LPARAM>(wide.c_str());
         if (message == comboBoxAddString)
-            SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, text);
+            SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, text);
         else if (message == listBoxAddString)
-            SendDlgItemMessageA(dialog, id, LB_ADDSTRING, 0, text);
+            SendDlgItemMessageW(dialog, id, LB_ADDSTRING, 0, text);
         at += length;
     }
 }

@@ -26,7 +26,6 @@ struct DropTarget {
 // One folder alone gives that folder; one or more files of the same folder give their folder and
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
 // gives nothing. Paths are in codePage.
-DropTarget chooseDropTarget(const std::vector<DroppedItem>& items,
-                            const CodePage& codePage = CodePage::windows1252());
+DropTarget chooseDropTarget(const std::vector<DroppedItem>& items, const CodePage& codePage);
 
 } // namespace tarnwick

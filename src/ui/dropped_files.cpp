@@ -1,15 +1,14 @@
 #include "dropped_files.h"
 
 #include "win32/text_conversion.h"
+#include "win32/windows_rules.h"
 
 #include <string>
 
 namespace tarnwick {
 
-// Each path is read in UTF-16 and asked for its attributes in the form that reaches beyond 260
-// characters, so that a deep folder is a folder: the ANSI functions stop at MAX_PATH (Microsoft,
-// "Maximum Path Length Limitation") and convert a character the code page lacks to a best-fit
-// look-alike (Microsoft, "WideCharToMultiByte").
+// Each path is read in UTF-16 and asked for its attributes in the "\\?\" form, so that a deep
+// folder is a folder and one whose name ends in a dot is that folder itself.
 std::vector<DroppedItem> DroppedFiles::items() const {
     std::vector<DroppedItem> items;
     const UINT count = DragQueryFileW(drop_, 0xFFFFFFFF, nullptr, 0);
@@ -17,7 +16,7 @@ std::vector<DroppedItem> DroppedFiles::items() const {
         const UINT length = DragQueryFileW(drop_, i, nullptr, 0);
         std::wstring path(length + 1, L'\0');
         path.resize(DragQueryFileW(drop_, i, &path[0], length + 1));
-        const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+        const DWORD attributes = GetFileAttributesW(longPathForm(path).c_str());
         const bool isFolder =
             attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         items.push_back(DroppedItem{programFromWide(path), isFolder});

@@ -1,6 +1,7 @@
 #include "error_box.h"
 
 #include "core/texts.h"
+#include "win32/text_conversion.h"
 
 #include <exception>
 
@@ -9,7 +10,15 @@ namespace tarnwick {
 namespace {
 
 void showErrorBox(HWND owner, const char* text) noexcept {
-    MessageBoxA(owner, text, texts::errorCaption, MB_OK | MB_ICONERROR);
+    // Nothing thrown from here: a conversion that cannot allocate shows no text.
+    std::wstring wide;
+    std::wstring caption;
+    try {
+        wide = wideFromProgram(text);
+        caption = wideFromProgram(texts::errorCaption);
+    } catch (...) {
+    }
+    MessageBoxW(owner, wide.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace

@@ -15,7 +15,6 @@ namespace tarnwick {
 // delivered (a closing backslash only for a drive root, "C:\"); names are in delivered order.
 // False when the buffer holds no selection.
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names,
-                         const CodePage& codePage = CodePage::windows1252());
+                         std::vector<std::string>& names, const CodePage& codePage);
 
 } // namespace tarnwick

@@ -11,7 +11,7 @@ class OwnedIcon {
 public:
     OwnedIcon(int resourceId, int size)
         : icon_(
-              static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+              static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR))) {}
     ~OwnedIcon() {
         if (icon_ != nullptr)
@@ -46,7 +46,7 @@ inline bool paintMinimised(HWND window, HICON icon) {
     if (!IsIconic(window))
         return false;
     PaintContext paint(window);
-    SendMessageA(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()), 0);
+    SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()), 0);
     RECT client{};
     GetClientRect(window, &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;

@@ -3,6 +3,8 @@
 #include "error_box.h"
 #include "window_text.h"
 
+#include "win32/text_conversion.h"
+
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -13,8 +15,8 @@ namespace tarnwick {
 LinkLabel::LinkLabel()
     : textColor_(GetSysColor(COLOR_WINDOWTEXT)),
       brush_(CreateSolidBrush(GetSysColor(COLOR_BTNFACE))), fontDescription_() {
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof fontDescription_, &fontDescription_);
-    font_.reset(CreateFontIndirectA(&fontDescription_));
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof fontDescription_, &fontDescription_);
+    font_.reset(CreateFontIndirectW(&fontDescription_));
 }
 
 LinkLabel::~LinkLabel() {
@@ -39,8 +41,8 @@ void LinkLabel::subclass(HWND control) {
     // given here, so the dialog needs to know nothing about its labels.
     if (parent_ != nullptr)
         SetWindowSubclass(parent_, parentProc, id, self);
-    originalFont_ = reinterpret_cast<HFONT>(SendMessageA(control_, WM_GETFONT, 0, 0));
-    SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+    originalFont_ = reinterpret_cast<HFONT>(SendMessageW(control_, WM_GETFONT, 0, 0));
+    SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     if (linkChosen_)
         applyLinkStyle();
     redraw();
@@ -56,7 +58,7 @@ void LinkLabel::detachControl(bool restoreFont) {
     const UINT_PTR id = reinterpret_cast<UINT_PTR>(this);
     // A control that lives on keeps no handle to a font that goes with this label.
     if (restoreFont)
-        SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(originalFont_), FALSE);
+        SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(originalFont_), FALSE);
     RemoveWindowSubclass(control_, controlProc, id);
     if (parent_ != nullptr)
         RemoveWindowSubclass(parent_, parentProc, id);
@@ -97,25 +99,25 @@ LinkLabel& LinkLabel::setLinkCursor(HCURSOR cursor) {
 
 HCURSOR LinkLabel::handCursor() {
     // Cursors loaded from resources are shared: nothing to release.
-    if (HCURSOR own = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR)))
+    if (HCURSOR own = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR)))
         return own;
-    return LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)); // IDC_HAND
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)); // IDC_HAND
 }
 
 void LinkLabel::recreateFont() {
     const GdiObject old(font_.release()); // deleted once the control has let go of it
-    font_.reset(CreateFontIndirectA(&fontDescription_));
+    font_.reset(CreateFontIndirectW(&fontDescription_));
     if (control_ != nullptr)
-        SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
+        SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     redraw();
 }
 
 void LinkLabel::applyLinkStyle() {
     if (control_ == nullptr)
         return;
-    LONG_PTR style = GetWindowLongPtrA(control_, GWL_STYLE);
+    LONG_PTR style = GetWindowLongPtrW(control_, GWL_STYLE);
     style = link_ ? (style | SS_NOTIFY) : (style & ~static_cast<LONG_PTR>(SS_NOTIFY));
-    SetWindowLongPtrA(control_, GWL_STYLE, style);
+    SetWindowLongPtrW(control_, GWL_STYLE, style);
 }
 
 void LinkLabel::redraw() {
@@ -135,8 +137,8 @@ LRESULT LinkLabel::onControlMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDOWN: {
         // Opens whatever the label shows: a web address, a mailto: text. The shell's answer
         // is not examined; a link that cannot be opened simply does nothing.
-        ShellExecuteA(nullptr, "open", windowText(control_).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", wideFromProgram(windowText(control_)).c_str(), nullptr,
+                      nullptr, SW_SHOWNORMAL);
         break;
     }
     case WM_SETCURSOR:

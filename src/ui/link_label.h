@@ -84,7 +84,7 @@ private:
 
     COLORREF textColor_;
     GdiObject brush_;
-    LOGFONTA fontDescription_;
+    LOGFONTW fontDescription_;
     GdiObject font_;
     HCURSOR linkCursor_ = nullptr;
     bool linkChosen_ = false; // setLink was called; its choice is applied when attached

@@ -29,7 +29,7 @@ bool returnsResultDirectly(UINT message) {
 } // namespace
 
 INT_PTR ModalDialog::run() {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner_,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner_,
                            dialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -69,16 +69,16 @@ INT_PTR ModalDialog::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return FALSE;
     if (returnsResultDirectly(message))
         return result;
-    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
     return TRUE;
 }
 
 INT_PTR CALLBACK ModalDialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         reinterpret_cast<ModalDialog*>(lParam)->hwnd_ = hwnd;
     }
-    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (self == nullptr)
         return FALSE;
     // No exception may cross into the dialog manager; the user hears of it.

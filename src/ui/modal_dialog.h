@@ -3,6 +3,8 @@
 // an exception instead of letting it cross into the dialog manager.
 #pragma once
 
+#include "window_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -22,7 +24,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
     std::string itemText(int id) const;
-    void setItemText(int id, const std::string& text) { SetWindowTextA(item(id), text.c_str()); }
+    void setItemText(int id, const std::string& text) { setWindowText(item(id), text); }
 
 protected:
     // Every question the dialog asks the user, a message box or a dialog it opens, the error box

@@ -14,7 +14,7 @@ PreviewDialog::PreviewDialog(HWND owner, const FileList& files)
     : ModalDialog(IDD_PREVIEW, owner), files_(files) {}
 
 bool PreviewDialog::onInit() {
-    SendMessageA(item(IDC_PREVIEW_TEXT), EM_SETLIMITTEXT, maxEditText, 0);
+    SendMessageW(item(IDC_PREVIEW_TEXT), EM_SETLIMITTEXT, maxEditText, 0);
     showText();
     return true; // the dialog manager focuses the first tab stop, "Rename"
 }

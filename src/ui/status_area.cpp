@@ -1,5 +1,7 @@
 #include "status_area.h"
 
+#include "window_text.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -18,7 +20,7 @@ void discardQueuedInput() {
         {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
     };
     for (const auto& range : ranges) {
-        while (PeekMessageA(&message, nullptr, range[0], range[1], PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, range[0], range[1], PM_REMOVE)) {
         }
     }
 }
@@ -32,18 +34,18 @@ void StatusArea::attach(HWND stepLabel, HWND statusText, HWND progressBar) {
     stepLabel_ = stepLabel;
     statusText_ = statusText;
     progressBar_ = progressBar;
-    progressMax_ = static_cast<int>(SendMessageA(progressBar_, PBM_GETRANGE, FALSE, 0));
+    progressMax_ = static_cast<int>(SendMessageW(progressBar_, PBM_GETRANGE, FALSE, 0));
 }
 
 void StatusArea::setStatusText(const std::string& text) {
     flushProgress();
-    SetWindowTextA(statusText_, text.c_str());
+    setWindowText(statusText_, text);
     keepVisible();
 }
 
 void StatusArea::setStepLabel(const std::string& text) {
     flushProgress();
-    SetWindowTextA(stepLabel_, text.c_str());
+    setWindowText(stepLabel_, text);
     keepVisible();
 }
 
@@ -79,31 +81,31 @@ void StatusArea::flushProgress() {
     if (!progressPending_)
         return;
     progressPending_ = false;
-    SendMessageA(progressBar_, PBM_SETPOS, static_cast<WPARAM>(progressPos_), 0);
+    SendMessageW(progressBar_, PBM_SETPOS, static_cast<WPARAM>(progressPos_), 0);
 }
 
 void StatusArea::showWaitCursor() {
     waiting_ = true;
-    cursorBeforeWait_ = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    cursorBeforeWait_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
 }
 
 void StatusArea::restoreCursor() {
     waiting_ = false;
-    SetCursor(cursorBeforeWait_ != nullptr ? cursorBeforeWait_ : LoadCursorA(nullptr, IDC_ARROW));
+    SetCursor(cursorBeforeWait_ != nullptr ? cursorBeforeWait_ : LoadCursorW(nullptr, IDC_ARROW));
 }
 
 bool StatusArea::onSetCursor(LRESULT& result) {
     if (!waiting_)
         return false;
-    SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     result = TRUE;
     return true;
 }
 
 void StatusArea::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
     flushProgress();
-    SendMessageA(progressBar_, message, wParam, lParam);
-    progressPos_ = static_cast<int>(SendMessageA(progressBar_, PBM_GETPOS, 0, 0));
+    SendMessageW(progressBar_, message, wParam, lParam);
+    progressPos_ = static_cast<int>(SendMessageW(progressBar_, PBM_GETPOS, 0, 0));
     keepVisible();
 }
 
@@ -119,7 +121,7 @@ void StatusArea::keepVisible() {
     for (HWND control : {stepLabel_, statusText_, progressBar_})
         UpdateWindow(control);
     MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 bool StatusArea::promptBegins() {

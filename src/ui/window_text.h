@@ -7,8 +7,10 @@
 
 namespace tarnwick {
 
-// The window's text in the program's code page, a character the code page lacks as "?"; empty
-// for a window without text or no window.
+// The window's text as a program string; empty for a window without text or no window.
 std::string windowText(HWND window);
+
+// Sets the window's text, converted exactly to UTF-16.
+void setWindowText(HWND window, const std::string& text);
 
 } // namespace tarnwick

@@ -42,21 +42,22 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodeP
     // The list is sorted by folder, so the entries of one folder stand together and the set
     // needs to hold the names of one folder only.
     std::string currentFolder;
-    std::set<std::string> seen;
+    std::set<std::u32string> seen;
     for (const FileEntry& entry : files) {
-        // Letter case as the file system ignores it for our purposes: that of the case
-        // operation's small letters. Every other character stays as it is.
-        std::string folded = entry.newName;
-        codePage.toSmall(folded);
-        if (entry.folder == currentFolder) {
-            if (!seen.insert(std::move(folded)).second)
-                return refuse(
-                    window, fillIn(texts::identicalName, {{"path", entry.folder + entry.newName}}));
-        } else {
+        // Every character as the file system compares names: by its capital, as the mask does.
+        std::u32string folded;
+        for (std::size_t at = 0; at < entry.newName.size();) {
+            const std::size_t size = codePage.charSize(entry.newName, at);
+            folded += static_cast<char32_t>(codePage.caseKey(entry.newName, at, size));
+            at += size;
+        }
+        if (entry.folder != currentFolder) {
             seen.clear();
-            seen.insert(std::move(folded));
             currentFolder = entry.folder;
         }
+        if (!seen.insert(std::move(folded)).second)
+            return refuse(window,
+                          fillIn(texts::identicalName, {{"path", entry.folder + entry.newName}}));
     }
     return true;
 }

@@ -8,12 +8,10 @@
 namespace tarnwick {
 
 // No new name may be empty or longer than maxNameLength characters of codePage.
-bool checkEmptyOrLongNames(const FileList& files, MainSurface& window,
-                           const CodePage& codePage = CodePage::windows1252());
+bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage);
 
 // No two entries of one folder may get new names that differ at most in letter case, as the
 // case operation's small letters fold it, character by character.
-bool checkIdenticalNames(const FileList& files, MainSurface& window,
-                         const CodePage& codePage = CodePage::windows1252());
+bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodePage& codePage);
 
 } // namespace tarnwick

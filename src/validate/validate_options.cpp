@@ -38,9 +38,10 @@ bool checkFileList(const std::string& listText, MainSurface& window, FileSystem&
     if (list.empty() || list.back() != ':')
         list += ':';
 
-    // Each name is looked for before it is found empty.
+    // Each name is looked for before it is found empty. "." and ".." name no entry of the
+    // folder; the rename reports them with the others.
     for (const std::string& name : splitNameList(list)) {
-        if (!fileSystem.exists(state.targetFolder + name))
+        if (name != "." && name != ".." && !fileSystem.exists(state.targetFolder + name))
             return refuse(window,
                           fillIn(texts::listFileMissing, {{"path", state.targetFolder + name}}),
                           Field::fileList);
@@ -67,12 +68,17 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
     const auto holdsAny = [&](const std::string& text, const char* set) {
         return codePage.holdsAny(text, set);
     };
-    // The folder must exist; a file passes as well.
-    if (options.pathSpec.empty() || !fileSystem.exists(options.pathSpec))
+    // A typed folder is completed here, once, as Windows completes a typed path (made absolute,
+    // "." and ".." resolved, closing dots and blanks dropped); one the program put into the field
+    // from the disk stands as it is. The folder must exist; a file passes as well.
+    const std::string full = options.pathSpec.empty() || options.pathSpec == state.targetFolder
+                                 ? options.pathSpec
+                                 : fileSystem.fullPath(options.pathSpec);
+    if (full.empty() || !fileSystem.exists(full))
         return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
-    const std::string folder = withClosingBackslash(options.pathSpec, codePage);
+    const std::string folder = withClosingBackslash(full, codePage);
     if (folder != options.pathSpec)
         window.setFieldText(Field::pathName, folder);
     state.targetFolder = folder;

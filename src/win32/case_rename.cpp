@@ -3,6 +3,7 @@
 #include "errno_table.h"
 #include "handles.h"
 #include "text_conversion.h"
+#include "wide_paths.h"
 
 #include "core/paths.h"
 #include "core/file_system.h"
@@ -127,8 +128,7 @@ void CaseRenames::noteRenamed(const std::string& oldPath, const std::string& new
 // keeps the new one. The first such rename in a folder is tried directly and the spelling read
 // back: where it stuck, every later one in the folder is a single rename; where it did not, this
 // one and every later one go through a temporary name.
-int CaseRenames::rename(const std::string& oldPath, const std::string& newPath,
-                        const std::string& platformPath) {
+int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) {
     Folder& folder = folderOf(oldPath);
     if (folder.direct != DirectCaseRename::keepsOldSpelling) {
         if (!move_(oldPath, newPath)) {
@@ -143,8 +143,8 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath,
             if (folder.direct == DirectCaseRename::keepsNewSpelling)
                 return 0;
             WIN32_FIND_DATAW data;
-            FindHandle find(FindFirstFileW(widePath(platformPath).c_str(), &data));
-            if (find.valid() && wideName(codePage_, platformPath) == data.cFileName) {
+            FindHandle find(FindFirstFileW(widePath(newPath).c_str(), &data));
+            if (find.valid() && wideName(codePage_, newPath) == data.cFileName) {
                 folder.direct = DirectCaseRename::keepsNewSpelling;
                 return 0;
             }

@@ -29,10 +29,9 @@ public:
 
     // Forgets what was learned of the folders: a run begins or ends.
     void forget();
-    // Renames oldPath to newPath, which the platform takes (as platformPath, without trailing
-    // dots and blanks) for the same name in another letter case. 0, or the errno of the failure.
-    int rename(const std::string& oldPath, const std::string& newPath,
-               const std::string& platformPath);
+    // Renames oldPath to newPath, which the platform takes for the same name in another letter
+    // case. 0, or the errno of the failure.
+    int rename(const std::string& oldPath, const std::string& newPath);
     // Keeps the names of the folders already read up to date after another rename.
     void noteRenamed(const std::string& oldPath, const std::string& newPath);
 

@@ -1,76 +1,141 @@
 #include "text_conversion.h"
 
-#include "core/code_page.h"
-#include "windows_rules.h"
-
-#include <windows.h>
-
 namespace tarnwick {
 
+namespace {
+
+constexpr char32_t replacement = 0xFFFD;
+
+inline unsigned char byteAt(const std::string& text, std::size_t at) {
+    return static_cast<unsigned char>(text[at]);
+}
+
+// The code point at text[at] and its size in bytes; a lone surrogate in its generalized form is
+// one, a byte that begins no character gives replacement and 0. A surrogate pair written as two
+// generalized forms (which programFromWide never writes) is read as the two units.
+char32_t decode(const std::string& text, std::size_t at, std::size_t& size) {
+    const unsigned char b = byteAt(text, at);
+    size = 1;
+    if (b < 0x80)
+        return b;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        if (b == 0xE0)
+            low = 0xA0;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        if (b == 0xF0)
+            low = 0x90;
+        if (b == 0xF4)
+            high = 0x8F;
+    }
+    if (length == 0 || text.size() - at < length || byteAt(text, at + 1) < low ||
+        byteAt(text, at + 1) > high) {
+        size = 0;
+        return replacement;
+    }
+    char32_t code = b & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char next = byteAt(text, at + i);
+        if ((next & 0xC0) != 0x80) {
+            size = 0;
+            return replacement;
+        }
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    size = length;
+    return code;
+}
+
+void appendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+inline bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+inline bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+} // namespace
+
 std::wstring wideFromProgram(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t size = 0;
+        const char32_t code = decode(text, at, size);
+        at += size == 0 ? 1 : size;
+        if (code > 0xFFFF) {
+            wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<wchar_t>(code);
+        }
+    }
     return wide;
 }
 
 std::string programFromWide(std::wstring_view text) {
-    const std::size_t size = text.size();
-    // Most names are plain ASCII, which every ANSI code page holds as it is.
     std::string result;
-    result.reserve(size);
-    for (std::size_t i = 0; i < size && text[i] < 0x80; ++i)
-        result += static_cast<char>(text[i]);
-    if (result.size() == size)
-        return result;
-    // Windows refuses the exact flags (and any default character) for UTF-8, which holds every
-    // character anyway.
-    const bool exact = takesExactConversionFlags(static_cast<int>(GetACP()));
-    const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
-    const char* unknown = exact ? "?" : nullptr;
-    const int wideSize = static_cast<int>(size);
-    const int length =
-        WideCharToMultiByte(CP_ACP, flags, text.data(), wideSize, nullptr, 0, unknown, nullptr);
-    result.assign(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_ACP, flags, text.data(), wideSize, &result[0], length, unknown,
-                            nullptr);
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t unit = static_cast<char16_t>(text[i]);
+        if (isHighSurrogate(unit) && i + 1 < text.size() &&
+            isLowSurrogate(static_cast<char16_t>(text[i + 1]))) {
+            const char32_t low = static_cast<char16_t>(text[++i]);
+            appendUtf8(result, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        } else {
+            appendUtf8(result, unit); // a lone surrogate in its generalized form
+        }
+    }
     return result;
 }
 
+bool isExactProgramText(const std::string& text) {
+    bool afterHigh = false;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t size = 0;
+        const char32_t code = decode(text, at, size);
+        // A pair spelled as two lone surrogates comes back as one character of four bytes.
+        if (size == 0 || (afterHigh && isLowSurrogate(code)))
+            return false;
+        afterHigh = isHighSurrogate(code);
+        at += size;
+    }
+    return true;
+}
+
 std::size_t wideLength(const std::string& text) {
-    if (text.empty())
-        return 0;
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    return static_cast<std::size_t>(length > 0 ? length : 0);
-}
-
-std::wstring fullPathOf(const std::wstring& path) {
-    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return {};
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
-    if (length == 0 || length >= size)
-        return {};
-    full.resize(length);
-    return full;
-}
-
-std::wstring widePath(const std::string& path) {
-    return widePath(wideFromProgram(path));
-}
-
-std::wstring widePath(const std::wstring& wide) {
-    if (wide.size() < MAX_PATH)
-        return wide;
-    const std::wstring full = fullPathOf(wide);
-    return full.empty() ? wide : longPathForm(full);
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t size = 0;
+        const char32_t code = decode(text, at, size);
+        at += size == 0 ? 1 : size;
+        units += code > 0xFFFF ? 2 : 1;
+    }
+    return units;
 }
 
 } // namespace tarnwick

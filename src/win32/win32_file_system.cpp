@@ -2,8 +2,9 @@
 
 #include "errno_table.h"
 #include "handles.h"
-#include "system_code_page.h"
+#include "characters.h"
 #include "text_conversion.h"
+#include "wide_paths.h"
 #include "windows_rules.h"
 
 #include "core/paths.h"
@@ -48,9 +49,9 @@ std::wstring folderFinalPath(const std::wstring& folder) {
     return handle.valid() ? finalPathOf(handle.get()) : std::wstring();
 }
 
-// A full path (C:\a or \\server\share\a, or their long forms) as the platform's own path names it.
-std::wstring ntPathForm(const std::wstring& full) {
-    const std::wstring longForm = longPathForm(full); // \\?\C:\a or \\?\UNC\server\share\a
+// An absolute path (or its long form) as the platform's own path names it.
+std::wstring ntPathForm(const std::wstring& path) {
+    const std::wstring longForm = longPathForm(path); // \\?\C:\a or \\?\UNC\server\share\a
     return L"\\??\\" + longForm.substr(4);
 }
 
@@ -61,19 +62,11 @@ std::wstring capitalNameOf(const std::wstring& path) {
     return name;
 }
 
-// True when the platform's full path of path names another entry than path's own name: "." and
-// "..", or a name with closing dots or blanks, which the platform drops. Such a name is no file
-// of its folder, whatever it opens.
-bool resolvesToAnotherName(const std::wstring& path) {
-    const std::wstring full = fullPathOf(path);
-    return full.empty() || capitalNameOf(full) != capitalNameOf(path);
-}
-
 } // namespace
 
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
-          systemCodePage(),
+          programCodePage(),
           [this](const std::string& from, const std::string& to) { return move(from, to); },
           [this](const std::string& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
@@ -81,7 +74,7 @@ Win32FileSystem::Win32FileSystem()
           }) {}
 
 const CodePage& Win32FileSystem::codePage() const {
-    return systemCodePage();
+    return programCodePage();
 }
 
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
@@ -95,6 +88,11 @@ void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
               (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
               isFolderLink(data.dwFileAttributes, data.dwReserved0));
     } while (FindNextFileW(find.get(), &data));
+}
+
+std::string Win32FileSystem::fullPath(const std::string& path) {
+    const std::wstring full = fullPathOf(wideFromProgram(path));
+    return full.empty() ? std::string() : programFromWide(full);
 }
 
 bool Win32FileSystem::exists(const std::string& path) {
@@ -119,29 +117,21 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         const CacheScope cache(*this);
         return rename(oldPath, newPath);
     }
+    // A name this program cannot hold exactly (no conversion of the platform's gives it) could
+    // name another entry than the one meant.
+    if (!isExactProgramText(oldPath) || !isExactProgramText(newPath))
+        return renameError::invalid;
     if (oldPath == newPath) {
-        // The file keeps its name: nothing is touched, only a missing file is reported. A name
-        // with a character the code page lacks was found as "?" there, which the ANSI functions
-        // take for a wildcard or refuse: such a name is looked for by the search instead.
-        if (oldPath.find('?') != std::string::npos) {
-            WIN32_FIND_DATAW data;
-            const FindHandle find(FindFirstFileW(widePath(oldPath).c_str(), &data));
-            return find.valid() ? 0 : renameError::notFound;
-        }
+        // The file keeps its name: nothing is touched, only a missing file is reported.
         if (GetFileAttributesW(widePath(oldPath).c_str()) != INVALID_FILE_ATTRIBUTES)
             return 0;
         return lastErrno();
     }
-    // The platform drops trailing dots and blanks from the new name, so "Name. " may be no more
-    // than a change of letter case of "name".
-    std::string platformPath = newPath;
-    while (!platformPath.empty() && (platformPath.back() == '.' || platformPath.back() == ' '))
-        platformPath.pop_back();
-    if (sameIgnoringCase(oldPath, platformPath))
-        return caseRenames_.rename(oldPath, newPath, platformPath);
+    if (sameIgnoringCase(oldPath, newPath))
+        return caseRenames_.rename(oldPath, newPath);
     if (!move(oldPath, newPath))
         return lastErrno();
-    caseRenames_.noteRenamed(oldPath, platformPath);
+    caseRenames_.noteRenamed(oldPath, newPath);
     return 0;
 }
 
@@ -157,17 +147,10 @@ bool Win32FileSystem::move(const std::string& from, const std::string& to) {
     if (!file.valid())
         return false;
     if (!isTheEntry(file.get(), from, source)) {
-        // Another entry than the one named: through a link, or by a name that the platform
-        // itself takes for another.
-        SetLastError(resolvesToAnotherName(wideFromProgram(from)) ? ERROR_INVALID_NAME
-                                                                  : linkToOtherFileError);
+        SetLastError(linkToOtherFileError); // another entry than the one named: through a link
         return false;
     }
-    // The new name as the platform's own path, in full.
-    const std::wstring full = fullPathOf(wideFromProgram(to));
-    if (full.empty())
-        return false;
-    const std::wstring ntPath = ntPathForm(full);
+    const std::wstring ntPath = ntPathForm(widePath(to));
     std::vector<DWORD> buffer(
         (sizeof(FILE_RENAME_INFO) + ntPath.size() * sizeof(wchar_t)) / sizeof(DWORD) + 1);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());

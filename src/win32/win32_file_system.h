@@ -17,6 +17,7 @@ public:
 
     const CodePage& codePage() const override;
     void search(const std::string& pattern, const Visitor& visit) override;
+    std::string fullPath(const std::string& path) override;
     bool exists(const std::string& path) override;
     int rename(const std::string& oldPath, const std::string& newPath) override;
     void beginCacheScope() override;

@@ -1,7 +1,5 @@
 #include "windows_rules.h"
 
-#include "core/code_page.h"
-
 namespace tarnwick {
 
 namespace {
@@ -54,22 +52,6 @@ bool isTheEntryItself(const std::wstring& folderFinal, const std::wstring& fileF
         folder += L'\\';
     const std::wstring file = plainForm(fileFinal);
     return file == folder + name || file == folder + longName;
-}
-
-bool takesExactConversionFlags(int codePageNumber) {
-    switch (codePageNumber) {
-    case 42:    // symbol
-    case 54936: // GB18030
-    case 65000: // UTF-7
-    case CodePage::utf8Number:
-    case 50220:
-    case 50221:
-    case 50222:
-    case 50225:
-    case 50227:
-    case 50229: return false;
-    default: return !(codePageNumber >= 57002 && codePageNumber <= 57011);
-    }
 }
 
 } // namespace tarnwick

@@ -1,6 +1,6 @@
 // Rules of the Windows platform that need no Windows header: which entries are folder links, the
-// long form of a path, whether a rename acts on the entry itself, and which code pages take the
-// flags of an exact conversion. The host builds and tests this file too.
+// long form of a path, and whether a rename acts on the entry itself. The host builds and tests
+// this file too.
 #pragma once
 
 #include <cstdint>
@@ -29,9 +29,5 @@ std::wstring longPathForm(const std::wstring& absolutePath);
 // not count: both final paths resolve it alike.
 bool isTheEntryItself(const std::wstring& folderFinal, const std::wstring& fileFinal,
                       const std::wstring& name, const std::wstring& longName);
-
-// Windows refuses the flags that ask for exact conversions (no best fit, a default character)
-// for some code pages, UTF-8 among them: true when the code page takes them.
-bool takesExactConversionFlags(int codePageNumber);
 
 } // namespace tarnwick

@@ -35,7 +35,7 @@ protected:
         onDialogThread(window, [&] { cursor = cursorOverTheField(window); });
         return cursor == waitCursor();
     }
-    static HCURSOR waitCursor() { return LoadCursorA(nullptr, IDC_WAIT); }
+    static HCURSOR waitCursor() { return LoadCursorW(nullptr, IDC_WAIT); }
 
     // Waits until the command has ended and the dialog is idle again with this status text.
     static bool statusBecomes(HWND window, const std::string& text) {
@@ -87,7 +87,7 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
         ASSERT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
         HCURSOR after = nullptr;
         onDialogThread(w, [&] { after = cursorOverTheField(w); });
-        EXPECT_EQ(after, LoadCursorA(nullptr, IDC_IBEAM));
+        EXPECT_EQ(after, LoadCursorW(nullptr, IDC_IBEAM));
     });
     EXPECT_EQ(waiting, (std::vector<bool>{true, true}));
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_b.txt"}));
@@ -174,7 +174,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(messageBoxText(box),
                   "Give the 2 file(s) renamed by the last Rename their old names back?");
-        EXPECT_EQ(messageBoxLook(box), (BoxLook{{IDYES, IDNO}, LoadIconA(nullptr, IDI_QUESTION)}));
+        EXPECT_EQ(messageBoxLook(box), (BoxLook{{IDYES, IDNO}, LoadIconW(nullptr, IDI_QUESTION)}));
         EXPECT_EQ(GetWindow(box, GW_OWNER), w);
         clickButton(box, IDYES);
         EXPECT_TRUE(waitUntil([box] { return !IsWindow(box); }));

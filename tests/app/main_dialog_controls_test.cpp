@@ -367,7 +367,7 @@ TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutAndTheUndoEntry) {
         EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
 
         // The entry and the About button open the About dialog.
-        ASSERT_NE(FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_ABOUT), RT_DIALOG), nullptr)
+        ASSERT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_ABOUT), RT_DIALOG), nullptr)
             << "the About dialog's template is missing";
         for (int way = 0; way < 2; ++way) {
             if (way == 0)

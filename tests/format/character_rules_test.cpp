@@ -1,7 +1,7 @@
-// The character rules of seven code pages held against the model on code points: seeded names of
-// every script a code page holds, with bytes that are no character of it, go through the program's
-// byte-level functions and through the model, and the host's own converters (glibc's iconv, whose
-// tables are not the program's) carry them between bytes and code points.
+// The character rules of UTF-8 held against the model on code points: seeded names of every
+// script, with bytes that are no character, go through the program's byte-level functions and
+// through the model, and the host's own converter (glibc's iconv, whose tables are not the
+// program's) carries them between bytes and code points.
 #ifndef _WIN32
 
 #include "core/texts.h"
@@ -46,25 +46,22 @@ public:
                 if (decode(one + static_cast<char>(t)) != noCharacter)
                     lead_[b] = true, pairs.push_back(one + static_cast<char>(t));
         }
-        if (name != "CP1252" && !utf8_)
-            own_ = std::make_unique<CodePage>(
-                std::stoi(name.substr(2)), lead_,
-                [this](const char* b, std::size_t n) {
-                    return decode({b, n});
-                },
-                [this](std::uint32_t code) { return encode(code); }, hostCharacters());
     }
-    const CodePage& program() const {
-        return own_ ? *own_ : utf8_ ? utf8() : CodePage::windows1252();
-    }
+    const CodePage& program() const { return utf8(); }
     // The code point of exactly these bytes as one character, or noCharacter.
+    // A lone surrogate is the three bytes of its generalized form, which iconv refuses.
     std::uint32_t decode(const std::string& bytes) const {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+        if (bytes.size() == 3 && byte(0) == 0xED && byte(1) >= 0xA0 && (byte(2) & 0xC0) == 0x80)
+            return 0xD000 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
         const std::string code = convert(decoder_.get(), bytes);
         return code.size() == 4 ? (code[0] & 0xFF) | (code[1] & 0xFF) << 8 | (code[2] & 0xFF) << 16
                                 : noCharacter;
     }
     // The bytes of a code point; none when the code page lacks it.
     std::string encode(char32_t code) const {
+        if (code >= 0xD800 && code <= 0xDFFF)
+            return {char(0xED), char(0x80 | (code >> 6 & 0x3F)), char(0x80 | (code & 0x3F))};
         auto [known, fresh] = encoded_.try_emplace(code);
         if (fresh)
             known->second =
@@ -113,7 +110,6 @@ private:
     std::unique_ptr<void, int (*)(iconv_t)> decoder_;
     std::unique_ptr<void, int (*)(iconv_t)> encoder_;
     std::array<bool, 256> lead_{};
-    std::unique_ptr<CodePage> own_;
     mutable std::map<char32_t, std::string> encoded_;
 
 public:
@@ -191,7 +187,7 @@ private:
         static const std::pair<char32_t, char32_t> blocks[] = {
             {0x80, 0x24F},      {0x370, 0x52F},     {0x590, 0x6FF},     {0x7F0, 0x80F},
             {0x900, 0xDFF},     {0x1E00, 0x1FFF},   {0x3040, 0x30FF},   {0x4E00, 0x9FFF},
-            {0xAC00, 0xD7FF},   {0xE000, 0xE00F},   {0xF900, 0xFFFF},   {0xFF00, 0xFFEF},
+            {0xAC00, 0xDFFF},   {0xE000, 0xE00F},   {0xF900, 0xFFFF},   {0xFF00, 0xFFEF},
             {0x10000, 0x1FFFF}, {0x1F300, 0x1FAFF}, {0x20000, 0x2FFFF}, {0x10FFF0, 0x10FFFF}};
         const auto& block = blocks[number(0, std::size(blocks) - 1)];
         if (page_.singles.empty()) // UTF-8
@@ -317,9 +313,7 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(CodePages, CharacterRules,
-                         ::testing::Values("CP1252", "CP1250", "CP932", "CP936", "CP949", "CP950",
-                                           "UTF8"),
+INSTANTIATE_TEST_SUITE_P(CodePages, CharacterRules, ::testing::Values("UTF8"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -5,6 +5,8 @@
 // (lead << 8 | trail) where a lead byte pairs with a trail byte into a character the page lacks.
 #pragma once
 
+#include "host_characters.h"
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -94,7 +96,16 @@ public:
     // A new name is refused when it is empty or has more than 215 characters.
     static bool refused(const Text& name) { return name.empty() || name.size() > 215; }
     // Two names of one folder are the same when their small letters are.
-    bool sameName(const Text& a, const Text& b) const { return toSmall(a) == toSmall(b); }
+    // Two names are the same when every character has the same capital as the file system
+    // compares names (the host's); bytes that are no character compare as they are.
+    static bool sameName(const Text& a, const Text& b) {
+        const auto key = [](Text text) {
+            for (char32_t& c : text)
+                c = c < markerBase ? hostCharacters().capital(c) : c;
+            return text;
+        };
+        return key(a) == key(b);
+    }
 
 private:
     Text each(Text text, char32_t (CharacterModel::*change)(char32_t) const) const {

@@ -90,7 +90,7 @@ inline BoxLook messageBoxLook(HWND box) {
 
 // The look of a box shown with MB_OK | MB_ICONERROR: the error (stop) icon and OK alone.
 inline BoxLook errorBoxLook() {
-    return {{IDOK}, LoadIconA(nullptr, IDI_ERROR)};
+    return {{IDOK}, LoadIconW(nullptr, IDI_ERROR)};
 }
 
 inline bool operator==(const BoxLook& a, const BoxLook& b) {

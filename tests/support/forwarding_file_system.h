@@ -25,12 +25,12 @@ public:
             beforeSearch(pattern);
         real_.search(pattern, visit);
     }
+    std::string fullPath(const std::string& path) override { return real_.fullPath(path); }
     bool exists(const std::string& path) override { return real_.exists(path); }
     int rename(const std::string& oldPath, const std::string& newPath) override {
         if (beforeRename)
             beforeRename(oldPath);
-        const bool existed =
-            afterRename && GetFileAttributesA(newPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool existed = afterRename && real_.exists(newPath);
         const int result = real_.rename(oldPath, newPath);
         if (afterRename)
             afterRename(oldPath, newPath, result, existed);

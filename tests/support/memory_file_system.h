@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/file_system.h"
+#include "host_characters.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,8 +43,7 @@ inline bool matchesMask(const std::string& name, const std::string& mask) {
 
 class MemoryFileSystem : public FileSystem {
 public:
-    explicit MemoryFileSystem(const CodePage& codePage = CodePage::windows1252())
-        : codePage_(&codePage) {}
+    explicit MemoryFileSystem(const CodePage& codePage = utf8()) : codePage_(&codePage) {}
     const CodePage& codePage() const override { return *codePage_; }
 
     // Paths are full paths; folders are given without their closing backslash.

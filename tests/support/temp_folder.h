@@ -104,11 +104,12 @@ public:
         return taken;
     }
 
-    // Creates a file (and the folders on its way) relative to the folder.
+    // Creates a file (and the folders on its way) relative to the folder, each name as it is
+    // (a closing dot kept).
     void file(const std::string& relative, const std::string& content = "") const {
         makeFoldersFor(relative);
-        HANDLE h = CreateFileA((path_ + relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE h = CreateFileW((longPath() + wideFromAnsi(relative)).c_str(), GENERIC_WRITE, 0,
+                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return;
         DWORD written = 0;
@@ -153,7 +154,8 @@ private:
     void makeFoldersFor(const std::string& relative) const {
         for (std::size_t slash = relative.find('\\'); slash != std::string::npos;
              slash = relative.find('\\', slash + 1))
-            CreateDirectoryA((path_ + relative.substr(0, slash)).c_str(), nullptr);
+            CreateDirectoryW((longPath() + wideFromAnsi(relative.substr(0, slash))).c_str(),
+                             nullptr);
     }
 
     // Removes a tree of any depth and with names of any kind.

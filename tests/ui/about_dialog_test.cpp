@@ -122,7 +122,7 @@ TEST(AboutDialog, BoldTitleAndBlueUnderlinedLinksWithTheHand) {
             CURSORINFO info = {};
             info.cbSize = sizeof info;
             GetCursorInfo(&info);
-            EXPECT_EQ(info.hCursor, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(134)));
+            EXPECT_EQ(info.hCursor, LoadCursorW(GetModuleHandleA(nullptr), MAKEINTRESOURCEW(134)));
             clickButton(dialog, IDOK);
         },
         [] { return AboutDialog(nullptr).run(); });
@@ -142,7 +142,7 @@ TEST(AboutResources, PictureIs100By72In24BitColour) {
 }
 
 TEST(AboutResources, HandCursorIsTwoColour32By32WithTheFingertipAsHotSpot) {
-    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
+    HCURSOR hand = LoadCursorW(GetModuleHandleA(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR));
     ASSERT_NE(hand, nullptr);
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(hand, &info));

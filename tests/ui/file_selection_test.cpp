@@ -1,5 +1,7 @@
 #include "ui/file_selection.h"
 
+#include "support/host_characters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -43,7 +45,9 @@ TEST(MultiSelection, FolderAndNames) {
         const std::vector<char> buffer = chooserBuffer(c.delivered);
         std::string folder = "stale";
         std::vector<std::string> names = {"stale"};
-        ASSERT_TRUE(parseMultiSelection(buffer.data(), buffer.size(), folder, names)) << c.what;
+        ASSERT_TRUE(
+            parseMultiSelection(buffer.data(), buffer.size(), folder, names, testing::utf8()))
+            << c.what;
         EXPECT_EQ(folder, c.folder) << c.what;
         EXPECT_EQ(names, c.names) << c.what;
     }
@@ -53,7 +57,7 @@ TEST(MultiSelection, EmptyBufferHoldsNoSelection) {
     const std::vector<char> buffer(16, '\0');
     std::string folder;
     std::vector<std::string> names;
-    EXPECT_FALSE(parseMultiSelection(buffer.data(), buffer.size(), folder, names));
+    EXPECT_FALSE(parseMultiSelection(buffer.data(), buffer.size(), folder, names, testing::utf8()));
     EXPECT_TRUE(names.empty());
 }
 
@@ -62,7 +66,7 @@ TEST(MultiSelection, NeverReadsPastTheBuffer) {
     const std::string full = std::string("C:\\D") + '\0' + "a.txt" + '\0' + "bb";
     std::string folder;
     std::vector<std::string> names;
-    ASSERT_TRUE(parseMultiSelection(full.data(), full.size(), folder, names));
+    ASSERT_TRUE(parseMultiSelection(full.data(), full.size(), folder, names, testing::utf8()));
     EXPECT_EQ(folder, "C:\\D");
     EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "bb"}));
 }

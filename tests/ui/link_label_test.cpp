@@ -86,8 +86,8 @@ TEST_F(LinkLabelTest, AnswersTheColourRequestWithItsOwnLook) {
 TEST_F(LinkLabelTest, ShowsItsCursorOnlyWhenItHasOne) {
     const LPARAM request = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
     const WPARAM self = reinterpret_cast<WPARAM>(control);
-    const HCURSOR arrow = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32515)));            // IDC_CROSS
+    const HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32515)));            // IDC_CROSS
     SendMessageA(control, WM_SETCURSOR, self, request);
     EXPECT_EQ(GetCursor(), arrow); // the control's own pointer
 

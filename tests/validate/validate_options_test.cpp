@@ -1,6 +1,6 @@
 #include "validate/validate_options.h"
 
-#include "support/code_pages.h"
+#include "support/host_characters.h"
 #include "support/memory_file_system.h"
 #include "support/option_changes.h"
 #include "support/recording_window.h"
@@ -227,34 +227,6 @@ TEST_F(ValidateOptions, FolderGetsItsClosingBackslashInTheField) {
     EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
     ASSERT_EQ(window.fieldTexts.size(), 1u);
     EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::pathName, std::string("C:\\Photos\\")));
-}
-
-// In Shift-JIS the trail bytes of ソ (83 5C), 表 (95 5C), ポ (83 7C) and － (81 7C) are those of
-// "\\" and "|": the characters pass every check, a real backslash does not, and the folder ソ gets
-// its closing backslash.
-TEST(ValidateOptionsShiftJis, TrailBytesAreNoCharactersOfTheSets) {
-    MemoryFileSystem fs(testing::shiftJis());
-    fs.add("C:\\\x83\x5C\\", {"\x95\x5C.txt"});
-    Options options;
-    for (const Change& change :
-         {path("C:\\\x83\x5C"), mask("*\x83\x7C*"), separator("\x83\x7C"), replace("\x81\x7C"),
-          insert("\x83\x5C\x95\x5C"), erase("\x95\x5C")})
-        change(options);
-    RecordingWindow window;
-    RunState state;
-    EXPECT_TRUE(validateOptions(options, window, fs, state));
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(state.targetFolder, "C:\\\x83\x5C\\");
-
-    options.targetMode = TargetMode::listMode;
-    options.maskOrList = "\x95\x5C.txt";
-    EXPECT_TRUE(validateOptions(options, window, fs, state));
-    EXPECT_EQ(state.targetPattern, "\x95\x5C.txt:");
-
-    options.insertText = "\x83\x5C\\";
-    EXPECT_FALSE(validateOptions(options, window, fs, state));
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, kNameHead + "\n\nPlease change the string to insert!");
 }
 
 TEST_F(ValidateOptions, FolderWithBackslashAndRootStayUnchanged) {

@@ -1,8 +1,6 @@
 // Faults during a run on real folders: each is reported (or passed over as the rules say), the
 // run goes on with the next file, and no file is lost.
 #include "engine/run_pipeline.h"
-#include "ui/dropped_files.h"
-#include "ui/window_text.h"
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
@@ -15,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <functional>
@@ -193,43 +190,6 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     EXPECT_EQ(tree(), before);
 }
 
-// Names the ANSI code page cannot show, made on the Linux side: a Chinese character and a Polish
-// capital L with stroke, beside a real l.txt. The search must not hand out a look-alike ("L.txt"
-// for the L with stroke), which would have the real l.txt renamed in its place (Wine finds l.txt
-// for L.txt) and then l.txt's own rename reported as not found.
-TEST_F(Faults, NamesOutsideTheCodePageAreReportedAndNeverTakenForOtherFiles) {
-    if (!testing::underWine())
-        GTEST_SKIP() << "needs the Linux side of Wine to make the names";
-    if (GetACP() == CP_UTF8)
-        GTEST_SKIP() << "UTF-8 holds every name";
-    ASSERT_TRUE(runInFolder("printf chinese > \"$(printf '\\344\\270\\255').txt\""
-                            "\nprintf stroke > \"$(printf '\\305\\201').txt\""
-                            "\nprintf l > l.txt\nprintf b > b.txt"));
-    const auto before = tree();
-    ASSERT_EQ(before.size(), 4u);
-    pipeline.runPreview();
-    const auto after = tree();
-    EXPECT_EQ(contents(after), contents(before));
-    // The real files got their own previewed names.
-    std::map<std::string, std::string> renamedTo;
-    for (const FileEntry& e : window.previewed)
-        renamedTo[e.oldName] = e.newName;
-    EXPECT_EQ(window.previewedEntries, 4u);
-    auto contentOf = [&](const std::string& name) {
-        auto at = after.find(wideFromAnsi(name));
-        return at == after.end() ? std::string("<missing>") : at->second;
-    };
-    EXPECT_EQ(contentOf(renamedTo["l.txt"]), "l");
-    EXPECT_EQ(contentOf(renamedTo["b.txt"]), "b");
-    // The other two keep their names.
-    EXPECT_EQ(after.count(L"\x4E2D.txt"), 1u);
-    EXPECT_EQ(after.count(L"\x141.txt"), 1u);
-    EXPECT_EQ(window.messages.size(), 2u);
-    for (const auto& m : window.messages)
-        EXPECT_NE(m.text.find(kInvalidReason), std::string::npos) << m.text;
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
-}
-
 // "." and ".." in a list name the folder and its parent, no file of it: each is refused with the
 // reason of an invalid name (no link is involved), and the listed file is renamed.
 TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
@@ -245,61 +205,6 @@ TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
     EXPECT_EQ(messages(), expected);
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"3.txt"}));
     EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
-}
-
-// Dropped from the shell or typed into a field, a name the code page lacks (Ł, ź in 1252) never
-// becomes a look-alike ("Lódz.jpg") that names another file: where it cannot be written, it is
-// refused as it is.
-TEST_F(Faults, DroppedOrTypedNamesOutsideTheCodePageAreNeverTakenForOtherFiles) {
-    const std::wstring folder = wideFromAnsi(temp.path());
-    const std::wstring polish = L"\x141\xF3\x64\x17A.jpg", lookAlike = L"L\xF3\x64z.jpg";
-    for (const std::wstring& name : {polish, lookAlike})
-        CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
-                                nullptr));
-    const std::wstring path = folder + polish;
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t));
-    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = TRUE;
-    std::copy(path.begin(), path.end(), reinterpret_cast<wchar_t*>(files + 1));
-    GlobalUnlock(memory);
-    const DropTarget target =
-        chooseDropTarget(DroppedFiles(static_cast<HDROP>(memory)).items(), fs.codePage());
-    ASSERT_EQ(target.names.size(), 1u);
-    EXPECT_NE(wideFromAnsi(target.names[0]), lookAlike);
-    HWND field = CreateWindowW(L"EDIT", polish.c_str(), 0, 0, 0, 100, 20, nullptr, nullptr, nullptr,
-                               nullptr);
-    EXPECT_EQ(windowText(field), target.names[0]);
-    DestroyWindow(field);
-
-    window.options.targetMode = TargetMode::listMode;
-    window.options.maskOrList = target.names[0] + ":";
-    pipeline.runPreview();
-    EXPECT_EQ(tree().count(lookAlike), 1u);
-}
-
-// A name the code page cannot hold comes back with "?" for what it lacks; where the name does not
-// change, its file counts as renamed without a word.
-TEST_F(Faults, UnchangedNamesOutsideTheCodePageAreRenamedWithoutAMessage) {
-    if (!testing::underWine())
-        GTEST_SKIP() << "needs the Linux side of Wine to make the names";
-    ASSERT_TRUE(runInFolder("printf a > a.txt"
-                            "\nprintf wide > \"$(printf '\\357\\275\\201').txt\""
-                            "\nprintf japan > \"$(printf '\\346\\227\\245\\346\\234\\254').txt\""
-                            "\nprintf weiss > \"Wei$(printf '\\303\\237').txt\""));
-    const auto before = tree();
-    ASSERT_EQ(before.size(), 4u);
-    window.options.numerate = false;
-    replace("a", "x")(window.options);
-    pipeline.runPreview();
-    EXPECT_EQ(messages(), std::vector<std::string>{});
-    EXPECT_EQ(window.statusText, "4 file(s) successfully renamed.");
-    const auto after = tree();
-    EXPECT_EQ(contents(after), contents(before));
-    EXPECT_EQ(after.count(L"x.txt"), 1u);
-    EXPECT_EQ(after.count(L"\xFF41.txt"), 1u);
-    EXPECT_EQ(after.count(L"\x65E5\x672C.txt"), 1u);
-    EXPECT_EQ(after.count(L"Wei\xDF.txt"), 1u);
 }
 
 } // namespace

@@ -88,15 +88,5 @@ TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
             << c.what;
 }
 
-// Windows takes the flags of an exact conversion for the usual code pages and refuses them for
-// UTF-8 and a few others.
-TEST(TakesExactConversionFlags, TheUsualCodePagesDoUtf8AndAFewOthersDoNot) {
-    for (int number : {1252, 932, 936, 949, 950, 1251, 874, 50223, 50228, 57001, 57012})
-        EXPECT_TRUE(takesExactConversionFlags(number)) << number;
-    for (int number :
-         {65001, 65000, 54936, 42, 50220, 50221, 50222, 50225, 50227, 50229, 57002, 57011})
-        EXPECT_FALSE(takesExactConversionFlags(number)) << number;
-}
-
 } // namespace
 } // namespace tarnwick

@@ -8,7 +8,7 @@
 #include "format/format_names.h"
 #include "support/dialog_driver.h"
 #include "support/null_window.h"
-#include "win32/system_code_page.h"
+#include "win32/characters.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/preview_dialog.h"
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs(tarnwick::systemCodePage());
+        tarnwick::SystemShellDialogs shellDialogs(tarnwick::programCodePage());
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},
