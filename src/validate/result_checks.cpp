@@ -44,6 +44,7 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodeP
     std::string currentFolder;
     std::set<std::string> seen;
     for (const FileEntry& entry : files) {
+        window.keepAnswering();
         // Letter case as the file system ignores it for our purposes: that of the case
         // operation's small letters. Every other character stays as it is.
         std::string folded = entry.newName;
