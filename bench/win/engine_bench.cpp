@@ -137,7 +137,7 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
     std::printf("| %-67s | %6.0f MB | %9s | %5s |\n", (label + ": peak working set").c_str(),
                 peak / (1024.0 * 1024.0), "", "");
     std::printf("| %-67s | %7.0f B | %7.0f B | %5s |\n",
-                (label + ": bytes per entry, at the peak | held").c_str(),
+                (label + ": bytes per entry, at the peak and held").c_str(),
                 (peak - static_cast<double>(atStart)) / entries,
                 static_cast<double>(held - std::min(held, atStart)) / entries, "");
     return 0;

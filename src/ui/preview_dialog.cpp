@@ -14,7 +14,7 @@ namespace {
 // The largest text a multi-line edit control accepts; its default limit would cut long lists.
 const WPARAM maxEditText = 0x7FFFFFFE;
 // The text field is filled this many lines at a time, the window kept answering in between.
-constexpr std::size_t linesPerPiece = 500;
+constexpr std::size_t linesPerPiece = 1000;
 } // namespace
 
 PreviewDialog::PreviewDialog(HWND owner, const FileList& files, std::function<void()> keepAnswering)
