@@ -73,7 +73,7 @@ void runSinglePass(benchmark::State& state, int pass) {
         state.ResumeTiming();
         if (pass == 1) {
             std::int64_t counter = options.startNumber;
-            const std::string* previous = nullptr;
+            const FolderText* previous = nullptr;
             for (FileEntry& entry : files) {
                 if (previous == nullptr || entry.folder != *previous)
                     counter = options.startNumber;

@@ -23,6 +23,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -90,9 +92,20 @@ void printRow(const std::string& label, const std::vector<double>& engine,
     std::fprintf(stderr, "\n");
 }
 
-// With a mask other than "*.*" every name found is checked against it.
+SIZE_T workingSet(bool peak) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return peak ? counters.PeakWorkingSetSize : counters.WorkingSetSize;
+}
+
+// With a mask other than "*.*" every name found is checked against it. Also prints the peak
+// working set of the process and the bytes per entry: at the peak above the start, and those
+// the list holds once the command is done.
 int collectBench(const std::string& folder, bool subfolders, int runs, const std::string& label,
                  const std::string& mask) {
+    const SIZE_T atStart = workingSet(false);
+    SIZE_T held = 0;
     GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
     window.options.maskOrList = mask;
@@ -107,6 +120,7 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
             pipeline.runPreview();
             engine.push_back(now() - start);
             files = pipeline.fileList().size();
+            held = std::max(held, workingSet(false));
         }
         const double start = now();
         const std::size_t walked = walk(folder, subfolders);
@@ -118,6 +132,14 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
         }
     }
     printRow(label, engine, floor, files);
+    const double peak = static_cast<double>(workingSet(true));
+    const double entries = static_cast<double>(std::max<std::size_t>(files, 1));
+    std::printf("| %-67s | %6.0f MB | %9s | %5s |\n", (label + ": peak working set").c_str(),
+                peak / (1024.0 * 1024.0), "", "");
+    std::printf("| %-67s | %7.0f B | %7.0f B | %5s |\n",
+                (label + ": bytes per entry, at the peak and held").c_str(),
+                (peak - static_cast<double>(atStart)) / entries,
+                static_cast<double>(held - std::min(held, atStart)) / entries, "");
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "seconds.h"
 #include "support/null_window.h"
 #include "ui/preview_dialog.h"
+#include "ui/status_area.h"
 
 #include <windows.h>
 
@@ -76,7 +77,9 @@ public:
                 Sleep(1);
             }
         });
-        PreviewDialog dialog(nullptr, files);
+        // The window is kept answering as the Main dialog's status area keeps it.
+        StatusArea status;
+        PreviewDialog dialog(nullptr, files, [&] { status.keepAnswering(); });
         dialog.run();
         done = true;
         closer.join();

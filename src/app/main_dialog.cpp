@@ -282,7 +282,7 @@ void MainDialog::focusField(Field field) {
 
 bool MainDialog::runPreviewDialog(const FileList& files) {
     const Prompt prompt(*this);
-    return PreviewDialog(hwnd(), files).run() == IDOK;
+    return PreviewDialog(hwnd(), files, [this] { status_.keepAnswering(); }).run() == IDOK;
 }
 
 bool MainDialog::askYesNo(const std::string& text, const std::string& caption) {

@@ -15,6 +15,7 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ public:
     void startProgress(std::size_t count, int step) override { status_.startProgress(count, step); }
     void stepProgress() override { status_.stepProgress(); }
     void clearProgress() override { status_.clearProgress(); }
+    void keepAnswering() override { status_.keepAnswering(); }
+    std::uint64_t milliseconds() override { return GetTickCount64(); }
 
     // MainSurface: the modal questions.
     bool runPreviewDialog(const FileList& files) override;

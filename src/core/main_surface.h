@@ -5,6 +5,7 @@
 #include "run_model.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace tarnwick {
@@ -60,6 +61,13 @@ public:
     virtual void startProgress(std::size_t count, int step) = 0;
     virtual void stepProgress() = 0;
     virtual void clearProgress() = 0;
+    // Called often during long work that has no step of the bar (every entry of a folder's walk,
+    // a few thousand comparisons of the sort): the window takes what it must to stay painted
+    // and answering the system, at a cost too small to measure, and no input. A window that
+    // takes no message for 5 seconds is taken for hung, and the user may end it.
+    virtual void keepAnswering() = 0;
+    // The window's clock: milliseconds since an arbitrary start, for how long a step has run.
+    virtual std::uint64_t milliseconds() = 0;
 
     // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".

@@ -3,8 +3,18 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <ostream>
 
 namespace tarnwick {
+
+const std::string& FolderText::noText() {
+    static const std::string none;
+    return none;
+}
+
+std::ostream& operator<<(std::ostream& out, const FolderText& folder) {
+    return out << folder.str();
+}
 
 int parseNumberField(const std::string& text) {
     const long long value = std::strtoll(text.c_str(), nullptr, 10);

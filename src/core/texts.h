@@ -23,6 +23,9 @@ inline constexpr char resultCheckCaption[] = "Tarnwick - Error";
 inline constexpr char stepLabel[] = "Step {step} of {steps}";
 inline constexpr char stepClearing[] = "Clearing filename list ...";
 inline constexpr char stepCollecting[] = "Collecting all filenames ...";
+// A collection that runs for more than about a second, with the files found so far
+// ("Collecting all filenames ... 120,000").
+inline constexpr char collectingCount[] = "Collecting all filenames ... {count}";
 inline constexpr char stepSorting[] = "Sorting filename list ...";
 inline constexpr char stepFormatting[] = "Formating filename list ...";
 inline constexpr char stepCheckingEmptyOrLong[] = "Checking for empty or to long filenames ...";

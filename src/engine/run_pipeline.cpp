@@ -71,7 +71,7 @@ bool RunPipeline::prepareList(StepCounter& steps) {
         return false;
     }
     steps.next(); // Sorting
-    sortEntries(files_);
+    sortEntries(files_, &window_);
     steps.next(); // Formating
     formatNewNames(options_, files_, window_, fileSystem_.codePage());
     return true;
@@ -130,10 +130,12 @@ void RunPipeline::runUndo() {
     // Each listed file by the name it has now: its old one where it went back.
     std::map<std::string, std::string> wentBack; // by the path it had, the name it has now
     for (std::size_t i = 0; i < changed.size(); ++i) {
+        window_.keepAnswering();
         if (back.succeeded[i])
             wentBack[changed[i].folder + changed[i].newName] = changed[i].oldName;
     }
     for (FileEntry& entry : files_) {
+        window_.keepAnswering();
         const auto found = wentBack.find(entry.folder + entry.oldName);
         entry.newName = found != wentBack.end() ? found->second : entry.oldName;
     }

@@ -15,7 +15,7 @@ namespace {
 // The counter is 64-bit so that a start near the top of the int range still counts upwards.
 void numberPass(const Options& options, FileList& files, MainSurface& window) {
     std::int64_t counter = options.startNumber;
-    const std::string* previousFolder = nullptr;
+    const FolderText* previousFolder = nullptr;
     std::string number;
     for (FileEntry& entry : files) {
         if (previousFolder == nullptr || entry.folder != *previousFolder)

@@ -2,16 +2,23 @@
 
 #include "preview_text.h"
 #include "res/resource.h"
+#include "status_area.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
 
 namespace tarnwick {
 
 namespace {
 // The largest text a multi-line edit control accepts; its default limit would cut long lists.
 const WPARAM maxEditText = 0x7FFFFFFE;
+// The text field is filled this many lines at a time, the window kept answering in between.
+constexpr std::size_t linesPerPiece = 1000;
 } // namespace
 
-PreviewDialog::PreviewDialog(HWND owner, const FileList& files)
-    : ModalDialog(IDD_PREVIEW, owner), files_(files) {}
+PreviewDialog::PreviewDialog(HWND owner, const FileList& files, std::function<void()> keepAnswering)
+    : ModalDialog(IDD_PREVIEW, owner), files_(files), keepAnswering_(std::move(keepAnswering)) {}
 
 bool PreviewDialog::onInit() {
     SendMessageW(item(IDC_PREVIEW_TEXT), EM_SETLIMITTEXT, maxEditText, 0);
@@ -26,8 +33,27 @@ bool PreviewDialog::onButtonClicked(int id) {
     return true;
 }
 
+// A long text takes the edit control seconds to lay out in one call, during which the window
+// takes no message and Windows may take it for hung. The text goes in a piece at a time instead,
+// each added at the end of the one before, the window kept answering in between; then the
+// field shows its first line. Clicks and keys of the meantime were aimed at a field not yet
+// filled, and are dropped.
 void PreviewDialog::showText() {
-    setItemText(IDC_PREVIEW_TEXT, buildPreviewText(files_, isChecked(IDC_SHOW_PATH)));
+    const HWND field = item(IDC_PREVIEW_TEXT);
+    const bool showPath = isChecked(IDC_SHOW_PATH);
+    SetWindowTextA(field, "");
+    for (std::size_t first = 0; first < files_.size(); first += linesPerPiece) {
+        const std::size_t last = std::min(files_.size(), first + linesPerPiece);
+        // The caret stands at the end of the text, where the last piece left it.
+        SendMessageA(
+            field, EM_REPLACESEL, FALSE,
+            reinterpret_cast<LPARAM>(buildPreviewText(files_, first, last, showPath).c_str()));
+        if (keepAnswering_)
+            keepAnswering_();
+    }
+    SendMessageA(field, EM_SETSEL, 0, 0);
+    SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    StatusArea::discardQueuedInput();
 }
 
 } // namespace tarnwick

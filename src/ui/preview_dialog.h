@@ -4,12 +4,15 @@
 #include "core/run_model.h"
 #include "modal_dialog.h"
 
+#include <functional>
+
 namespace tarnwick {
 
 class PreviewDialog : public ModalDialog {
 public:
     // Shows the Main dialog's own list; holds no copy of it. run() returns IDOK for "Rename".
-    PreviewDialog(HWND owner, const FileList& files);
+    // keepAnswering keeps the window answering while the text field is filled.
+    PreviewDialog(HWND owner, const FileList& files, std::function<void()> keepAnswering = {});
 
 protected:
     bool onInit() override;
@@ -20,6 +23,7 @@ private:
     void showText();
 
     const FileList& files_;
+    std::function<void()> keepAnswering_;
 };
 
 } // namespace tarnwick

@@ -11,8 +11,15 @@ namespace tarnwick {
 
 namespace {
 
-// Removes the mouse and keyboard input waiting in the thread's queue.
-void discardQueuedInput() {
+// The status area is repainted during a command at most this often.
+constexpr DWORD repaintIntervalMs = 100;
+// Paint messages taken at once at most: a window that does not validate its update region
+// cannot hold the command up.
+constexpr int paintsAtOnce = 64;
+
+} // namespace
+
+void StatusArea::discardQueuedInput() {
     MSG message;
     const UINT ranges[][2] = {
         {WM_KEYFIRST, WM_KEYLAST},
@@ -25,11 +32,6 @@ void discardQueuedInput() {
     }
 }
 
-// The status area is repainted during a command at most this often.
-constexpr DWORD repaintIntervalMs = 100;
-
-} // namespace
-
 void StatusArea::attach(HWND stepLabel, HWND statusText, HWND progressBar) {
     stepLabel_ = stepLabel;
     statusText_ = statusText;
@@ -40,13 +42,13 @@ void StatusArea::attach(HWND stepLabel, HWND statusText, HWND progressBar) {
 void StatusArea::setStatusText(const std::string& text) {
     flushProgress();
     setWindowText(statusText_, text);
-    keepVisible();
+    keepAnswering();
 }
 
 void StatusArea::setStepLabel(const std::string& text) {
     flushProgress();
     setWindowText(stepLabel_, text);
-    keepVisible();
+    keepAnswering();
 }
 
 void StatusArea::startProgress(std::size_t count, int step) {
@@ -74,7 +76,7 @@ void StatusArea::stepProgress() {
     }
     progressPos_ = static_cast<int>(next);
     progressPending_ = true;
-    keepVisible();
+    keepAnswering();
 }
 
 void StatusArea::flushProgress() {
@@ -106,13 +108,17 @@ void StatusArea::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
     flushProgress();
     SendMessageW(progressBar_, message, wParam, lParam);
     progressPos_ = static_cast<int>(SendMessageW(progressBar_, PBM_GETPOS, 0, 0));
-    keepVisible();
+    keepAnswering();
 }
 
-// A command runs inside a button handler, so the window's own loop does not paint meanwhile.
-// Paint the status area now and then, and look at the queue without taking anything from it, so
-// that the system does not take the window for hung. No input is dispatched.
-void StatusArea::keepVisible() {
+// A command runs inside a button handler, so the window's own loop does not run meanwhile.
+// Windows takes a window for hung when it "has not called PeekMessage within the internal
+// timeout period of 5 seconds" (IsHungAppWindow) and then puts a ghost in its place that the
+// user can close, which ends the process. Every 100 ms at most, the status area is therefore
+// painted, every window of the thread that waits for it takes its WM_PAINT, and PeekMessage
+// delivers the messages sent to the thread. No input is taken from the queue, and no posted
+// message other than a paint is dispatched: nothing the user does starts anything meanwhile.
+void StatusArea::keepAnswering() {
     const DWORD now = GetTickCount();
     if (now - lastRepaint_ < repaintIntervalMs)
         return;
@@ -121,6 +127,10 @@ void StatusArea::keepVisible() {
     for (HWND control : {stepLabel_, statusText_, progressBar_})
         UpdateWindow(control);
     MSG message;
+    for (int paints = 0;
+         paints < paintsAtOnce && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
+         ++paints)
+        DispatchMessageW(&message);
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 

@@ -23,12 +23,19 @@ public:
     void startProgress(std::size_t count, int step);
     void stepProgress();
     void clearProgress();
+    // Keeps the window painted and answering the system during long work, however often it is
+    // called: at most every 100 ms it repaints what needs it and takes the messages that are
+    // sent to the thread; the input of the meantime stays in the queue (runCommand drops it).
+    void keepAnswering();
 
     // Before the user is asked something, a message box or a dialog: the bar shows the steps
     // counted so far, and the wait cursor of a command is put aside while the question is open
     // (see ModalDialog::Prompt). True when it was shown; promptEnds, told so, shows it again.
     bool promptBegins();
     void promptEnds(bool wasWaiting);
+
+    // Removes the clicks and keys waiting in the thread's queue.
+    static void discardQueuedInput();
 
     // Runs a command inside the click that starts it, on the window's thread, unless one runs
     // already. Meanwhile the wait cursor shows and nothing can be dropped on the window;
@@ -48,8 +55,6 @@ private:
     // Hands the steps counted since the last one to the progress bar.
     void flushProgress();
     void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
-    // Lets the status area show during a long step, at most every 100 ms.
-    void keepVisible();
 
     HWND stepLabel_ = nullptr;
     HWND statusText_ = nullptr;

@@ -51,6 +51,7 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodeP
             folded += static_cast<char32_t>(codePage.caseKey(entry.newName, at, size));
             at += size;
         }
+        window.keepAnswering();
         if (entry.folder != currentFolder) {
             seen.clear();
             currentFolder = entry.folder;

@@ -77,9 +77,14 @@ const CodePage& Win32FileSystem::codePage() const {
     return programCodePage();
 }
 
+// The mask matches the names themselves, never their short 8.3 forms, so the search asks for no
+// short names: FindExInfoBasic "does not query the short file name, improving overall enumeration
+// speed" (FINDEX_INFO_LEVELS). FIND_FIRST_EX_LARGE_FETCH "uses a larger buffer for directory
+// queries, which can increase performance of the find operation" (FindFirstFileExW).
 void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(widePath(pattern).c_str(), &data));
+    FindHandle find(FindFirstFileExW(widePath(pattern).c_str(), FindExInfoBasic, &data,
+                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find.valid())
         return;
     do {

@@ -5,6 +5,7 @@
 
 #include "core/main_surface.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tarnwick::testing {
@@ -19,6 +20,8 @@ public:
     bool previewAnswer = false;               // true: the Preview dialog is closed with "Rename"
     ConfirmAnswer confirmAnswer{true, false}; // "Rename!", the box left unticked
     bool yesNoAnswer = true;                  // Yes
+    // The window's clock, which stands still unless a test moves it.
+    std::uint64_t clock = 0;
 
     Options readOptions() override { return options; }
     void showError(const std::string& text, const std::string&) override { lastError = text; }
@@ -29,6 +32,8 @@ public:
     void startProgress(std::size_t, int) override {}
     void stepProgress() override {}
     void clearProgress() override {}
+    void keepAnswering() override {}
+    std::uint64_t milliseconds() override { return clock; }
     bool runPreviewDialog(const FileList&) override { return previewAnswer; }
     ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
     bool askYesNo(const std::string&, const std::string&) override { return yesNoAnswer; }

@@ -6,11 +6,15 @@
 #include "support/temp_folder.h"
 #include "support/option_changes.h"
 #include "ui/preview_dialog.h"
+#include "ui/preview_text.h"
+#include "ui/status_area.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 
 namespace tarnwick {
 namespace {
@@ -194,6 +198,43 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     EXPECT_EQ(std::count(window.stepLabels.begin(), window.stepLabels.end(), "Step 1 of 4"), 2);
     EXPECT_EQ(std::count(window.stepLabels.begin(), window.stepLabels.end(), "Step 1 of 8"), 0);
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+}
+
+// While a Preview of 100,000 entries opens, a second thread sends the owner message after
+// message: none waits a second (Windows takes a window for hung after 5); the field holds all.
+TEST(PreviewDialog, ALongListKeepsTheWindowAnsweringWhileTheFieldFills) {
+    FileList files;
+    for (int i = 0; i < 100000; ++i)
+        files.push_back({"C:\\", "IMG_" + std::to_string(i), "img_" + std::to_string(i)});
+    HWND owner =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    StatusArea status; // with no controls: the messages alone
+    std::atomic<bool> open{true}, watching{true};
+    DWORD longest = 0;
+    std::thread watcher([&] {
+        for (DWORD start = GetTickCount(); open; Sleep(10), start = GetTickCount()) {
+            SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
+            longest = std::max(longest, GetTickCount() - start);
+        }
+        watching = false;
+    });
+    std::string shown;
+    whileShown(
+        "Preview",
+        [&](HWND dialog, DWORD) {
+            shown = itemText(dialog, IDC_PREVIEW_TEXT);
+            open = false; // Wine takes its time to destroy windows
+            clickButton(dialog, IDCANCEL);
+        },
+        [&] { return PreviewDialog(owner, files, [&] { status.keepAnswering(); }).run(); }, 60000);
+    open = false;
+    for (MSG message; watching;)
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    watcher.join();
+    DestroyWindow(owner);
+    EXPECT_TRUE(shown == buildPreviewText(files, false)) << shown.size() << " characters";
+    EXPECT_LT(longest, 1000u);
 }
 
 } // namespace
