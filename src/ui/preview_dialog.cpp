@@ -3,6 +3,7 @@
 #include "preview_text.h"
 #include "res/resource.h"
 #include "status_area.h"
+#include "win32/text_conversion.h"
 
 #include <algorithm>
 #include <string>
@@ -41,18 +42,17 @@ bool PreviewDialog::onButtonClicked(int id) {
 void PreviewDialog::showText() {
     const HWND field = item(IDC_PREVIEW_TEXT);
     const bool showPath = isChecked(IDC_SHOW_PATH);
-    SetWindowTextA(field, "");
+    SetWindowTextW(field, L"");
     for (std::size_t first = 0; first < files_.size(); first += linesPerPiece) {
         const std::size_t last = std::min(files_.size(), first + linesPerPiece);
         // The caret stands at the end of the text, where the last piece left it.
-        SendMessageA(
-            field, EM_REPLACESEL, FALSE,
-            reinterpret_cast<LPARAM>(buildPreviewText(files_, first, last, showPath).c_str()));
+        const std::wstring piece = wideFromProgram(buildPreviewText(files_, first, last, showPath));
+        SendMessageW(field, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
         if (keepAnswering_)
             keepAnswering_();
     }
-    SendMessageA(field, EM_SETSEL, 0, 0);
-    SendMessageA(field, EM_SCROLLCARET, 0, 0);
+    SendMessageW(field, EM_SETSEL, 0, 0);
+    SendMessageW(field, EM_SCROLLCARET, 0, 0);
     StatusArea::discardQueuedInput();
 }
 

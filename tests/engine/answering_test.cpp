@@ -2,6 +2,7 @@
 // collection counts the files found so far.
 #include "engine/run_pipeline.h"
 
+#include "support/host_characters.h"
 #include "support/null_window.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ struct SlowShare : FileSystem {
     int folders;
     std::uint64_t entryMs;
     SlowShare(WatchingWindow& w, int f, std::uint64_t ms) : window(w), folders(f), entryMs(ms) {}
-    const CodePage& codePage() const override { return CodePage::windows1252(); }
+    const CodePage& codePage() const override { return testing::utf8(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         const bool root = pattern == "C:\\S\\*.*";
         window.clock += 30 * entryMs;
