@@ -22,7 +22,7 @@ using testing::whileShown;
 
 const char kCaption[] = "Attention!";
 
-TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
+TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBoldAndCancelTakesNoTick) {
     ConfirmDialog dialog(nullptr);
     whileShown(
         kCaption,
@@ -39,9 +39,11 @@ TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
                        sizeof font, &font);
             EXPECT_EQ(font.lfWeight, 700);
             EXPECT_FALSE(font.lfUnderline);
+            clickButton(window, IDC_DONT_WARN);
             clickButton(window, IDCANCEL);
         },
         [&] { return dialog.run(); });
+    EXPECT_FALSE(dialog.dontWarnAgain()); // Cancel leaves it, whatever the box shows
 }
 
 // The Confirm dialog as Rename in the Main dialog meets it: Cancel and the close box rename
