@@ -87,27 +87,17 @@ protected:
         GlobalUnlock(memory);
         SendMessageA(w, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     }
-    // What a chosen folder leaves, from Browse or a drop: the folder with the mask, folder mode,
-    // the subfolder box usable again, no ready preview.
-    void expectFolderChosen(HWND w, const std::string& path) {
-        EXPECT_EQ(itemText(w, IDC_PATH_NAME), path);
-        EXPECT_EQ(itemText(w, IDC_FILE_LIST), "*.*");
-        EXPECT_TRUE(checked(w, IDC_MODE_PATH));
-        EXPECT_FALSE(checked(w, IDC_MODE_LIST));
-        EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
-        EXPECT_FALSE(previewReady(w));
-    }
-    // What chosen files leave: their folder and names, list mode, the subfolder box disabled
-    // with its tick kept, no ready preview and an empty file list.
-    void expectFilesChosen(HWND w, const std::string& path, const std::string& list) {
+    // What a choice leaves, from Browse or a drop: the folder, and the mask "*.*" in folder mode
+    // with the subfolder box usable, or the names in list mode with the box disabled; no ready
+    // preview either way.
+    void expectChosen(HWND w, const std::string& path, const std::string& list = "*.*") {
+        const bool folder = list == "*.*";
         EXPECT_EQ(itemText(w, IDC_PATH_NAME), path);
         EXPECT_EQ(itemText(w, IDC_FILE_LIST), list);
-        EXPECT_TRUE(checked(w, IDC_MODE_LIST));
-        EXPECT_FALSE(checked(w, IDC_MODE_PATH));
-        EXPECT_FALSE(enabled(w, IDC_SUBDIRS));
-        EXPECT_TRUE(checked(w, IDC_SUBDIRS));
+        EXPECT_EQ(checked(w, IDC_MODE_PATH), folder);
+        EXPECT_EQ(checked(w, IDC_MODE_LIST), !folder);
+        EXPECT_EQ(enabled(w, IDC_SUBDIRS), folder);
         EXPECT_FALSE(previewReady(w));
-        EXPECT_EQ(entries(w), 0u);
     }
     static bool acceptsDrops(HWND w) {
         return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
@@ -128,7 +118,7 @@ TEST_F(MainDialogBrowse, BrowsePathFillsFolderAndMask) {
             setPreviewReadyWithEntries(w);
             shell.folder = c.chosen;
             click(w, IDC_BROWSE_PATH);
-            expectFolderChosen(w, c.shown);
+            expectChosen(w, c.shown);
             EXPECT_EQ(entries(w), 3u); // the list stays until the next command
         }
         // The browser opens on the folder chosen last; the first time on nothing.
@@ -183,7 +173,9 @@ TEST_F(MainDialogBrowse, BrowseFilesFillsFolderAndNameList) {
             shell.filesFolder = c.folder;
             shell.names = c.names;
             click(w, IDC_BROWSE_FILES);
-            expectFilesChosen(w, c.path, c.list);
+            expectChosen(w, c.path, c.list);
+            EXPECT_TRUE(checked(w, IDC_SUBDIRS)); // the tick kept
+            EXPECT_EQ(entries(w), 0u);
         }
         // Browse path afterwards starts from the files' folder.
         click(w, IDC_BROWSE_PATH);
@@ -203,14 +195,15 @@ TEST_F(MainDialogBrowse, DropOfAFolderOrOfFilesOfOneFolder) {
         click(w, IDC_MODE_LIST);
         setPreviewReadyWithEntries(w);
         drop(w, {folder});
-        expectFolderChosen(w, temp.path());
+        expectChosen(w, temp.path());
         EXPECT_TRUE(checked(w, IDC_SUBDIRS));
         EXPECT_EQ(entries(w), 3u); // the list stays until the next command, as after Browse
         EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
 
         setPreviewReadyWithEntries(w);
         drop(w, {temp.path() + "b.txt", temp.path() + "a.txt"});
-        expectFilesChosen(w, temp.path(), "b.txt:a.txt");
+        expectChosen(w, temp.path(), "b.txt:a.txt");
+        EXPECT_EQ(entries(w), 0u);
         EXPECT_EQ(itemText(w, IDC_STATUS_TEXT), "Still nothing to do.");
     });
 }
@@ -229,7 +222,7 @@ TEST_F(MainDialogBrowse, DropOfAFolderDeeperThan260Characters) {
     }
     runMainDialog(dialog, [&](HWND w, DWORD) {
         drop(w, {deep.substr(0, deep.size() - 1)});
-        expectFolderChosen(w, deep);
+        expectChosen(w, deep);
     });
 }
 

@@ -9,10 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
-#include <cctype>
 #include <climits>
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace tarnwick {
@@ -34,99 +31,14 @@ protected:
     }
 };
 
-LONG_PTR style(HWND window, int id) {
-    return GetWindowLongPtrA(GetDlgItem(window, id), GWL_STYLE);
-}
-
-// The controls of a dialog template as the resource holds them: class, id and style. Built-in
-// classes are named by their ordinal (0x0080 button, 0x0081 edit, 0x0085 combo box), others 0.
-struct TemplateItem {
-    int kind;
-    int id;
-    DWORD style;
-};
-
-std::vector<TemplateItem> templateItems(int templateId) {
-    std::vector<TemplateItem> items;
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
-    if (found == nullptr)
-        return items;
-    const auto* at = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-    auto word = [&at] {
-        WORD value;
-        std::memcpy(&value, at, sizeof value);
-        at += sizeof value;
-        return value;
-    };
-    auto dword = [&at] {
-        DWORD value;
-        std::memcpy(&value, at, sizeof value);
-        at += sizeof value;
-        return value;
-    };
-    // A name or an ordinal: 0xFFFF and the ordinal, or a string ended by a zero. The names of
-    // the built-in classes count as their ordinals.
-    auto nameOrOrdinal = [&word]() -> int {
-        WORD first = word();
-        if (first == 0xFFFF)
-            return word();
-        std::string name;
-        for (; first != 0; first = word())
-            name += static_cast<char>(first < 0x80 ? std::tolower(first) : '?');
-        return name == "button"     ? 0x0080
-               : name == "edit"     ? 0x0081
-               : name == "combobox" ? 0x0085
-                                    : 0;
-    };
-    auto align = [&at](std::uintptr_t to) {
-        at += (to - reinterpret_cast<std::uintptr_t>(at) % to) % to;
-    };
-    word();               // version
-    if (word() != 0xFFFF) // only the extended form, as the resource compiler writes it
-        return items;
-    dword(); // help id
-    dword(); // extended style
-    const DWORD style = dword();
-    const WORD count = word();
-    at += 4 * sizeof(short); // x, y, cx, cy
-    nameOrOrdinal();         // menu
-    nameOrOrdinal();         // class
-    nameOrOrdinal();         // caption
-    if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        at += 2 * sizeof(WORD) + 2; // size, weight, italic, character set
-        nameOrOrdinal();            // typeface
-    }
-    for (WORD i = 0; i < count; ++i) {
-        align(4);
-        dword(); // help id
-        dword(); // extended style
-        TemplateItem item{0, 0, dword()};
-        at += 4 * sizeof(short);
-        item.id = static_cast<int>(dword());
-        item.kind = nameOrOrdinal();
-        nameOrOrdinal(); // title
-        at += word();    // creation data
-        items.push_back(item);
-    }
-    return items;
-}
-
 TEST_F(MainDialogControls, StartState) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         EXPECT_TRUE(checked(w, IDC_MODE_PATH));
         EXPECT_FALSE(checked(w, IDC_MODE_LIST));
         EXPECT_TRUE(enabled(w, IDC_SUBDIRS));
         EXPECT_FALSE(checked(w, IDC_SUBDIRS));
-        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_FIRST_ONLY, IDC_SWAP,
-                        IDC_INSERT, IDC_ERASE, IDC_CASE}) {
-            EXPECT_FALSE(checked(w, box)) << box;
-        }
-        for (int box : {IDC_NUMERATE, IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_SWAP, IDC_INSERT,
-                        IDC_ERASE, IDC_CASE, IDC_MODE_PATH, IDC_MODE_LIST, IDC_PATH_NAME,
-                        IDC_FILE_LIST, IDC_SPIN_START, IDC_SPIN_INSERT, IDC_SPIN_DIGITS}) {
-            EXPECT_TRUE(enabled(w, box)) << box;
-        }
+        // The boxes and buttons are enabled as Tab finds them, the spins as the boxes leave them.
+        EXPECT_TRUE(enabled(w, IDC_PATH_NAME) && enabled(w, IDC_FILE_LIST));
         for (int field : {IDC_DIGITS, IDC_START_NUMBER, IDC_CASE_STYLE, IDC_ERASE_UNTIL,
                           IDC_INSERT_POS, IDC_INSERT_TEXT, IDC_SWAP_PIVOT, IDC_REPLACE_WITH,
                           IDC_REPLACE_FIND, IDC_SEPARATOR, IDC_FIRST_ONLY}) {
@@ -153,47 +65,6 @@ TEST_F(MainDialogControls, StartState) {
             EXPECT_STREQ(text, items[i]);
         }
 
-        // Each spin serves the field before it, with its range, without arrow keys or wrapping.
-        struct Spin {
-            int id, buddy, low, high;
-        };
-        for (const Spin& spin : {Spin{IDC_SPIN_INSERT, IDC_INSERT_POS, 0, 215},
-                                 Spin{IDC_SPIN_START, IDC_START_NUMBER, 0, 32767},
-                                 Spin{IDC_SPIN_DIGITS, IDC_DIGITS, 1, 215}}) {
-            int low = -1, high = -1;
-            SendDlgItemMessageA(w, spin.id, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                                reinterpret_cast<LPARAM>(&high));
-            EXPECT_EQ(low, spin.low) << spin.id;
-            EXPECT_EQ(high, spin.high) << spin.id;
-            EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageA(w, spin.id, UDM_GETBUDDY, 0, 0)),
-                      GetDlgItem(w, spin.buddy));
-            const LONG_PTR s = style(w, spin.id);
-            EXPECT_EQ(
-                s & (UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS | UDS_ARROWKEYS | UDS_WRAP),
-                UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS);
-            EXPECT_EQ(style(w, spin.buddy) & (ES_NUMBER | ES_RIGHT), ES_NUMBER | ES_RIGHT);
-        }
-        // Every button, check box, radio button, edit field and the drop-down list is a tab stop,
-        // except the two target fields. The template says so; at run time the radio buttons
-        // pass their tab stop on to whichever of them is checked.
-        const std::vector<TemplateItem> controls = templateItems(IDD_MAIN);
-        int tabStops = 0;
-        for (const TemplateItem& control : controls) {
-            const bool groupBox =
-                control.kind == 0x0080 && (control.style & BS_TYPEMASK) == BS_GROUPBOX;
-            if (groupBox ||
-                (control.kind != 0x0080 && control.kind != 0x0081 && control.kind != 0x0085))
-                continue; // group boxes, labels, spins, the progress bar
-            const bool wanted = control.id != IDC_PATH_NAME && control.id != IDC_FILE_LIST;
-            EXPECT_EQ((control.style & WS_TABSTOP) != 0, wanted) << control.id;
-            tabStops += wanted;
-        }
-        EXPECT_EQ(tabStops, 27);
-        click(w, IDC_MODE_LIST);
-        EXPECT_EQ(GetNextDlgTabItem(w, GetDlgItem(w, IDC_BROWSE_PATH), FALSE),
-                  GetDlgItem(w, IDC_MODE_LIST));
-        click(w, IDC_MODE_PATH);
-
         // An application window with the icon, Exit as default button.
         const LONG_PTR frame = GetWindowLongPtrA(w, GWL_STYLE);
         EXPECT_EQ(frame & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
@@ -205,6 +76,90 @@ TEST_F(MainDialogControls, StartState) {
         EXPECT_NE(big, 0);
         EXPECT_NE(SendMessageA(w, WM_GETICON, ICON_SMALL, 0), 0);
         EXPECT_EQ(SendMessageA(w, WM_QUERYDRAGICON, 0, 0), big);
+    });
+}
+
+// Tab visits every button, box, field and the drop-down list in the order of the dialog, except
+// the two target fields; of the radio buttons only the checked one, and no disabled control.
+TEST_F(MainDialogControls, TabVisitsTheControlsInOrder) {
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        auto walk = [&](int from) {
+            HWND start = GetDlgItem(w, from), at = start;
+            onDialogThread(w, [start] { SetFocus(start); });
+            std::vector<int> visited;
+            do {
+                visited.push_back(GetDlgCtrlID(at));
+                PostMessageA(at, WM_KEYDOWN, VK_TAB, 0);
+                waitUntil([&] { return focusOf(thread) != at; }, 3000);
+                at = focusOf(thread);
+            } while (at != start && at != nullptr && visited.size() < 40);
+            return visited;
+        };
+        const std::vector<int> rest = {IDC_FOLDER_PREFIX, IDC_SEPARATOR,
+                                       IDC_REPLACE,       IDC_REPLACE_FIND,
+                                       IDC_REPLACE_WITH,  IDC_FIRST_ONLY,
+                                       IDC_SWAP,          IDC_SWAP_PIVOT,
+                                       IDC_INSERT,        IDC_INSERT_TEXT,
+                                       IDC_INSERT_POS,    IDC_ERASE,
+                                       IDC_ERASE_UNTIL,   IDC_CASE,
+                                       IDC_CASE_STYLE,    IDC_NUMERATE,
+                                       IDC_START_NUMBER,  IDC_DIGITS,
+                                       IDC_RENAME,        IDC_PREVIEW,
+                                       IDC_ABOUT,         IDOK};
+        for (int box : {IDC_FOLDER_PREFIX, IDC_REPLACE, IDC_SWAP, IDC_INSERT, IDC_ERASE, IDC_CASE,
+                        IDC_NUMERATE})
+            click(w, box);
+        std::vector<int> expected = {IDC_MODE_PATH, IDC_BROWSE_PATH, IDC_BROWSE_FILES, IDC_SUBDIRS};
+        expected.insert(expected.end(), rest.begin(), rest.end());
+        EXPECT_EQ(walk(IDC_MODE_PATH), expected);
+
+        click(w, IDC_MODE_LIST); // the subfolder box is disabled
+        expected = {IDC_MODE_LIST, IDC_BROWSE_FILES};
+        expected.insert(expected.end(), rest.begin(), rest.end());
+        expected.push_back(IDC_BROWSE_PATH);
+        EXPECT_EQ(walk(IDC_MODE_LIST), expected);
+    });
+}
+
+// Each spin, at the right edge of the field before it, steps the field within its range, without
+// wrapping round and without thousands separators; the arrow keys leave the field alone. The
+// fields take digits only and show them on the right.
+TEST_F(MainDialogControls, SpinsStepTheirFieldsWithinTheirRange) {
+    struct Spin {
+        int id, field, low, high;
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        click(w, IDC_NUMERATE);
+        click(w, IDC_INSERT);
+        for (const Spin& spin : {Spin{IDC_SPIN_INSERT, IDC_INSERT_POS, 0, 215},
+                                 Spin{IDC_SPIN_START, IDC_START_NUMBER, 0, 32767},
+                                 Spin{IDC_SPIN_DIGITS, IDC_DIGITS, 1, 215}}) {
+            SCOPED_TRACE(spin.id);
+            HWND control = GetDlgItem(w, spin.id), field = GetDlgItem(w, spin.field);
+            RECT arrows = {};
+            GetClientRect(control, &arrows);
+            auto press = [&](bool up) {
+                const LPARAM at = MAKELPARAM(arrows.right / 2, up ? 1 : arrows.bottom - 2);
+                SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+                SendMessageA(control, WM_LBUTTONUP, 0, at);
+                return itemText(w, spin.field);
+            };
+            type(w, spin.field, std::to_string(spin.high - 1));
+            EXPECT_EQ(press(true), std::to_string(spin.high));
+            EXPECT_EQ(press(true), std::to_string(spin.high));
+            type(w, spin.field, std::to_string(spin.low));
+            EXPECT_EQ(press(false), std::to_string(spin.low));
+            EXPECT_EQ(press(true), std::to_string(spin.low + 1));
+            SendMessageA(field, WM_KEYDOWN, VK_UP, 0);
+            SendMessageA(field, WM_CHAR, 'x', 0);
+            EXPECT_EQ(itemText(w, spin.field), std::to_string(spin.low + 1));
+            RECT box = {}, spinAt = {}, fieldAt = {};
+            GetClientRect(field, &box);
+            EXPECT_GT(LOWORD(SendMessageA(field, EM_POSFROMCHAR, 0, 0)), box.right / 2);
+            GetWindowRect(control, &spinAt);
+            GetWindowRect(field, &fieldAt);
+            EXPECT_NEAR(spinAt.left, fieldAt.right, 2); // at the right edge of the field
+        }
     });
 }
 
@@ -367,8 +322,6 @@ TEST_F(MainDialogControls, SystemMenuEndsWithTheAboutAndTheUndoEntry) {
         EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
 
         // The entry and the About button open the About dialog.
-        ASSERT_NE(FindResourceW(nullptr, MAKEINTRESOURCEW(IDD_ABOUT), RT_DIALOG), nullptr)
-            << "the About dialog's template is missing";
         for (int way = 0; way < 2; ++way) {
             if (way == 0)
                 PostMessageA(w, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);

@@ -74,22 +74,6 @@ inline void typeOptions(HWND dialog, const std::string& folder, const std::strin
     }
 }
 
-// What a message box said, read from the box, which is then closed with OK.
-struct BoxText {
-    std::string caption;
-    std::string text;
-};
-
-inline BoxText answerMessageBox(const char* caption, DWORD thread) {
-    HWND box = waitForWindow(caption, thread);
-    if (box == nullptr)
-        return {};
-    BoxText seen{windowText(box), messageBoxText(box)};
-    clickButton(box, IDOK);
-    waitUntil([box] { return !IsWindow(box); });
-    return seen;
-}
-
 // Closes every window of the thread that is still open above the Main dialog, then the dialog.
 inline void closeEverything(HWND dialog, DWORD thread) {
     for (int round = 0; round < 10; ++round) {

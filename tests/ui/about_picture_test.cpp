@@ -61,6 +61,10 @@ TEST(AboutPicture, StaysCentredInAFrameLargerThanItself) {
         static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib = {};
+    GetObjectA(bitmap, sizeof dib, &dib); // 100 x 72 pixels in 24-bit colour
+    EXPECT_EQ(std::vector<LONG>({dib.dsBmih.biWidth, dib.dsBmih.biHeight, dib.dsBmih.biBitCount}),
+              std::vector<LONG>({100, 72, 24}));
     HDC screen = GetDC(nullptr);
     HDC bitmapDc = CreateCompatibleDC(screen);
     HGDIOBJ oldBitmap = SelectObject(bitmapDc, bitmap);

@@ -1,65 +1,28 @@
 // The Confirm dialog, driven by its controls: the answer, the switch that stops the question for
 // the rest of the session, and the bold question.
-#include "engine/run_pipeline.h"
+#include "app/main_dialog_harness.h"
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
-#include "support/pipeline_fixture.h"
-#include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "ui/confirm_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace tarnwick {
 namespace {
 
 using testing::clickButton;
-using testing::Driver;
 using testing::itemText;
 using testing::waitForWindow;
 using testing::whileShown;
 
 const char kCaption[] = "Attention!";
 
-const int kCloseBox = 0; // closed by its close box instead of a button
-
-// Runs a Confirm dialog; the driver ticks the box when told to, then clicks button id.
-std::pair<INT_PTR, bool> answer(bool tick, int id) {
-    ConfirmDialog dialog(nullptr);
-    const INT_PTR result = whileShown(
-        kCaption,
-        [&](HWND window, DWORD) {
-            if (tick)
-                clickButton(window, IDC_DONT_WARN);
-            if (id == kCloseBox)
-                PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-            else
-                clickButton(window, id);
-        },
-        [&] { return dialog.run(); });
-    return {result, dialog.dontWarnAgain()};
-}
-
-// Rename takes the box; Cancel and the close box change nothing.
-TEST(ConfirmDialog, RenameTakesTheBoxCancelAndCloseChangeNothing) {
-    const struct {
-        bool tick;
-        int id;
-        INT_PTR result;
-        bool dontWarnAgain;
-    } cases[] = {{true, IDOK, IDOK, true},
-                 {false, IDOK, IDOK, false},
-                 {true, IDCANCEL, IDCANCEL, false},
-                 {true, kCloseBox, IDCANCEL, false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(answer(c.tick, c.id), std::make_pair(c.result, c.dontWarnAgain)) << c.id;
-}
-
-TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
+TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBoldAndCancelTakesNoTick) {
     ConfirmDialog dialog(nullptr);
     whileShown(
         kCaption,
@@ -76,68 +39,54 @@ TEST(ConfirmDialog, ShowsItsTextsWithTheQuestionInBold) {
                        sizeof font, &font);
             EXPECT_EQ(font.lfWeight, 700);
             EXPECT_FALSE(font.lfUnderline);
+            clickButton(window, IDC_DONT_WARN);
             clickButton(window, IDCANCEL);
         },
         [&] { return dialog.run(); });
+    EXPECT_FALSE(dialog.dontWarnAgain()); // Cancel leaves it, whatever the box shows
 }
 
-// A window whose Confirm dialog is the real one, as the Main dialog shows it.
-class ConfirmingWindow : public testing::RecordingWindow {
-public:
-    ConfirmAnswer runConfirmDialog() override {
-        ++confirmDialogs;
-        ConfirmDialog dialog(nullptr);
-        const INT_PTR result = dialog.run();
-        return ConfirmAnswer{result == IDOK, dialog.dontWarnAgain()};
-    }
-};
-
-class ConfirmInRunTest : public testing::PipelineFixture<Win32FileSystem, ConfirmingWindow> {
-protected:
-    ConfirmInRunTest() {
-        pipeline.state().targetFolder = temp.path();
-        pipeline.state().targetPattern = "*.*";
-    }
-    // Renames one file of the previewed list; the driver answers the Confirm dialog if it
-    // comes, and tells whether it came.
-    bool renameAnswering(const char* from, const char* to, bool tick, int id) {
-        temp.file(from);
-        previewed(temp.path(), {{from, to}});
-        bool asked = false;
-        {
-            Driver driver([&](DWORD thread) {
-                HWND window = waitForWindow(kCaption, thread, 3000);
-                asked = window != nullptr;
-                if (!asked)
-                    return;
-                if (tick)
-                    clickButton(window, IDC_DONT_WARN);
-                clickButton(window, id);
-            });
-            pipeline.runRename();
-        }
-        return asked;
-    }
-
+// The Confirm dialog as Rename in the Main dialog meets it: Cancel and the close box rename
+// nothing and leave the question for the next time, ticked box or not, and so does "Rename!"
+// without the tick; with it, the question stops for the rest of the session.
+TEST(ConfirmInMainDialog, OnlyRenameWithTheTickedBoxStopsTheQuestion) {
     testing::TempFolder temp;
-};
-
-TEST_F(ConfirmInRunTest, TickedBoxStopsTheQuestionForTheNextCommands) {
-    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", true, IDOK));
-    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
-    EXPECT_FALSE(renameAnswering("c.txt", "d.txt", false, IDCANCEL));
-    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
-    EXPECT_EQ(window.confirmDialogs, 1);
-    EXPECT_EQ(temp.list(), (std::vector<std::string>{"b.txt", "d.txt"}));
-}
-
-TEST_F(ConfirmInRunTest, CancelWithTheBoxTickedRenamesNothingAndAsksAgain) {
-    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", true, IDCANCEL));
-    EXPECT_EQ(window.statusText, "Really rename?");
-    EXPECT_TRUE(pipeline.state().warnBeforeRename);
-    EXPECT_TRUE(renameAnswering("a.txt", "b.txt", false, IDOK));
-    EXPECT_EQ(temp.list(), (std::vector<std::string>{"b.txt"}));
-    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    temp.files({"a.txt", "b.txt"});
+    Win32FileSystem fileSystem;
+    testing::NoShellDialogs shell;
+    testing::TestMainDialog dialog{fileSystem, shell};
+    const int closeBox = 0;
+    const struct {
+        bool tick;
+        int id; // the button clicked when the question comes
+        bool asked;
+        std::vector<std::string> names; // in the folder afterwards
+    } steps[] = {
+        {true, IDCANCEL, true, {"a.txt", "b.txt"}},
+        {true, closeBox, true, {"a.txt", "b.txt"}},
+        {false, IDOK, true, {"xa.txt", "xb.txt"}},
+        {true, IDOK, true, {"xxa.txt", "xxb.txt"}},
+        {false, IDCANCEL, false, {"xxxa.txt", "xxxb.txt"}},
+    };
+    testing::runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        testing::typeOptions(w, temp.path(), "*.txt", {{IDC_INSERT, {"x"}}});
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.names[0]);
+            clickButton(w, IDC_RENAME);
+            HWND window = waitForWindow(kCaption, thread, step.asked ? 10000 : 2000);
+            EXPECT_EQ(window != nullptr, step.asked);
+            if (window != nullptr) {
+                if (step.tick)
+                    clickButton(window, IDC_DONT_WARN);
+                if (step.id == closeBox)
+                    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                else
+                    clickButton(window, step.id);
+                EXPECT_TRUE(testing::waitUntil([window] { return !IsWindow(window); }));
+            }
+            EXPECT_TRUE(testing::waitUntil([&] { return temp.list() == step.names; }));
+        }
+    });
 }
 
 } // namespace

@@ -131,68 +131,95 @@ TEST_F(ValidateOptions, EachCheckRefusesWithItsMessageAndFocus) {
     }
 }
 
-// Two refused values at once: the message and the focus belong to the one checked first, for
-// each two checks that follow each other.
-TEST_F(ValidateOptions, TheFirstOfTwoRefusedValuesIsReported) {
-    const std::string kMissing = missing("C:\\Photos\\c.txt");
+// Every refusal switched on at once: the message and the focus belong to the check that comes
+// first. Each rung is then taken away in turn; a rung overrides the later ones of the same field.
+TEST_F(ValidateOptions, RefusalsAreReportedInTheOrderOfTheChecks) {
+    auto mode = [](TargetMode m) -> Change { return [m](Options& o) { o.targetMode = m; }; };
     const struct {
-        const char* what;
-        Change first;
-        Change second;
+        Change refusal;
         std::string message;
-        Field focus;
-    } cases[] = {
-        {"path, mask", path("C:\\Missing"), mask("a b"), kFolderMissing, Field::pathName},
-        {"path, replace", path("C:\\Missing"), replace(""), kFolderMissing, Field::pathName},
-        {"path, list", path("C:\\Missing"), list("a.txt"), kFolderMissing, Field::pathName},
-        {"mask, separator", mask("a b"), separator("/"), kMaskMessage, Field::fileList},
-        {"list characters, missing name", list("c.txt:a?.txt"), nothing, kListMessage,
-         Field::fileList},
-        {"missing name, empty name", list("c.txt::"), nothing, kMissing, Field::fileList},
-        {"empty name, missing name", list(":c.txt"), nothing, kEmptyName, Field::fileList},
-        {"list, separator", list("c.txt"), separator("/"), kMissing, Field::fileList},
-        {"separator, replace", separator("/"), replace(""), kSeparator, Field::separator},
-        {"empty find, with", replace("", "?"), nothing, kFindEmpty, Field::replaceFind},
-        {"empty find, empty erase", replace(""), erase(""), kFindEmpty, Field::replaceFind},
-        {"find, with", replace("*", "?"), nothing, kFind, Field::replaceFind},
-        {"with, swap", replace("a", "?"), swap("|"), kWith, Field::replaceWith},
-        {"swap, insert", swap("|"), insert("<"), kSwap, Field::swapPivot},
-        {"insert, erase", insert("<"), erase(""), kInsert, Field::insertText},
-        {"empty erase, digits", erase(""), digits(216), kEraseEmpty, Field::eraseUntil},
-        {"erase, digits", erase(">"), digits(216), kErase, Field::eraseUntil},
+        std::optional<Field> focus;
+    } ladder[] = {
+        {both(path(""), mode(TargetMode::listMode)), kFolderMissing, Field::pathName},
+        {path("C:\\Missing"), kFolderMissing, Field::pathName},
+        {both(mask("a b"), mode(TargetMode::folderMode)), kMaskMessage, Field::fileList},
+        {list("c.txt:a?.txt"), kListMessage, Field::fileList}, // characters before names
+        {list("c.txt::"), missing("C:\\Photos\\c.txt"), Field::fileList},
+        {list(":c.txt"), kEmptyName, Field::fileList},
+        {separator("/"), kSeparator, Field::separator},
+        {replace("", "?"), kFindEmpty, Field::replaceFind},
+        {replace("*", "?"), kFind, Field::replaceFind},
+        {replace("a", "?"), kWith, Field::replaceWith},
+        {swap("|"), kSwap, Field::swapPivot},
+        {insert("<"), kInsert, Field::insertText},
+        {erase(""), kEraseEmpty, Field::eraseUntil},
+        {erase(">"), kErase, Field::eraseUntil},
+        {digits(216), kDigitLimit, std::nullopt},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    const std::size_t rungs = std::size(ladder);
+    for (std::size_t first = 0; first < rungs; ++first) {
+        SCOPED_TRACE(ladder[first].message);
         reset();
-        c.second(options);
-        c.first(options);
+        for (std::size_t rung = rungs; rung-- > first;)
+            ladder[rung].refusal(options);
 
         EXPECT_FALSE(validate());
         ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, c.message);
-        EXPECT_EQ(window.calls.back(), std::string("focusField ") + testing::fieldName(c.focus));
+        EXPECT_EQ(window.messages[0].text, ladder[first].message);
+        EXPECT_EQ(window.fieldFocused, ladder[first].focus);
     }
 }
 
-TEST_F(ValidateOptions, AllChecksPassWithAcceptableValues) {
-    for (const Change& change :
-         {separator(" - "), replace("old"), swap(""), insert(""), erase("_"), digits(215)})
-        change(options);
-    EXPECT_TRUE(validate());
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_FALSE(window.fieldFocused);
-}
-
-TEST_F(ValidateOptions, SwitchedOffChecksAreSkipped) {
-    options.separator = ":";
-    options.replaceFind = "";
-    options.replaceWith = "*";
-    options.swapPivot = "?";
-    options.insertText = "|";
-    options.eraseUntil = "";
-    options.digitCount = 216;
-    EXPECT_TRUE(validate());
-    EXPECT_TRUE(window.messages.empty());
+// Accepted options: the folder and the pattern the run takes, and the path field completed with
+// the closing backslash where it lacked one; the list field keeps its text.
+TEST_F(ValidateOptions, AcceptedOptionsGiveTheFolderAndPatternOfTheRun) {
+    const auto all = [](std::vector<Change> changes) -> Change {
+        return [changes](Options& o) {
+            for (const Change& change : changes)
+                change(o);
+        };
+    };
+    const Change switchedOff = [](Options& o) { // refused values, but their boxes are off
+        o.separator = ":";
+        o.replaceWith = "*";
+        o.swapPivot = "?";
+        o.insertText = "|";
+        o.digitCount = 216;
+    };
+    const struct {
+        Change change;
+        const char* folder;
+        const char* pattern;
+        bool completed;
+    } cases[] = {
+        {nothing, "C:\\Photos\\", "*.*", true},
+        {path("C:\\Photos\\"), "C:\\Photos\\", "*.*", false},
+        {path("C:\\"), "C:\\", "*.*", false},
+        {path("C:\\note.txt"), "C:\\note.txt\\", "*.*", true},
+        {mask("*.jpg"), "C:\\Photos\\", "*.jpg", true},
+        {mask(""), "C:\\Photos\\", "", true},
+        {mask("a?c.*"), "C:\\Photos\\", "a?c.*", true},
+        {list("a.txt:b.txt"), "C:\\Photos\\", "a.txt:b.txt:", true},
+        {list("a.txt:b.txt:"), "C:\\Photos\\", "a.txt:b.txt:", true},
+        {list("my file.txt"), "C:\\Photos\\", "my file.txt:", true},
+        {switchedOff, "C:\\Photos\\", "*.*", true},
+        {all({separator(" - "), replace("old"), swap(""), insert(""), erase("_"), digits(215)}),
+         "C:\\Photos\\", "*.*", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.folder) + c.pattern);
+        reset();
+        c.change(options);
+        EXPECT_TRUE(validate());
+        EXPECT_TRUE(window.messages.empty());
+        EXPECT_FALSE(window.fieldFocused);
+        EXPECT_EQ(state.targetFolder, c.folder);
+        EXPECT_EQ(state.targetPattern, c.pattern);
+        std::vector<std::pair<Field, std::string>> completed;
+        if (c.completed)
+            completed.emplace_back(Field::pathName, c.folder);
+        EXPECT_EQ(window.fieldTexts, completed);
+    }
 }
 
 // Every byte against the three sets: exactly the listed characters are refused.
@@ -222,30 +249,6 @@ TEST_F(ValidateOptions, CharacterSetsHoldExactlyTheirCharacters) {
     }
 }
 
-TEST_F(ValidateOptions, FolderGetsItsClosingBackslashInTheField) {
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(state.targetFolder, "C:\\Photos\\");
-    ASSERT_EQ(window.fieldTexts.size(), 1u);
-    EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::pathName, std::string("C:\\Photos\\")));
-}
-
-TEST_F(ValidateOptions, FolderWithBackslashAndRootStayUnchanged) {
-    for (const char* path : {"C:\\Photos\\", "C:\\"}) {
-        SCOPED_TRACE(path);
-        window = RecordingWindow{};
-        options.pathSpec = path;
-        EXPECT_TRUE(validate());
-        EXPECT_EQ(state.targetFolder, path);
-        EXPECT_TRUE(window.fieldTexts.empty());
-    }
-}
-
-TEST_F(ValidateOptions, PathNamingAFilePasses) {
-    options.pathSpec = "C:\\note.txt";
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(state.targetFolder, "C:\\note.txt\\");
-}
-
 TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
     // The pattern is stored only when its own check passes.
     for (TargetMode mode : {TargetMode::folderMode, TargetMode::listMode}) {
@@ -260,31 +263,6 @@ TEST_F(ValidateOptions, CompletedFolderStaysWhenALaterCheckFails) {
         ASSERT_EQ(window.calls.size(), 3u);
         EXPECT_EQ(window.calls[0], "setFieldText pathName");
     }
-}
-
-TEST_F(ValidateOptions, MasksPassAsTyped) {
-    for (const char* mask : {"*.jpg", "*.*", "", "a?c.*"}) {
-        SCOPED_TRACE(mask);
-        options.maskOrList = mask;
-        EXPECT_TRUE(validate());
-        EXPECT_EQ(state.targetPattern, mask);
-    }
-}
-
-TEST_F(ValidateOptions, ListGetsItsClosingColonButTheFieldKeepsTheText) {
-    options.targetMode = TargetMode::listMode;
-    for (const char* list : {"a.txt:b.txt", "a.txt:b.txt:"}) {
-        SCOPED_TRACE(list);
-        window = RecordingWindow{};
-        options.maskOrList = list;
-        EXPECT_TRUE(validate());
-        EXPECT_EQ(state.targetPattern, "a.txt:b.txt:");
-        for (const auto& field : window.fieldTexts)
-            EXPECT_NE(field.first, Field::fileList);
-    }
-    options.maskOrList = "my file.txt";
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(state.targetPattern, "my file.txt:");
 }
 
 // The capacity check of numbers from start with digits for files entries.
@@ -337,6 +315,14 @@ TEST(CheckNumberingCapacity, NumbersMustFitIntoTheDigits) {
         EXPECT_EQ(fits(c.start, c.digits, c.files, window), c.fits);
         ASSERT_EQ(window.messages.size(), c.fits ? 0u : 1u);
         if (!c.fits) {
+            // The start is named when it is not zero.
+            const std::string start =
+                c.start != 0 ? " if you start with " + std::to_string(c.start) : "";
+            EXPECT_EQ(window.messages[0].text,
+                      "There are " + std::to_string(c.files) + " files to rename.\n" +
+                          std::to_string(c.digits) + " digits are insufficient" + start +
+                          ".\nThat's why it is necessary that you increase the number of "
+                          "digits!\n");
             EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
             EXPECT_EQ(window.calls, (std::vector<std::string>{"showError", "focusField digits"}));
         }
@@ -349,31 +335,6 @@ TEST(CheckNumberingCapacity, OffPassesWhateverTheNumbers) {
     RecordingWindow window;
     EXPECT_TRUE(checkNumberingCapacity(options, 1000, window));
     EXPECT_TRUE(window.calls.empty());
-}
-
-TEST(CheckNumberingCapacity, Messages) {
-    const struct {
-        int start;
-        int digits;
-        std::size_t files;
-        const char* head;
-    } cases[] = {
-        {0, 1, 12, "There are 12 files to rename.\n1 digits are insufficient"},
-        {1, 1, 10, "There are 10 files to rename.\n1 digits are insufficient if you start with 1"},
-        {100, 2, 1,
-         "There are 1 files to rename.\n2 digits are insufficient if you start with 100"},
-        {0, 0, 3, "There are 3 files to rename.\n0 digits are insufficient"},
-        {-10, 1, 1,
-         "There are 1 files to rename.\n1 digits are insufficient if you start with -10"},
-    };
-    for (const auto& c : cases) {
-        RecordingWindow window;
-        EXPECT_FALSE(fits(c.start, c.digits, c.files, window));
-        ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text,
-                  std::string(c.head) +
-                      ".\nThat's why it is necessary that you increase the number of digits!\n");
-    }
 }
 
 } // namespace

@@ -38,10 +38,60 @@ protected:
     TempFolder temp;
 };
 
-TEST_F(RealCollectTest, MaskMatchesFilesInAnyLetterCaseButNoFolder) {
-    temp.files({"a.txt", "B.TXT", "c.doc", "old.txt\\inner.txt"});
-    EXPECT_EQ(preview("*.txt"), (std::vector<std::string>{"B.TXT", "a.txt"}));
-    EXPECT_TRUE(window.showed("2 files found."));
+// The platform's search with the program's wildcard rules: a mask matches names in any letter
+// case but no folder, "*.*" names without a dot, "?" one character; hidden, system and read-only
+// files count; subfolders are searched whether or not they match, and sort after the folder; a
+// list is taken in its order, then sorted.
+TEST(RealCollect, MasksListsAndSubfoldersOnRealFolders) {
+    const struct {
+        std::vector<std::string> files;
+        const char* maskOrList;
+        bool subdirs;
+        std::vector<std::string> found;
+        TargetMode mode = TargetMode::folderMode;
+    } cases[] = {
+        {{"a.txt", "B.TXT", "c.doc", "old.txt\\inner.txt"}, "*.txt", false, {"B.TXT", "a.txt"}},
+        {{"README", "x.y"}, "*.*", false, {"README", "x.y"}},
+        {{"a1.txt", "a22.txt"}, "a?.txt", false, {"a1.txt"}},
+        {{"hidden.txt", "system.txt", "readonly.txt"},
+         "*.txt",
+         false,
+         {"hidden.txt", "readonly.txt", "system.txt"}},
+        {{"top.txt", "A\\a.txt", "A b\\b.txt", "A\\deeper\\d.txt", "photos\\skip.jpg", "B.txt"},
+         "*.txt",
+         true,
+         {"B.txt", "top.txt", "A b\\b.txt", "A\\a.txt", "A\\deeper\\d.txt"}},
+        {{"top.txt", "A\\a.txt", "B.txt"}, "*.txt", false, {"B.txt", "top.txt"}},
+        {{}, "*.*", true, {}},
+        {{"readme.txt", "install.bat", "setup.exe"},
+         "readme.txt:install.bat:setup.exe",
+         false,
+         {"install.bat", "readme.txt", "setup.exe"},
+         TargetMode::listMode},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.maskOrList);
+        TempFolder temp;
+        for (const std::string& file : c.files)
+            temp.file(file);
+        for (const char* name : {"hidden.txt", "system.txt", "readonly.txt"})
+            SetFileAttributesA((temp.path() + name).c_str(), name[0] == 'h' ? FILE_ATTRIBUTE_HIDDEN
+                                                             : name[0] == 's'
+                                                                 ? FILE_ATTRIBUTE_SYSTEM
+                                                                 : FILE_ATTRIBUTE_READONLY);
+        testing::RecordingWindow window;
+        window.options.pathSpec = temp.path();
+        window.options.maskOrList = c.maskOrList;
+        window.options.includeSubdirs = c.subdirs;
+        window.options.targetMode = c.mode;
+        Win32FileSystem fs;
+        RunPipeline pipeline(window, fs);
+        pipeline.runPreview();
+        std::vector<std::string> names;
+        for (const FileEntry& e : pipeline.fileList())
+            names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
+        EXPECT_EQ(names, c.found);
+    }
 }
 
 // The platform's search matches "*.doc" against the short name REPORT~1.DOC of Report2.docx too;
@@ -54,36 +104,6 @@ TEST_F(RealCollectTest, MaskMatchesTheNameNotItsShortForm) {
     EXPECT_TRUE(window.showed("2 file(s) successfully renamed."));
     EXPECT_EQ(temp.list(),
               (std::vector<std::string>{"Report2.docx", "x_a long name.doc", "x_report.doc"}));
-}
-
-TEST_F(RealCollectTest, StarDotStarMatchesNamesWithoutADot) {
-    temp.files({"README", "x.y"});
-    EXPECT_EQ(preview("*.*"), (std::vector<std::string>{"README", "x.y"}));
-}
-
-TEST_F(RealCollectTest, QuestionMarkStandsForOneCharacter) {
-    temp.files({"a1.txt", "a22.txt"});
-    EXPECT_EQ(preview("a?.txt"), (std::vector<std::string>{"a1.txt"}));
-    EXPECT_TRUE(window.showed("1 file found."));
-}
-
-TEST_F(RealCollectTest, HiddenSystemAndReadOnlyFilesAreCollected) {
-    temp.files({"hidden.txt", "system.txt", "readonly.txt"});
-    SetFileAttributesA((temp.path() + "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesA((temp.path() + "system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
-    SetFileAttributesA((temp.path() + "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(preview("*.txt"),
-              (std::vector<std::string>{"hidden.txt", "readonly.txt", "system.txt"}));
-}
-
-TEST_F(RealCollectTest, SubfoldersAreSearchedWhetherOrNotTheyMatchAndSortAfterTheFolder) {
-    temp.files(
-        {"top.txt", "A\\a.txt", "A b\\b.txt", "A\\deeper\\d.txt", "photos\\skip.jpg", "B.txt"});
-    EXPECT_EQ(preview("*.txt", true), (std::vector<std::string>{"B.txt", "top.txt", "A b\\b.txt",
-                                                                "A\\a.txt", "A\\deeper\\d.txt"}));
-    EXPECT_TRUE(window.showed("5 files found."));
-
-    EXPECT_EQ(preview("*.txt", false), (std::vector<std::string>{"B.txt", "top.txt"}));
 }
 
 // Linux symbolic links to folders, which Wine shows as folders with the reparse attribute: a
@@ -134,20 +154,6 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
     EXPECT_EQ(temp.list("sub\\"), (std::vector<std::string>{"B.TXT", "loop", "out"}));
     EXPECT_EQ(outside.list(), (std::vector<std::string>{"x.txt"}));
     EXPECT_EQ(outside.read("x.txt"), "outside");
-}
-
-TEST_F(RealCollectTest, AnEmptyFolderFindsNothing) {
-    EXPECT_EQ(preview("*.*"), (std::vector<std::string>{}));
-    EXPECT_TRUE(window.showed("0 files found."));
-    EXPECT_EQ(window.previewDialogs, 1);
-}
-
-TEST_F(RealCollectTest, ListModeCollectsInListOrderThenSorts) {
-    temp.files({"readme.txt", "install.bat", "setup.exe"});
-    window.options.targetMode = TargetMode::listMode;
-    EXPECT_EQ(preview("readme.txt:install.bat:setup.exe"),
-              (std::vector<std::string>{"install.bat", "readme.txt", "setup.exe"}));
-    EXPECT_TRUE(window.showed("3 files found."));
 }
 
 } // namespace

@@ -29,9 +29,7 @@ using testing::PreviewKeepingWindow;
 using testing::TempFolder;
 using testing::wideFromAnsi;
 
-using testing::kAccessReason;
 using testing::kInvalidReason;
-using testing::kNotFoundReason;
 
 using FaultFileSystem = testing::ForwardingFileSystem;
 
@@ -78,34 +76,6 @@ protected:
 
     TempFolder temp;
 };
-
-TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
-    makeFiles({"a.txt", "b.txt", "c.txt"});
-    {
-        testing::OpenFile lock(temp.path() + "b.txt");
-        ASSERT_TRUE(lock.valid());
-        pipeline.runPreview();
-    }
-    ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccessReason)});
-    EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
-    EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt", "b.txt"}));
-    EXPECT_EQ(temp.read("b.txt"), "content of b.txt");
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
-}
-
-TEST_F(Faults, FileRemovedMidRunIsReportedAsNotFoundAndTheRunGoesOn) {
-    makeFiles({"a.txt", "b.txt", "c.txt"});
-    fs.beforeRename = [&](const std::string& oldPath) {
-        if (oldPath == temp.path() + "b.txt")
-            DeleteFileA(oldPath.c_str());
-    };
-    pipeline.runPreview();
-    EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kNotFoundReason)});
-    EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt"}));
-    EXPECT_EQ(temp.read("1.txt"), "content of a.txt");
-    EXPECT_EQ(temp.read("3.txt"), "content of c.txt");
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
-}
 
 // Windows lets the files of a folder with the read-only attribute be renamed, and read-only files
 // too; so does Wine, which as root is not stopped even by a folder without write permission on

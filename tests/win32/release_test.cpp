@@ -1,4 +1,5 @@
-// The finished program as Explorer sees it: its version resource carries the project's version.
+// The finished program as Explorer shows it under Properties, Details: its name, and the version
+// its title bar shows.
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -10,38 +11,33 @@
 
 namespace {
 
-// tarnwick.exe is built beside the test programs.
-std::string programPath() {
+TEST(Release, ExplorerShowsTheNameAndTheVersionOfTheTitleBar) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string path = self;
-    return path.substr(0, path.find_last_of("\\/") + 1) + "tarnwick.exe";
-}
-
-TEST(Release, VersionResourceCarriesTheProjectVersion) {
-    const std::string path = programPath();
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-    ASSERT_GT(size, 0u) << path;
-    std::vector<char> data(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, data.data()));
-
+    path = path.substr(0, path.find_last_of("\\/") + 1) + "tarnwick.exe"; // built beside the tests
+    std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), nullptr));
+    ASSERT_FALSE(data.empty()) << path;
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+    auto value = [&data](const std::string& name) {
+        char* text = nullptr;
+        UINT length = 0;
+        VerQueryValueA(data.data(), ("\\StringFileInfo\\040904E4\\" + name).c_str(),
+                       reinterpret_cast<void**>(&text), &length);
+        return std::string(text != nullptr ? text : "(none)");
+    };
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), TARNWICK_VERSION_MAJOR);
-    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), TARNWICK_VERSION_MINOR);
-    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), TARNWICK_VERSION_PATCH);
-    EXPECT_EQ(LOWORD(fixed->dwFileVersionLS), 0);
-
-    char* product = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\ProductName",
-                               reinterpret_cast<void**>(&product), &length));
-    EXPECT_STREQ(product, "Tarnwick");
-    char* version = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\FileVersion",
-                               reinterpret_cast<void**>(&version), &length));
-    EXPECT_STREQ(version, TARNWICK_VERSION_TEXT);
+    const std::string title = "Tarnwick v" + std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                              std::to_string(LOWORD(fixed->dwFileVersionMS));
+    const std::string version = title.substr(10) + "." +
+                                std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+                                std::to_string(LOWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(title, TARNWICK_TITLE);
+    EXPECT_EQ(value("ProductName"), "Tarnwick");
+    EXPECT_EQ(value("FileVersion"), version);
+    EXPECT_EQ(value("ProductVersion"), version);
 }
 
 } // namespace

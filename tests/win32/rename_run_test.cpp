@@ -22,20 +22,6 @@ using testing::RecordingWindow;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-class RenameRunTest : public testing::PipelineFixture<Win32FileSystem> {
-protected:
-    RenameRunTest() {
-        pipeline.state().targetFolder = temp.path();
-        pipeline.state().targetPattern = "*.*";
-    }
-    // The list as the Preview dialog showed it in the folder.
-    void previewed(const std::vector<std::pair<const char*, const char*>>& renames) {
-        PipelineFixture::previewed(temp.path(), renames);
-    }
-
-    TempFolder temp;
-};
-
 // The words of a text, split at blanks; a word "old>new" stands for a rename.
 Names words(const std::string& text) {
     std::istringstream in(text);
@@ -131,45 +117,6 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         for (const FileEntry& e : pipeline.fileList())
             EXPECT_EQ(e.oldName, e.newName);
     }
-}
-
-// A change of letter case alone is renamed and counted, and goes back the way it came; every file
-// back under its old name, the list field with it.
-TEST_F(RenameRunTest, UndoGivesTheFilesAndTheListFieldTheirOldNamesBack) {
-    temp.file("IMG_0001.JPG", "picture");
-    temp.file("readme.txt", "text");
-    window.options.targetMode = TargetMode::listMode;
-    previewed({{"IMG_0001.JPG", "img_0001.jpg"}, {"readme.txt", "01.txt"}});
-    pipeline.runRename();
-    ASSERT_EQ(temp.list(), (Names{"01.txt", "img_0001.jpg"}));
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
-
-    pipeline.runUndo();
-    EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(temp.list(), (Names{"IMG_0001.JPG", "readme.txt"}));
-    EXPECT_EQ(temp.read("IMG_0001.JPG"), "picture");
-    EXPECT_EQ(temp.read("readme.txt"), "text");
-    ASSERT_EQ(window.fieldTexts.size(), 2u);
-    EXPECT_EQ(window.fieldTexts[1].second, "IMG_0001.JPG:readme.txt");
-    EXPECT_EQ(window.statusText, "2 file(s) renamed back.");
-}
-
-// A file that took an old name meanwhile is never replaced: the file that wanted it is reported
-// and keeps its new name.
-TEST_F(RenameRunTest, UndoNeverReplacesAFileThatTookTheOldName) {
-    temp.file("a.txt", "first");
-    previewed({{"a.txt", "x.txt"}});
-    pipeline.runRename();
-    temp.file("a.txt", "newcomer");
-
-    pipeline.runUndo();
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text,
-              testing::renameFailure(temp.path() + "x.txt", temp.path() + "a.txt",
-                                     testing::kAccessReason));
-    EXPECT_EQ(temp.read("a.txt"), "newcomer");
-    EXPECT_EQ(temp.read("x.txt"), "first");
-    EXPECT_EQ(window.statusText, "0 file(s) renamed back.");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Option validation against real folders and files.
+// Option validation against real folders and files: what exists is asked of the platform.
 #include "win32/win32_file_system.h"
 #include "validate/validate_options.h"
 
@@ -14,99 +14,51 @@
 namespace tarnwick {
 namespace {
 
-using testing::RecordingWindow;
-
-class ValidateOnDisk : public ::testing::Test {
-protected:
-    ValidateOnDisk() {
-        temp.files({"a.txt", "b.txt"});
-        options.pathSpec = folder;
-        options.maskOrList = "*.*";
-    }
-
-    bool validate() { return validateOptions(options, window, fileSystem, state); }
-
+TEST(ValidateOnDisk, FoldersAndListedNamesMustExist) {
     testing::TempFolder temp;
-    // The folder's path without the closing backslash.
+    temp.files({"a.txt", "b.txt"});
     const std::string folder = temp.path().substr(0, temp.path().size() - 1);
-    Win32FileSystem fileSystem;
-    RecordingWindow window;
-    Options options;
-    RunState state;
-};
-
-TEST_F(ValidateOnDisk, ExistingFolderGetsItsClosingBackslash) {
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(state.targetFolder, folder + "\\");
-    ASSERT_EQ(window.fieldTexts.size(), 1u);
-    EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::pathName, folder + "\\"));
-}
-
-TEST_F(ValidateOnDisk, FolderWithBackslashAndRootStayUnchanged) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string root = std::string(windows).substr(0, 3); // the drive, as C:\ .
-    for (const std::string& path : {folder + "\\", root}) {
-        SCOPED_TRACE(path);
-        window = RecordingWindow{};
-        options.pathSpec = path;
-        EXPECT_TRUE(validate());
-        EXPECT_EQ(state.targetFolder, path);
-        EXPECT_TRUE(window.fieldTexts.empty());
-    }
-}
-
-TEST_F(ValidateOnDisk, PathNamingAFilePasses) {
-    options.pathSpec = folder + "\\a.txt";
-    EXPECT_TRUE(validate());
-
-    // A list in it: each name is tested for existence before emptiness, and nothing lies in a
-    // file, so an empty name is reported as missing.
-    window = RecordingWindow{};
-    options.targetMode = TargetMode::listMode;
-    options.maskOrList = ":";
-    EXPECT_FALSE(validate());
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, "The following file doesn't exist!\n\n" + folder +
-                                           "\\a.txt\\\n\nPlease verify your input.");
-}
-
-TEST_F(ValidateOnDisk, MissingOrEmptyPathFails) {
-    for (const std::string& path : {folder + "\\missing", std::string()}) {
-        SCOPED_TRACE(path);
-        window = RecordingWindow{};
-        options.pathSpec = path;
-        EXPECT_FALSE(validate());
-        ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, "Your selected path does not exist!\nPlease change it.");
-        EXPECT_EQ(window.calls.back(), "focusField pathName");
-    }
-}
-
-TEST_F(ValidateOnDisk, ListNamesMustExistInTheFolder) {
-    options.targetMode = TargetMode::listMode;
-    options.maskOrList = "a.txt:b.txt";
-    EXPECT_TRUE(validate());
-    EXPECT_EQ(state.targetPattern, "a.txt:b.txt:");
-
+    const std::string missingFolder = "Your selected path does not exist!\nPlease change it.";
+    auto missing = [](const std::string& path) {
+        return "The following file doesn't exist!\n\n" + path + "\n\nPlease verify your input.";
+    };
     const struct {
-        const char* list;
-        std::string message;
+        std::string path;
+        const char* list; // none: folder mode with "*.*"
+        std::string folder;
+        std::string message; // empty: accepted
     } cases[] = {
-        {"a.txt:c.txt",
-         "The following file doesn't exist!\n\n" + folder + "\\c.txt\n\nPlease verify your input."},
-        {"a.txt::b.txt", "Write a filename between two colons!"},
-        {":a.txt", "Write a filename between two colons!"},
-        {"", "Write a filename between two colons!"},
+        {folder, nullptr, folder + "\\", ""},
+        {folder + "\\", nullptr, folder + "\\", ""},
+        {root, nullptr, root, ""},
+        {folder + "\\a.txt", nullptr, folder + "\\a.txt\\", ""}, // a file passes as the folder
+        {folder + "\\missing", nullptr, "", missingFolder},
+        {"", nullptr, "", missingFolder},
+        {folder, "a.txt:b.txt", folder + "\\", ""},
+        {folder, "a.txt:c.txt", folder + "\\", missing(folder + "\\c.txt")},
+        // Each name is looked for before it is found empty, and nothing lies in a file.
+        {folder + "\\a.txt", ":", folder + "\\a.txt\\", missing(folder + "\\a.txt\\")},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.list);
-        window = RecordingWindow{};
-        options.maskOrList = c.list;
-        EXPECT_FALSE(validate());
-        ASSERT_EQ(window.messages.size(), 1u);
-        EXPECT_EQ(window.messages[0].text, c.message);
-        EXPECT_EQ(window.calls.back(), "focusField fileList");
+        SCOPED_TRACE(c.path + " " + (c.list ? c.list : "*.*"));
+        Options options;
+        options.pathSpec = c.path;
+        options.maskOrList = c.list ? c.list : "*.*";
+        options.targetMode = c.list ? TargetMode::listMode : TargetMode::folderMode;
+        testing::RecordingWindow window;
+        RunState state;
+        Win32FileSystem fileSystem;
+        EXPECT_EQ(validateOptions(options, window, fileSystem, state), c.message.empty());
+        EXPECT_EQ(state.targetFolder, c.folder);
+        if (c.message.empty()) {
+            EXPECT_TRUE(window.messages.empty());
+        } else {
+            ASSERT_EQ(window.messages.size(), 1u);
+            EXPECT_EQ(window.messages[0].text, c.message);
+        }
     }
 }
 
