@@ -1,10 +1,10 @@
 // The Confirm dialog, driven by its controls: the answer, the switch that stops the question for
 // the rest of the session, and the bold question.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "ui/confirm_dialog.h"
@@ -92,11 +92,11 @@ public:
     }
 };
 
-class ConfirmInRunTest : public testing::PipelineFixture<Win32FileSystem, ConfirmingWindow> {
+class ConfirmInRunTest : public testing::CommandsFixture<Win32FileSystem, ConfirmingWindow> {
 protected:
     ConfirmInRunTest() {
-        pipeline.state().targetFolder = temp.path();
-        pipeline.state().targetPattern = "*.*";
+        commands.state().targetFolder = temp.path();
+        commands.state().targetPattern = "*.*";
     }
     // Renames one file of the previewed list; the driver answers the Confirm dialog if it
     // comes, and tells whether it came.
@@ -114,7 +114,7 @@ protected:
                     clickButton(window, IDC_DONT_WARN);
                 clickButton(window, id);
             });
-            pipeline.runRename();
+            commands.runRename();
         }
         return asked;
     }
@@ -134,10 +134,10 @@ TEST_F(ConfirmInRunTest, TickedBoxStopsTheQuestionForTheNextCommands) {
 TEST_F(ConfirmInRunTest, CancelWithTheBoxTickedRenamesNothingAndAsksAgain) {
     EXPECT_TRUE(renameAnswering("a.txt", "b.txt", true, IDCANCEL));
     EXPECT_EQ(window.statusText, "Really rename?");
-    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    EXPECT_TRUE(commands.state().warnBeforeRename);
     EXPECT_TRUE(renameAnswering("a.txt", "b.txt", false, IDOK));
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"b.txt"}));
-    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    EXPECT_TRUE(commands.state().warnBeforeRename);
 }
 
 } // namespace

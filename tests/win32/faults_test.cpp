@@ -1,10 +1,10 @@
 // Faults during a run on real folders: each is reported (or passed over as the rules say), the
 // run goes on with the next file, and no file is lost.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "support/option_changes.h"
@@ -35,7 +35,7 @@ using testing::kNotFoundReason;
 
 using FaultFileSystem = testing::ForwardingFileSystem;
 
-class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWindow> {
+class Faults : public testing::CommandsFixture<FaultFileSystem, PreviewKeepingWindow> {
 protected:
     Faults() {
         window.options.pathSpec = temp.path();
@@ -84,7 +84,7 @@ TEST_F(Faults, FileLockedByAnotherHandleIsReportedAndTheRunGoesOn) {
     {
         testing::OpenFile lock(temp.path() + "b.txt");
         ASSERT_TRUE(lock.valid());
-        pipeline.runPreview();
+        commands.runPreview();
     }
     ASSERT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kAccessReason)});
     EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
@@ -99,7 +99,7 @@ TEST_F(Faults, FileRemovedMidRunIsReportedAsNotFoundAndTheRunGoesOn) {
         if (oldPath == temp.path() + "b.txt")
             DeleteFileA(oldPath.c_str());
     };
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_EQ(messages(), std::vector<std::string>{failure("b.txt", "2.txt", kNotFoundReason)});
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"1.txt", "3.txt"}));
     EXPECT_EQ(temp.read("1.txt"), "content of a.txt");
@@ -120,7 +120,7 @@ TEST_F(Faults, ReadOnlyFolderAndFileLoseNothing) {
         testing::runShell("chmod a-w " + testing::shellQuote(testing::unixPath(temp.path())),
                           temp.path());
     const auto before = tree();
-    pipeline.runPreview();
+    commands.runPreview();
     if (testing::underWine())
         testing::runShell("chmod u+w " + testing::shellQuote(testing::unixPath(temp.path())),
                           temp.path());
@@ -145,7 +145,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
             RemoveDirectoryA((temp.path() + "gone").c_str());
         }
     };
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_EQ(window.previewedEntries, 2u);
     EXPECT_TRUE(window.showed("2 files found."));
     EXPECT_TRUE(window.messages.empty());
@@ -176,7 +176,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     window.options.numerate = false;
     letterCase(capitalLetters)(window.options); // f.txt becomes F.TXT where it can
     const auto before = tree();
-    pipeline.runPreview();
+    commands.runPreview();
     const auto after = tree();
 
     EXPECT_EQ(contents(after), contents(before));
@@ -184,7 +184,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "6 file(s) successfully renamed.");
     EXPECT_EQ(after.rbegin()->first.substr(after.rbegin()->first.size() - 5), L"F.TXT");
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "6 file(s) renamed back.");
     EXPECT_EQ(tree(), before);
@@ -196,7 +196,7 @@ TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
     makeFiles({"x.txt"});
     window.options.targetMode = TargetMode::listMode;
     window.options.maskOrList = "..:.:x.txt:";
-    pipeline.runPreview();
+    commands.runPreview();
     ASSERT_EQ(window.previewed.size(), 3u);
     std::vector<std::string> expected;
     for (const FileEntry& e : window.previewed)

@@ -1,9 +1,9 @@
 // Renaming a previewed list on real folders: the per-file reports, the count and the update of
 // the list afterwards.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 
@@ -22,15 +22,15 @@ using testing::RecordingWindow;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-class RenameRunTest : public testing::PipelineFixture<Win32FileSystem> {
+class RenameRunTest : public testing::CommandsFixture<Win32FileSystem> {
 protected:
     RenameRunTest() {
-        pipeline.state().targetFolder = temp.path();
-        pipeline.state().targetPattern = "*.*";
+        commands.state().targetFolder = temp.path();
+        commands.state().targetPattern = "*.*";
     }
     // The list as the Preview dialog showed it in the folder.
     void previewed(const std::vector<std::pair<const char*, const char*>>& renames) {
-        PipelineFixture::previewed(temp.path(), renames);
+        CommandsFixture::previewed(temp.path(), renames);
     }
 
     TempFolder temp;
@@ -89,14 +89,14 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
             temp.file(name, name);
         RecordingWindow window;
         Win32FileSystem fs;
-        RunPipeline pipeline(window, fs);
+        Commands commands(window, fs);
         window.options.targetMode = c.listField ? TargetMode::listMode : TargetMode::folderMode;
-        pipeline.state() = RunState{temp.path(), "*.txt", false, true};
+        commands.state() = RunState{temp.path(), "*.txt", false, true};
         for (const std::string& rename : words(c.renames))
-            pipeline.fileList().push_back(FileEntry{temp.path(), before(rename), after(rename)});
+            commands.fileList().push_back(FileEntry{temp.path(), before(rename), after(rename)});
         const testing::OpenFile held(temp.path() + c.held); // the folder itself opens not
         ASSERT_EQ(held.valid(), *c.held != 0);
-        pipeline.runRename();
+        commands.runRename();
         Names onDisk, matching, reported, expected; // matching: the names the mask takes
         for (const std::string& name : temp.list()) {
             onDisk.push_back(name + "=" + temp.read(name));
@@ -120,7 +120,7 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         if (c.listField == nullptr) { // the list collected again: the folder as it is now
             EXPECT_TRUE(window.fieldTexts.empty());
             Names listed;
-            for (const FileEntry& e : pipeline.fileList())
+            for (const FileEntry& e : commands.fileList())
                 listed.push_back(e.oldName);
             std::sort(listed.begin(), listed.end());
             EXPECT_EQ(listed, matching);
@@ -128,7 +128,7 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         }
         ASSERT_EQ(window.fieldTexts.size(), 1u);
         EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string(c.listField)));
-        for (const FileEntry& e : pipeline.fileList())
+        for (const FileEntry& e : commands.fileList())
             EXPECT_EQ(e.oldName, e.newName);
     }
 }
@@ -140,11 +140,11 @@ TEST_F(RenameRunTest, UndoGivesTheFilesAndTheListFieldTheirOldNamesBack) {
     temp.file("readme.txt", "text");
     window.options.targetMode = TargetMode::listMode;
     previewed({{"IMG_0001.JPG", "img_0001.jpg"}, {"readme.txt", "01.txt"}});
-    pipeline.runRename();
+    commands.runRename();
     ASSERT_EQ(temp.list(), (Names{"01.txt", "img_0001.jpg"}));
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(temp.list(), (Names{"IMG_0001.JPG", "readme.txt"}));
     EXPECT_EQ(temp.read("IMG_0001.JPG"), "picture");
@@ -159,10 +159,10 @@ TEST_F(RenameRunTest, UndoGivesTheFilesAndTheListFieldTheirOldNamesBack) {
 TEST_F(RenameRunTest, UndoNeverReplacesAFileThatTookTheOldName) {
     temp.file("a.txt", "first");
     previewed({{"a.txt", "x.txt"}});
-    pipeline.runRename();
+    commands.runRename();
     temp.file("a.txt", "newcomer");
 
-    pipeline.runUndo();
+    commands.runUndo();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text,
               testing::renameFailure(temp.path() + "x.txt", temp.path() + "a.txt",

@@ -84,7 +84,7 @@ TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
         {"a folder prefix that is no folder", L"Z:\\IN", L"Z:\\INA.TXT", L"A.TXT", L"A.TXT", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(isTheEntryItself(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
+        EXPECT_EQ(finalPathsNameEntry(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
             << c.what;
 }
 
