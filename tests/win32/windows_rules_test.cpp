@@ -55,7 +55,7 @@ TEST(LongPathForm, DrivesAndNetworkPathsGetTheirPrefixOnce) {
 
 // What a rename would act on, by the final paths of the entry's folder and of what the platform
 // opens under the entry's path (in one letter case): the entry, or the file a link leads to.
-TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
+TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
     const struct {
         const char* what;
         const wchar_t* folderFinal;
