@@ -1,4 +1,4 @@
-// Formatting speed: a million entries through the whole pipeline, and each pass on its own.
+// Formatting speed: a million entries through the whole commands, and each pass on its own.
 #include "format/format_names.h"
 #include "format/name_ops.h"
 #include "support/null_window.h"
@@ -55,7 +55,7 @@ void BM_FormatAllPasses(benchmark::State& state) {
 }
 BENCHMARK(BM_FormatAllPasses)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// One pass alone over names that the earlier passes have prepared, as in the pipeline.
+// One pass alone over names that the earlier passes have prepared, as in the commands.
 void runSinglePass(benchmark::State& state, int pass) {
     Options before = allPassesOn();
     bool* switches[] = {nullptr,        &before.numerate, &before.folderPrefix, &before.replaceOn,

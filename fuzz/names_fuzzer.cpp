@@ -3,7 +3,7 @@
 // neither crash nor hit undefined behaviour, and options that validation accepts never put one
 // of the characters \ / : * ? < > | " into a new name made from names and folders without them,
 // in the code pages 1252, UTF-8 and Shift-JIS.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "support/host_characters.h"
 #include "support/memory_file_system.h"
 #include "support/null_window.h"
@@ -162,8 +162,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     o.caseStyle = in.ConsumeIntegralInRange(-1, 3);
 
     const std::size_t filesBefore = fs.files().size();
-    RunPipeline pipeline(window, fs);
-    pipeline.runPreview();
+    Commands commands(window, fs);
+    commands.runPreview();
     // Renames never make or remove a file.
     if (fs.files().size() != filesBefore)
         std::abort();

@@ -14,7 +14,7 @@
 // of the same character counts, the same way in the same code page; no file is touched.
 #include "engine/rename.h"
 #include "format/format_names.h"
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/characters.h"
 #include "win32/win32_file_system.h"
 #include "seconds.h"
@@ -115,11 +115,11 @@ int collectBench(const std::string& folder, bool subfolders, int runs, const std
     std::size_t files = 0;
     for (int run = 0; run < runs; ++run) {
         {
-            RunPipeline pipeline(window, fs);
+            Commands commands(window, fs);
             const double start = now();
-            pipeline.runPreview();
+            commands.runPreview();
             engine.push_back(now() - start);
-            files = pipeline.fileList().size();
+            files = commands.fileList().size();
             held = std::max(held, workingSet(false));
         }
         const double start = now();
@@ -178,21 +178,21 @@ int renameRuns(GoOnWindow& window, const std::string& folder, bool subfolders, i
     for (int pass = 0; pass < 2 * runs; ++pass) {
         const bool byEngine = ((pass + 1) / 2) % 2 == 0;
         setUpPass(window.options, pass);
-        RunPipeline pipeline(window, fs);
-        pipeline.runPreview();
-        files = pipeline.fileList().size();
+        Commands commands(window, fs);
+        commands.runPreview();
+        files = commands.fileList().size();
         std::size_t renamed = 0;
         const double start = now();
         if (byEngine) {
             renamed =
-                static_cast<std::size_t>(renameAll(pipeline.fileList(), fs, window).renamed());
+                static_cast<std::size_t>(renameAll(commands.fileList(), fs, window).renamed());
         } else {
-            for (const FileEntry& entry : pipeline.fileList())
+            for (const FileEntry& entry : commands.fileList())
                 renamed += floorRename(entry) ? 1 : 0;
         }
         (byEngine ? engine : floor).push_back(now() - start);
         std::vector<std::string> expected, found;
-        for (const FileEntry& entry : pipeline.fileList())
+        for (const FileEntry& entry : commands.fileList())
             expected.push_back(entry.folder + entry.newName);
         storedNames(folder, subfolders, found);
         std::sort(expected.begin(), expected.end());
@@ -250,7 +250,7 @@ int undoBench(const std::string& folder, bool subfolders, int runs, const std::s
     window.options = benchOptions(folder, subfolders);
     window.previewAnswer = false;
     Win32FileSystem fs;
-    RunPipeline pipeline(window, fs);
+    Commands commands(window, fs);
     std::vector<double> undos, renames;
     std::size_t files = 0;
     std::vector<std::string> names[2]; // the names of the two sets: 1..., 100001...
@@ -265,13 +265,13 @@ int undoBench(const std::string& folder, bool subfolders, int runs, const std::s
     auto command = [&](std::vector<double>& times, int to, bool undo) {
         if (!undo) {
             window.options.startNumber = to == 0 ? 1 : 100001;
-            pipeline.runPreview(); // collected, sorted and formatted; the Rename is timed alone
+            commands.runPreview(); // collected, sorted and formatted; the Rename is timed alone
         }
         const double start = now();
         if (undo)
-            pipeline.runUndo();
+            commands.runUndo();
         else
-            pipeline.runRename();
+            commands.runRename();
         times.push_back(now() - start);
         if (names[to].empty())
             names[to] = onDisk();

@@ -6,7 +6,7 @@
 // The folder's files are collected, sorted and formatted through the engine; the real Preview
 // dialog opens on them and a second thread closes it once it is on the screen.
 #include "ui/preview_text.h"
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "seconds.h"
@@ -136,9 +136,9 @@ int main(int argc, char** argv) {
     window.options.startNumber = 1;
     window.options.digitCount = 6;
     Win32FileSystem fs;
-    RunPipeline pipeline(window, fs);
+    Commands commands(window, fs);
     const double start = now();
-    pipeline.runPreview();
+    commands.runPreview();
     const double total = now() - start;
     if (window.openSeconds < 0) {
         std::fprintf(stderr, "preview_bench: the Preview dialog did not open: %s\n",
@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
                 (std::string(argv[2]) + ": peak working set, pagefile").c_str(),
                 megabytes(counters.PeakWorkingSetSize), megabytes(counters.PeakPagefileUsage), "");
     const double buildStart = now();
-    const std::string text = buildPreviewText(pipeline.fileList(), false);
+    const std::string text = buildPreviewText(commands.fileList(), false);
     const double build = now() - buildStart;
     // The dialog and its floor open alternately, three times each (the first opening is the
     // command's own); the medians count.
@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < 3; ++run) {
         floors.push_back(bareEditSeconds(text, window.hasFont ? &window.textFont : nullptr));
         if (run + 1 < 3) {
-            window.runPreviewDialog(pipeline.fileList());
+            window.runPreviewDialog(commands.fileList());
             opens.push_back(window.openSeconds);
         }
     }

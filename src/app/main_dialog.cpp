@@ -7,7 +7,7 @@
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/dialog_init_data.h"
-#include "ui/drop_target.h"
+#include "ui/drop_choice.h"
 #include "ui/dropped_files.h"
 #include "ui/preview_dialog.h"
 #include "win32/text_conversion.h"
@@ -17,9 +17,9 @@
 namespace tarnwick {
 
 MainDialog::MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs)
-    : ModalDialog(IDD_MAIN, nullptr), pipeline_(*this, fileSystem), shellDialogs_(shellDialogs),
-      largeIcon_(IDR_MAINFRAME, GetSystemMetrics(SM_CXICON)),
-      smallIcon_(IDR_MAINFRAME, GetSystemMetrics(SM_CXSMICON)) {}
+    : ModalDialog(IDD_MAIN, nullptr), commands_(*this, fileSystem), shellDialogs_(shellDialogs),
+      largeIcon_(loadIcon(IDR_MAINFRAME, GetSystemMetrics(SM_CXICON))),
+      smallIcon_(loadIcon(IDR_MAINFRAME, GetSystemMetrics(SM_CXSMICON))) {}
 
 // ---- Initialisation ----
 
@@ -28,7 +28,7 @@ bool MainDialog::onInit() {
     addToSystemMenu();
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-    pipeline_.state() = RunState{};
+    commands_.state() = RunState{};
     SendDlgItemMessageW(hwnd(), IDC_CASE_STYLE, CB_SETCURSEL, 0, 0);
     SendDlgItemMessageW(hwnd(), IDC_MODE_PATH, BM_SETCHECK, BST_CHECKED, 0);
     setUpSpins();
@@ -70,7 +70,7 @@ void MainDialog::updateUndoEntry() {
     const HMENU menu = GetSystemMenu(hwnd(), FALSE);
     if (menu != nullptr)
         EnableMenuItem(menu, IDM_UNDO,
-                       MF_BYCOMMAND | (pipeline_.canUndo() ? MF_ENABLED : MF_GRAYED));
+                       MF_BYCOMMAND | (commands_.canUndo() ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainDialog::setUpSpins() {
@@ -97,8 +97,8 @@ bool MainDialog::onButtonClicked(int id) {
     case IDC_NUMERATE: return onOptionBox(id);
     case IDC_BROWSE_PATH: return onBrowsePath();
     case IDC_BROWSE_FILES: return onBrowseFiles();
-    case IDC_PREVIEW: return runCommand(&RunPipeline::runPreview);
-    case IDC_RENAME: return runCommand(&RunPipeline::runRename);
+    case IDC_PREVIEW: return runCommand(&Commands::runPreview);
+    case IDC_RENAME: return runCommand(&Commands::runRename);
     case IDC_ABOUT: return onAbout();
     default: return ModalDialog::onButtonClicked(id); // Exit, Enter, Escape, close box
     }
@@ -122,7 +122,7 @@ bool MainDialog::onTargetMode(bool folderMode) {
 
 // The flag follows the box; choosing separate files disables the box but keeps the flag.
 bool MainDialog::onSubdirs() {
-    pipeline_.state().includeSubdirs = isChecked(IDC_SUBDIRS);
+    commands_.state().includeSubdirs = isChecked(IDC_SUBDIRS);
     return true;
 }
 
@@ -144,7 +144,7 @@ void MainDialog::enableFields(const OptionFields& row, bool on) {
 bool MainDialog::onBrowsePath() {
     selectMode(true);
     std::string chosen;
-    if (shellDialogs_.browseFolder(pipeline_.state().targetFolder, chosen))
+    if (shellDialogs_.browseFolder(commands_.state().targetFolder, chosen))
         takeFolder(chosen);
     return true;
 }
@@ -164,8 +164,8 @@ void MainDialog::selectMode(bool folderMode) {
 }
 
 void MainDialog::takeFolder(const std::string& folder) {
-    RunState& state = pipeline_.state();
-    state.targetFolder = withClosingBackslash(folder, pipeline_.codePage());
+    RunState& state = commands_.state();
+    state.targetFolder = withClosingBackslash(folder, commands_.codePage());
     setItemText(IDC_PATH_NAME, state.targetFolder);
     setItemText(IDC_FILE_LIST, "*.*");
     state.previewReady = false;
@@ -173,19 +173,19 @@ void MainDialog::takeFolder(const std::string& folder) {
 }
 
 void MainDialog::takeFiles(const std::string& folder, const std::vector<std::string>& names) {
-    pipeline_.clearFileList();
-    RunState& state = pipeline_.state();
-    state.targetFolder = withClosingBackslash(folder, pipeline_.codePage());
+    commands_.clearFileList();
+    RunState& state = commands_.state();
+    state.targetFolder = withClosingBackslash(folder, commands_.codePage());
     setItemText(IDC_FILE_LIST, joinNameList(names));
     setItemText(IDC_PATH_NAME, state.targetFolder);
     state.previewReady = false;
     EnableWindow(item(IDC_SUBDIRS), FALSE);
 }
 
-bool MainDialog::runCommand(void (RunPipeline::*command)()) {
+bool MainDialog::runCommand(void (Commands::*command)()) {
     // The system menu is up to date before the window answers anyone again.
     status_.runCommand(hwnd(), [&] {
-        (pipeline_.*command)();
+        (commands_.*command)();
         updateUndoEntry();
     });
     return true;
@@ -201,7 +201,7 @@ bool MainDialog::onAbout() {
 bool MainDialog::onSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
     case IDM_ABOUTBOX: return onAbout();
-    case IDM_UNDO: return runCommand(&RunPipeline::runUndo); // nothing to undo: nothing happens
+    case IDM_UNDO: return runCommand(&Commands::runUndo); // nothing to undo: nothing happens
     default: return false;                                   // the default handling
     }
 }
@@ -211,17 +211,17 @@ bool MainDialog::onDropFiles(HDROP drop) {
     const DroppedFiles dropped(drop);
     if (status_.commandRunning())
         return true;
-    const DropTarget target = chooseDropTarget(dropped.items(), pipeline_.codePage());
+    const DropChoice target = classifyDrop(droppedItems(dropped.get()), commands_.codePage());
     switch (target.kind) {
-    case DropTarget::Kind::folder:
+    case DropChoice::Kind::folder:
         selectMode(true);
         takeFolder(target.folder);
         break;
-    case DropTarget::Kind::files:
+    case DropChoice::Kind::files:
         selectMode(false);
         takeFiles(target.folder, target.names);
         break;
-    case DropTarget::Kind::nothing: setStatusText(texts::dropHint); break;
+    case DropChoice::Kind::nothing: setStatusText(texts::dropHint); break;
     }
     return true;
 }
@@ -238,7 +238,7 @@ Options MainDialog::readOptions() {
     options.targetMode = isChecked(IDC_MODE_PATH) ? TargetMode::folderMode : TargetMode::listMode;
     options.pathSpec = itemText(IDC_PATH_NAME);
     options.maskOrList = itemText(IDC_FILE_LIST);
-    options.includeSubdirs = pipeline_.state().includeSubdirs;
+    options.includeSubdirs = commands_.state().includeSubdirs;
     options.numerate = isChecked(IDC_NUMERATE);
     options.startNumber = parseNumberField(itemText(IDC_START_NUMBER));
     options.digitCount = parseNumberField(itemText(IDC_DIGITS));

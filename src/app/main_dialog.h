@@ -1,11 +1,11 @@
 // The Main dialog: the user's choices in its controls, the status area, and the buttons that start
-// the Preview and Rename commands. The commands themselves run in the engine's RunPipeline; this
+// the Preview and Rename commands. The commands themselves run in the engine's Commands; this
 // class only provides the window the engine talks to.
 #pragma once
 
 #include "core/file_system.h"
 #include "core/main_surface.h"
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "ui/icon.h"
 #include "ui/modal_dialog.h"
 #include "ui/shell_dialogs.h"
@@ -25,7 +25,7 @@ class MainDialog : public ModalDialog, public MainSurface {
 public:
     MainDialog(FileSystem& fileSystem, ShellDialogs& shellDialogs);
 
-    RunPipeline& pipeline() { return pipeline_; }
+    Commands& commands() { return commands_; }
 
     // MainSurface: the four operations of the window.
     Options readOptions() override;
@@ -49,8 +49,8 @@ public:
 
 protected:
     // The bar's last steps shown, and the normal cursor while the user is asked something.
-    bool beginPrompt() override { return status_.promptBegins(); }
-    void endPrompt(bool wasWaiting) override { status_.promptEnds(wasWaiting); }
+    bool beginPrompt() override { return status_.beginPrompt(); }
+    void endPrompt(bool wasWaiting) override { status_.endPrompt(wasWaiting); }
     bool onInit() override;
     bool onButtonClicked(int id) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -76,7 +76,7 @@ private:
     void takeFolder(const std::string& folder);
     void takeFiles(const std::string& folder, const std::vector<std::string>& names);
     // Preview, Rename or Undo, inside the click (see StatusArea::runCommand).
-    bool runCommand(void (RunPipeline::*command)());
+    bool runCommand(void (Commands::*command)());
     bool onAbout();
 
     // Message handlers.
@@ -86,7 +86,7 @@ private:
 
     // COM for the program's thread, before any shell dialog or link is opened.
     ComApartment com_;
-    RunPipeline pipeline_;
+    Commands commands_;
     ShellDialogs& shellDialogs_;
     OwnedIcon largeIcon_;
     OwnedIcon smallIcon_;

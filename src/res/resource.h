@@ -1,6 +1,11 @@
 // Resource and control ids, shared by the resource script and the code.
 #pragma once
 
+// A control the code never addresses, as the platform's resource headers spell it where they do.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Dialog templates
 #define IDD_ABOUT 100
 #define IDD_MAIN 102

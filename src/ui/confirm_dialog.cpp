@@ -9,8 +9,8 @@ ConfirmDialog::ConfirmDialog(HWND owner) : ModalDialog(IDD_CONFIRM, owner) {}
 bool ConfirmDialog::onInit() {
     setChecked(IDC_DONT_WARN, dontWarnAgain_);
     // The question keeps the label's own colours; it is only made bold, not clickable.
-    question_.attach(hwnd(), IDC_QUESTION);
-    question_.setBold(true);
+    boldQuestion_.attach(hwnd(), IDC_QUESTION);
+    boldQuestion_.setBold(true);
     return true;
 }
 

@@ -18,7 +18,8 @@ protected:
     bool onButtonClicked(int id) override;
 
 private:
-    LinkLabel question_;
+    // The question, drawn in bold by a label of its own; it is no link and takes no click.
+    LinkLabel boldQuestion_;
     bool dontWarnAgain_ = false;
 };
 

@@ -1,7 +1,8 @@
 // Files and folders dropped from the shell onto a window, given back to the shell when done.
 #pragma once
 
-#include "drop_target.h"
+#include "drop_choice.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -10,18 +11,9 @@
 
 namespace tarnwick {
 
-class DroppedFiles {
-public:
-    explicit DroppedFiles(HDROP drop) : drop_(drop) {}
-    ~DroppedFiles() { DragFinish(drop_); }
-    DroppedFiles(const DroppedFiles&) = delete;
-    DroppedFiles& operator=(const DroppedFiles&) = delete;
+using DroppedFiles = Owned<HDROP, DragFinish>;
 
-    // Every dropped path in the order dropped, each marked folder or not.
-    std::vector<DroppedItem> items() const;
-
-private:
-    HDROP drop_;
-};
+// Every dropped path in the order dropped, each marked folder or not.
+std::vector<DroppedItem> droppedItems(HDROP drop);
 
 } // namespace tarnwick

@@ -2,28 +2,18 @@
 // owner, and painted into the window while it is minimised.
 #pragma once
 
+#include "win32/handles.h"
+
 #include <windows.h>
 
 namespace tarnwick {
 
 // An icon loaded from the resources at the given size, destroyed with its owner.
-class OwnedIcon {
-public:
-    OwnedIcon(int resourceId, int size)
-        : icon_(
-              static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                            IMAGE_ICON, size, size, LR_DEFAULTCOLOR))) {}
-    ~OwnedIcon() {
-        if (icon_ != nullptr)
-            DestroyIcon(icon_);
-    }
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-    HICON get() const { return icon_; }
-
-private:
-    HICON icon_;
-};
+using OwnedIcon = Owned<HICON, DestroyIcon>;
+inline HICON loadIcon(int resourceId, int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
 
 // The device context of one WM_PAINT, ended when it goes.
 class PaintContext {

@@ -105,7 +105,7 @@ HCURSOR LinkLabel::handCursor() {
 }
 
 void LinkLabel::recreateFont() {
-    const GdiObject old(font_.release()); // deleted once the control has let go of it
+    const Owned<HFONT, DeleteObject> old(font_.take()); // deleted once the control has let go of it
     font_.reset(CreateFontIndirectW(&fontDescription_));
     if (control_ != nullptr)
         SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);

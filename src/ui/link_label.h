@@ -2,6 +2,8 @@
 // opens its own text through the shell when clicked.
 #pragma once
 
+#include "win32/handles.h"
+
 #include <windows.h>
 
 namespace tarnwick {
@@ -40,37 +42,14 @@ public:
     LinkLabel& setLinkCursor(HCURSOR cursor);
 
     HWND hwnd() const { return control_; }
-    HFONT font() const { return static_cast<HFONT>(font_.get()); }
-    HBRUSH backgroundBrush() const { return static_cast<HBRUSH>(brush_.get()); }
+    HFONT font() const { return font_.get(); }
+    HBRUSH backgroundBrush() const { return brush_.get(); }
 
     // The program's pointing-hand cursor (resource 134), or the system's hand when the program
     // has none.
     static HCURSOR handCursor();
 
 private:
-    // Owns one GDI object and deletes it when it goes.
-    class GdiObject {
-    public:
-        explicit GdiObject(HGDIOBJ handle = nullptr) : handle_(handle) {}
-        ~GdiObject() { reset(); }
-        GdiObject(const GdiObject&) = delete;
-        GdiObject& operator=(const GdiObject&) = delete;
-        void reset(HGDIOBJ handle = nullptr) {
-            if (handle_ != nullptr)
-                DeleteObject(handle_);
-            handle_ = handle;
-        }
-        HGDIOBJ get() const { return handle_; }
-        HGDIOBJ release() {
-            HGDIOBJ handle = handle_;
-            handle_ = nullptr;
-            return handle;
-        }
-
-    private:
-        HGDIOBJ handle_;
-    };
-
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
     static LRESULT CALLBACK parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -83,9 +62,9 @@ private:
     void redraw();
 
     COLORREF textColor_;
-    GdiObject brush_;
+    Owned<HBRUSH, DeleteObject> brush_;
     LOGFONTW fontDescription_;
-    GdiObject font_;
+    Owned<HFONT, DeleteObject> font_;
     HCURSOR linkCursor_ = nullptr;
     bool linkChosen_ = false; // setLink was called; its choice is applied when attached
     bool link_ = false;

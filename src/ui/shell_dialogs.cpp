@@ -4,6 +4,7 @@
 
 #include "core/paths.h"
 #include "core/texts.h"
+#include "win32/handles.h"
 #include "win32/text_conversion.h"
 
 #include <commdlg.h>
@@ -46,41 +47,10 @@ bool parseMultiSelection(const char* buffer, std::size_t size, std::string& fold
 
 namespace {
 
-// The shell's allocator, given back when it goes.
-class ShellAllocator {
-public:
-    ShellAllocator() {
-        if (FAILED(SHGetMalloc(&malloc_)))
-            malloc_ = nullptr;
-    }
-    ~ShellAllocator() {
-        if (malloc_ != nullptr)
-            malloc_->Release();
-    }
-    ShellAllocator(const ShellAllocator&) = delete;
-    ShellAllocator& operator=(const ShellAllocator&) = delete;
-    IMalloc* get() const { return malloc_; }
-
-private:
-    IMalloc* malloc_ = nullptr;
-};
-
-// An item identifier list obtained from the shell, freed with the shell's allocator.
-class ItemIdList {
-public:
-    ItemIdList(IMalloc* allocator, LPITEMIDLIST list) : allocator_(allocator), list_(list) {}
-    ~ItemIdList() {
-        if (list_ != nullptr)
-            allocator_->Free(list_);
-    }
-    ItemIdList(const ItemIdList&) = delete;
-    ItemIdList& operator=(const ItemIdList&) = delete;
-    LPITEMIDLIST get() const { return list_; }
-
-private:
-    IMalloc* allocator_;
-    LPITEMIDLIST list_;
-};
+// An item identifier list obtained from the shell, freed with the task allocator, which is the
+// shell's own: "programs can call the equivalent (and easier to use) CoTaskMemAlloc and
+// CoTaskMemFree" (Microsoft's documentation of SHGetMalloc).
+using ItemIdList = Owned<LPITEMIDLIST, CoTaskMemFree>;
 
 const std::size_t chooserBufferSize = 102400;
 // The longest path the platform's wide functions take.
@@ -120,13 +90,10 @@ public:
         initialFolder_ = wideFromProgram(initialFolder);
         if (initialFolder_.size() >= MAX_PATH)
             initialFolder_.clear(); // more than the browser takes: nothing preselected
-        ShellAllocator allocator;
-        if (allocator.get() == nullptr)
-            return false;
         LPITEMIDLIST desktop = nullptr;
         if (FAILED(SHGetSpecialFolderLocation(owner_, CSIDL_DESKTOP, &desktop)))
             desktop = nullptr;
-        const ItemIdList root(allocator.get(), desktop);
+        const ItemIdList root(desktop);
 
         const std::wstring title = wideFromProgram(texts::chooseFolder);
         wchar_t displayName[MAX_PATH] = {};
@@ -138,7 +105,7 @@ public:
         info.ulFlags = 0;
         info.lpfn = preselect;
         info.lParam = reinterpret_cast<LPARAM>(initialFolder_.c_str());
-        const ItemIdList chosen(allocator.get(), SHBrowseForFolderW(&info));
+        const ItemIdList chosen(SHBrowseForFolderW(&info));
         if (chosen.get() == nullptr)
             return false;
         return fileSystemPath(chosen.get(), chosenFolder_);

@@ -134,7 +134,7 @@ void StatusArea::keepAnswering() {
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
-bool StatusArea::promptBegins() {
+bool StatusArea::beginPrompt() {
     flushProgress();
     const bool wasWaiting = waiting_;
     if (wasWaiting)
@@ -142,7 +142,7 @@ bool StatusArea::promptBegins() {
     return wasWaiting;
 }
 
-void StatusArea::promptEnds(bool wasWaiting) {
+void StatusArea::endPrompt(bool wasWaiting) {
     if (wasWaiting)
         showWaitCursor();
 }

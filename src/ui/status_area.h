@@ -30,9 +30,9 @@ public:
 
     // Before the user is asked something, a message box or a dialog: the bar shows the steps
     // counted so far, and the wait cursor of a command is put aside while the question is open
-    // (see ModalDialog::Prompt). True when it was shown; promptEnds, told so, shows it again.
-    bool promptBegins();
-    void promptEnds(bool wasWaiting);
+    // (see ModalDialog::Prompt). True when it was shown; endPrompt, told so, shows it again.
+    bool beginPrompt();
+    void endPrompt(bool wasWaiting);
 
     // Removes the clicks and keys waiting in the thread's queue.
     static void discardQueuedInput();

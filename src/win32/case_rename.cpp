@@ -80,8 +80,8 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return compareIgnoringCase(wideFromProgram(a), wideFromProgram(b)) == CSTR_EQUAL;
 }
 
-CaseRenames::CaseRenames(const CodePage& codePage, Move move, ReadFolder readFolder)
-    : codePage_(codePage), move_(std::move(move)), readFolder_(std::move(readFolder)),
+CaseRenames::CaseRenames(const CodePage& codePage, PlatformRename renameEntry, ReadFolder readFolder)
+    : codePage_(codePage), renameEntry_(std::move(renameEntry)), readFolder_(std::move(readFolder)),
       temporaryNumber_(static_cast<unsigned>(GetCurrentProcessId())) {}
 
 void CaseRenames::forget() {
@@ -131,7 +131,7 @@ void CaseRenames::noteRenamed(const std::string& oldPath, const std::string& new
 int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) {
     Folder& folder = folderOf(oldPath);
     if (folder.direct != DirectCaseRename::keepsOldSpelling) {
-        if (!move_(oldPath, newPath)) {
+        if (!renameEntry_(oldPath, newPath)) {
             const DWORD error = GetLastError();
             if (!isExistsError(error))
                 return errnoFor(error);
@@ -168,7 +168,7 @@ int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::s
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::string temporary =
             folder + temporaryName(codePage_, folder, name, ++temporaryNumber_, noLonger);
-        if (!move_(oldPath, temporary)) {
+        if (!renameEntry_(oldPath, temporary)) {
             const DWORD error = GetLastError();
             if (isExistsError(error))
                 continue; // that name is taken: another one
@@ -180,10 +180,10 @@ int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::s
             }
             return errnoFor(error);
         }
-        if (move_(temporary, newPath))
+        if (renameEntry_(temporary, newPath))
             return 0;
         const int failure = lastErrno();
-        if (move_(temporary, oldPath))
+        if (renameEntry_(temporary, oldPath))
             return failure;
         // Neither name could be had (a twin appeared meanwhile): the file keeps the temporary
         // name, which begins with its old one, and the user is told.

@@ -21,11 +21,11 @@ class CaseRenames {
 public:
     // The platform's rename, never replacing (false on failure, the reason in GetLastError), and
     // its listing of every entry of a folder (ending in a backslash) as it stores the names.
-    using Move = std::function<bool(const std::string& from, const std::string& to)>;
+    using PlatformRename = std::function<bool(const std::string& from, const std::string& to)>;
     using ReadFolder = std::function<void(
         const std::string& folder, const std::function<void(const std::wstring& name)>& visit)>;
 
-    CaseRenames(const CodePage& codePage, Move move, ReadFolder readFolder);
+    CaseRenames(const CodePage& codePage, PlatformRename renameEntry, ReadFolder readFolder);
 
     // Forgets what was learned of the folders: a run begins or ends.
     void forget();
@@ -54,7 +54,7 @@ private:
     int renameThroughTemporary(const std::string& oldPath, const std::string& newPath);
 
     const CodePage& codePage_;
-    Move move_;
+    PlatformRename renameEntry_;
     ReadFolder readFolder_;
     std::map<std::string, Folder> folders_; // by folder path, ending in a backslash
     unsigned temporaryNumber_;

@@ -67,7 +67,7 @@ std::wstring capitalNameOf(const std::wstring& path) {
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
           programCodePage(),
-          [this](const std::string& from, const std::string& to) { return move(from, to); },
+          [this](const std::string& from, const std::string& to) { return renameEntry(from, to); },
           [this](const std::string& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
               readFolder(folder, visit);
@@ -134,16 +134,16 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     }
     if (sameIgnoringCase(oldPath, newPath))
         return caseRenames_.rename(oldPath, newPath);
-    if (!move(oldPath, newPath))
+    if (!renameEntry(oldPath, newPath))
         return lastErrno();
     caseRenames_.noteRenamed(oldPath, newPath);
     return 0;
 }
 
 // The file is opened once, as itself where the platform can, checked to be the entry its path
-// names (see isTheEntry) and renamed through that handle, never replacing: an existing target
+// names (see openedIsEntry) and renamed through that handle, never replacing: an existing target
 // makes the rename fail instead of being overwritten.
-bool Win32FileSystem::move(const std::string& from, const std::string& to) {
+bool Win32FileSystem::renameEntry(const std::string& from, const std::string& to) {
     const std::wstring source = widePath(from);
     const FileHandle file(
         CreateFileW(source.c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
@@ -151,7 +151,7 @@ bool Win32FileSystem::move(const std::string& from, const std::string& to) {
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
         return false;
-    if (!isTheEntry(file.get(), from, source)) {
+    if (!openedIsEntry(file.get(), from, source)) {
         SetLastError(linkToOtherFileError); // another entry than the one named: through a link
         return false;
     }
@@ -182,7 +182,7 @@ void Win32FileSystem::readFolder(const std::string& folder,
 // it leads to, under the link's new name: such an entry is not renamed. What the platform opened
 // under the entry's path must be the entry itself, in its folder as the platform resolves it
 // (read once per folder and run). Where either path cannot be read, the rename goes ahead.
-bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std::wstring& wide) {
+bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const std::wstring& wide) {
     const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
@@ -196,7 +196,7 @@ bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std:
         return true;
     std::wstring name = wideFromProgram(path.substr(nameAt));
     CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
-    if (isTheEntryItself(folderFinal, fileFinal, name, name))
+    if (finalPathsNameEntry(folderFinal, fileFinal, name, name))
         return true;
     // A name given in its short form (list mode) is the entry of its long form.
     std::wstring longPath(wide.size() + MAX_PATH, L'\0');
@@ -205,7 +205,7 @@ bool Win32FileSystem::isTheEntry(void* file, const std::string& path, const std:
     if (length == 0 || length >= longPath.size())
         return false;
     longPath.resize(length);
-    return isTheEntryItself(folderFinal, fileFinal, name, capitalNameOf(longPath));
+    return finalPathsNameEntry(folderFinal, fileFinal, name, capitalNameOf(longPath));
 }
 
 } // namespace tarnwick

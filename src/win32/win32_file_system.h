@@ -26,7 +26,7 @@ public:
 protected:
     // The platform's rename, never replacing: false on failure, with the reason left in
     // GetLastError. Every step of a rename goes through here.
-    virtual bool move(const std::string& from, const std::string& to);
+    virtual bool renameEntry(const std::string& from, const std::string& to);
     // Delivers the name of every entry of folder (ends in a backslash) as the platform stores it.
     virtual void readFolder(const std::string& folder,
                             const std::function<void(const std::wstring& name)>& visit);
@@ -34,7 +34,7 @@ protected:
 private:
     // False when the file opened under path (wide, as the platform takes it) is another file than
     // the entry that path names.
-    bool isTheEntry(void* file, const std::string& path, const std::wstring& wide);
+    bool openedIsEntry(void* file, const std::string& path, const std::wstring& wide);
 
     bool inCacheScope_ = false;
     CaseRenames caseRenames_;

@@ -45,7 +45,7 @@ std::wstring longPathForm(const std::wstring& absolutePath) {
     return longPrefix + absolutePath;
 }
 
-bool isTheEntryItself(const std::wstring& folderFinal, const std::wstring& fileFinal,
+bool finalPathsNameEntry(const std::wstring& folderFinal, const std::wstring& fileFinal,
                       const std::wstring& name, const std::wstring& longName) {
     std::wstring folder = plainForm(folderFinal);
     if (folder.empty() || folder.back() != L'\\')

@@ -27,7 +27,7 @@ std::wstring longPathForm(const std::wstring& absolutePath);
 // Final paths as the platform gives them, with or without the long form's prefix, all in one
 // letter case. The folder's own spelling (a mapped drive, short names, a link to the folder) does
 // not count: both final paths resolve it alike.
-bool isTheEntryItself(const std::wstring& folderFinal, const std::wstring& fileFinal,
+bool finalPathsNameEntry(const std::wstring& folderFinal, const std::wstring& fileFinal,
                       const std::wstring& name, const std::wstring& longName);
 
 } // namespace tarnwick

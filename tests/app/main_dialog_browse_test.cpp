@@ -55,18 +55,18 @@ protected:
 
     bool previewReady(HWND w) {
         bool ready = false;
-        onDialogThread(w, [&] { ready = dialog.pipeline().state().previewReady; });
+        onDialogThread(w, [&] { ready = dialog.commands().state().previewReady; });
         return ready;
     }
     void setPreviewReadyWithEntries(HWND w) {
         onDialogThread(w, [&] {
-            dialog.pipeline().state().previewReady = true;
-            dialog.pipeline().fileList().assign(3, FileEntry{"C:\\", "x", "x"});
+            dialog.commands().state().previewReady = true;
+            dialog.commands().fileList().assign(3, FileEntry{"C:\\", "x", "x"});
         });
     }
     std::size_t entries(HWND w) {
         std::size_t count = 0;
-        onDialogThread(w, [&] { count = dialog.pipeline().fileList().size(); });
+        onDialogThread(w, [&] { count = dialog.commands().fileList().size(); });
         return count;
     }
     // Drops the paths on the dialog as the shell does: a global block of ANSI names, ended by an

@@ -78,7 +78,7 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
-        onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
+        onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick Error", thread);
         ASSERT_NE(box, nullptr);
@@ -164,7 +164,7 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
         const HMENU menu = GetSystemMenu(w, FALSE);
         auto undoGreyed = [&] { return (GetMenuState(menu, 32, MF_BYCOMMAND) & MF_GRAYED) != 0; };
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
-        onDialogThread(w, [&] { dialog.pipeline().state().warnBeforeRename = false; });
+        onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
         clickButton(w, IDC_RENAME);
         ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
         EXPECT_FALSE(undoGreyed());
@@ -194,7 +194,7 @@ TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
     runMainDialog(dialog, [&](HWND w, DWORD) {
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] {
-            dialog.pipeline().state().warnBeforeRename = false;
+            dialog.commands().state().warnBeforeRename = false;
             SetForegroundWindow(w);
         });
         RECT button{};

@@ -1,6 +1,6 @@
 // Whole commands on a slow network share, on its clock: the window is kept answering, and a long
 // collection counts the files found so far.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 
 #include "support/host_characters.h"
 #include "support/null_window.h"
@@ -68,8 +68,8 @@ TEST(KeepingTheWindowAnswering, NoStepOfACommandIsSilentForHalfASecond) {
         window.options.numerate = true;
         window.options.digitCount = 5;
         SlowShare share(window, 50, entryMs);
-        RunPipeline pipeline(window, share);
-        pipeline.runPreview();
+        Commands commands(window, share);
+        commands.runPreview();
         std::vector<std::string> expected{"Clearing filename list ...",
                                           "Collecting all filenames ..."};
         for (const char* count : {"974", "1,230", "1,486", "1,742", "1,998", "2,254", "2,510"})
@@ -80,8 +80,8 @@ TEST(KeepingTheWindowAnswering, NoStepOfACommandIsSilentForHalfASecond) {
         EXPECT_EQ(
             std::vector<std::string>(window.texts.begin(), window.texts.begin() + expected.size()),
             expected);
-        pipeline.runRename();
-        pipeline.runUndo();
+        commands.runRename();
+        commands.runUndo();
         window.keepAnswering();
         EXPECT_EQ(window.texts.back(), "50000 file(s) renamed back.");
         EXPECT_LE(window.longestGap, 500u);

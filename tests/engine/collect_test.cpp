@@ -1,9 +1,9 @@
 // Target collection and the order of the file list.
 #include "engine/collect.h"
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 
 #include "support/memory_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -77,25 +77,25 @@ TEST(SortEntries, GivesTheOrderOfAStableSortByCompareEntries) {
     }
 }
 
-class CollectTest : public testing::PipelineFixture<MemoryFileSystem> {
+class CollectTest : public testing::CommandsFixture<MemoryFileSystem> {
 protected:
     // Runs a Preview over the given target and returns the collected list in collection order
     // (before sorting) as folder + name.
     std::vector<std::string> collect(const std::string& folder, const std::string& pattern) {
-        pipeline.clearFileList();
+        commands.clearFileList();
         collectTargets(window.options.targetMode, window.options.includeSubdirs, folder, pattern,
-                       fs, window, pipeline.fileList());
+                       fs, window, commands.fileList());
         std::vector<std::string> paths;
-        for (const FileEntry& e : pipeline.fileList()) {
+        for (const FileEntry& e : commands.fileList()) {
             EXPECT_EQ(e.oldName, e.newName);
             paths.push_back(e.folder + e.oldName);
         }
         return paths;
     }
     std::vector<std::string> sorted() {
-        sortEntries(pipeline.fileList());
+        sortEntries(commands.fileList());
         std::vector<std::string> paths;
-        for (const FileEntry& e : pipeline.fileList())
+        for (const FileEntry& e : commands.fileList())
             paths.push_back(e.folder + e.oldName);
         return paths;
     }
@@ -104,7 +104,7 @@ protected:
         window.options.targetMode = mode;
         window.options.includeSubdirs = subdirs;
         window.options.pathSpec = "C:\\Missing";
-        pipeline.runPreview(); // reads the options; fails harmlessly or previews nothing
+        commands.runPreview(); // reads the options; fails harmlessly or previews nothing
     }
 };
 
@@ -129,11 +129,11 @@ TEST_F(CollectTest, ListModeTakesTheNamesAsWritten) {
 TEST_F(CollectTest, ANameListedTwiceKeepsItsCollectionOrderAfterSorting) {
     setOptions(TargetMode::listMode, false);
     collect("C:\\D\\", "b:a:b:");
-    pipeline.fileList()[0].newName = "first";
-    pipeline.fileList()[2].newName = "second";
-    sortEntries(pipeline.fileList());
-    EXPECT_EQ(pipeline.fileList()[1].newName, "first");
-    EXPECT_EQ(pipeline.fileList()[2].newName, "second");
+    commands.fileList()[0].newName = "first";
+    commands.fileList()[2].newName = "second";
+    sortEntries(commands.fileList());
+    EXPECT_EQ(commands.fileList()[1].newName, "first");
+    EXPECT_EQ(commands.fileList()[2].newName, "second");
 }
 
 TEST_F(CollectTest, SubfoldersComeFirstDepthFirstThenTheFolderItself) {

@@ -3,7 +3,7 @@
 #include "engine/rename.h"
 
 #include "support/memory_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>

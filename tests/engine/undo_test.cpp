@@ -1,9 +1,9 @@
 // Undoing the last Rename on the in-memory file system: what goes back, in which order, what is
 // reported, and when there is nothing to undo.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 
 #include "support/memory_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/option_changes.h"
 
@@ -20,19 +20,19 @@ using testing::MemoryFileSystem;
 using testing::RecordingWindow;
 using Paths = std::vector<std::string>;
 
-class UndoTest : public testing::PipelineFixture<MemoryFileSystem> {
+class UndoTest : public testing::CommandsFixture<MemoryFileSystem> {
 protected:
     UndoTest() {
         fs.addFolder("C:\\f");
-        pipeline.state().targetFolder = "C:\\f\\";
-        pipeline.state().targetPattern = "*.*";
+        commands.state().targetFolder = "C:\\f\\";
+        commands.state().targetPattern = "*.*";
     }
 
     // Renames the list as previewed, then forgets what the window saw.
     void rename(const std::vector<std::pair<const char*, const char*>>& renames) {
         previewed("C:\\f\\", renames);
         window.options.targetMode = mode;
-        pipeline.runRename();
+        commands.runRename();
         window = RecordingWindow();
         window.options.targetMode = mode;
     }
@@ -50,19 +50,19 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     fs.add("C:\\f\\", {"1.txt", "2.txt"});
     rename({{"1.txt", "0.txt"}, {"2.txt", "1.txt"}});
     ASSERT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
-    ASSERT_TRUE(pipeline.canUndo());
-    pipeline.state().previewReady = true; // as a Preview cancelled since leaves it
+    ASSERT_TRUE(commands.canUndo());
+    commands.state().previewReady = true; // as a Preview cancelled since leaves it
 
     // "No" gives nothing back and keeps the undo for later.
     window.yesNoAnswer = false;
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
     EXPECT_EQ(window.bar(), "untouched");
     EXPECT_EQ(window.statusTexts, Paths{});
-    ASSERT_TRUE(pipeline.canUndo() && pipeline.state().previewReady);
+    ASSERT_TRUE(commands.canUndo() && commands.state().previewReady);
     window = RecordingWindow();
 
-    pipeline.runUndo();
+    commands.runUndo();
 
     ASSERT_EQ(window.questions.size(), 1u);
     EXPECT_EQ(window.questions[0].text,
@@ -77,12 +77,12 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_EQ(window.statusTexts, (Paths{"Renaming ...", "Updating filename list ...",
                                          "2 files found.", "2 file(s) renamed back."}));
     EXPECT_EQ(window.progressPos, 0);
-    EXPECT_FALSE(pipeline.state().previewReady);
-    EXPECT_EQ(pipeline.fileList().size(), 2u); // collected again
+    EXPECT_FALSE(commands.state().previewReady);
+    EXPECT_EQ(commands.fileList().size(), 2u); // collected again
 
     // Undone once: nothing is left to undo, and nothing is asked.
-    EXPECT_FALSE(pipeline.canUndo());
-    pipeline.runUndo();
+    EXPECT_FALSE(commands.canUndo());
+    commands.runUndo();
     EXPECT_EQ(window.questions.size(), 1u);
 }
 
@@ -93,7 +93,7 @@ TEST_F(UndoTest, OnlyTheFilesThatGotANewNameGoBack) {
     fs.failRename("C:\\f\\d.txt", 13);
     rename({{"a.txt", "b.txt"}, {"c.txt", "c.txt"}, {"d.txt", "e.txt"}, {"f.txt", "g.txt"}});
 
-    pipeline.runUndo();
+    commands.runUndo();
 
     ASSERT_EQ(window.questions.size(), 1u);
     EXPECT_EQ(window.questions[0].text,
@@ -126,7 +126,7 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
         rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
         c.meanwhile(fs);
 
-        pipeline.runUndo();
+        commands.runUndo();
 
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text,
@@ -135,25 +135,25 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
         EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
         EXPECT_TRUE(fs.exists("C:\\f\\a.txt"));
         EXPECT_FALSE(fs.exists("C:\\f\\x.txt"));
-        EXPECT_FALSE(pipeline.canUndo());
+        EXPECT_FALSE(commands.canUndo());
     }
 }
 
 // Each Rename that renames replaces what an earlier one left; one that renames no file leaves
 // nothing to undo. Before any Rename there is nothing to undo and nothing is asked.
 TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.calls.empty());
 
     fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
     rename({{"a.txt", "x.txt"}});
     rename({{"b.txt", "y.txt"}});
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\x.txt"}));
 
     rename({{"b.txt", "z.txt"}});
     rename({{"c.txt", "x.txt"}}); // taken: renames nothing
-    EXPECT_FALSE(pipeline.canUndo());
+    EXPECT_FALSE(commands.canUndo());
 }
 
 // In list mode the field names every file by the name it has after the undo: its old name where
@@ -187,24 +187,24 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
         mode = TargetMode::listMode;
         previewed("C:\\f\\", c.renames);
         window.options.targetMode = mode;
-        pipeline.runRename();
+        commands.runRename();
         if (c.previewBetween) {
             // The Preview would name x.txt and y.txt q.txt and y.txt; it is cancelled.
             window.options.pathSpec = "C:\\f";
             window.options.maskOrList = window.fieldTexts.back().second;
             replace("x", "q")(window.options);
-            pipeline.runPreview();
+            commands.runPreview();
             ASSERT_EQ(window.previewDialogs, 1);
         }
         window.fieldTexts.clear();
         if (c.failing != nullptr)
             fs.failRename(c.failing, 13);
 
-        pipeline.runUndo();
+        commands.runUndo();
 
         ASSERT_EQ(window.fieldTexts.size(), 1u);
         EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string(c.field)));
-        for (const FileEntry& entry : pipeline.fileList())
+        for (const FileEntry& entry : commands.fileList())
             EXPECT_EQ(entry.oldName, entry.newName);
         EXPECT_EQ(window.statusText, c.status);
         EXPECT_EQ(window.progressPos, 0);

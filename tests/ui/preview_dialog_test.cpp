@@ -1,4 +1,4 @@
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
@@ -183,7 +183,7 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
     window.options.maskOrList = "*.JPG";
     replace("IMG", "pic")(window.options);
     Win32FileSystem fileSystem;
-    RunPipeline pipeline(window, fileSystem);
+    Commands commands(window, fileSystem);
     std::string shown;
     whileShown(
         "Preview",
@@ -191,7 +191,7 @@ TEST(PreviewDialog, RenameFromThePreviewTakesTheShortPath) {
             shown = itemText(dialog, IDC_PREVIEW_TEXT);
             clickButton(dialog, IDOK);
         },
-        [&] { pipeline.runPreview(); });
+        [&] { commands.runPreview(); });
     EXPECT_EQ(shown, "IMG_1.JPG ---> pic_1.JPG\r\nIMG_2.JPG ---> pic_2.JPG\r\n");
     EXPECT_EQ(folder.list(), (std::vector<std::string>{"pic_1.JPG", "pic_2.JPG"}));
     // The preview's own steps count to 4, then the rename goes on from "Step 1 of 4".

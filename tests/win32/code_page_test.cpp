@@ -1,11 +1,11 @@
 // Names in every script, in UTF-8 whatever the system's language (a run of these tests under a
 // Japanese locale shows it). Files are made and listed in UTF-16, so that what reaches the disk is
 // seen as the platform stores it.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
 #include "support/option_changes.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
@@ -44,7 +44,7 @@ void PrintTo(const Row& run, std::ostream* out) {
     *out << run.title;
 }
 
-class CodePageRuns : public testing::PipelineFixture<Win32FileSystem>,
+class CodePageRuns : public testing::CommandsFixture<Win32FileSystem>,
                      public ::testing::WithParamInterface<Row> {};
 
 // Renamed without a message, and given back by the undo.
@@ -66,14 +66,14 @@ TEST_P(CodePageRuns, RenameAndUndo) {
     window.options.maskOrList = "*.*";
     run.options(window.options);
     window.previewAnswer = true;
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
     EXPECT_EQ(window.previewedEntries, run.files.size());
     Names expected = run.expected;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(onDisk(folder), expected);
 
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
     EXPECT_EQ(onDisk(folder), before);
 }

@@ -1,8 +1,8 @@
 // Collection against real folders: the wildcard rules and the order of the Windows folder search.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "support/option_changes.h"
@@ -20,7 +20,7 @@ namespace {
 using namespace testing::changes;
 using testing::TempFolder;
 
-class RealCollectTest : public testing::PipelineFixture<Win32FileSystem> {
+class RealCollectTest : public testing::CommandsFixture<Win32FileSystem> {
 protected:
     RealCollectTest() { window.options.pathSpec = temp.path(); }
 
@@ -28,9 +28,9 @@ protected:
     std::vector<std::string> preview(const std::string& mask, bool subdirs = false) {
         window.options.maskOrList = mask;
         window.options.includeSubdirs = subdirs;
-        pipeline.runPreview();
+        commands.runPreview();
         std::vector<std::string> names;
-        for (const FileEntry& e : pipeline.fileList())
+        for (const FileEntry& e : commands.fileList())
             names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
         return names;
     }
@@ -85,10 +85,10 @@ TEST(RealCollect, MasksListsAndSubfoldersOnRealFolders) {
         window.options.includeSubdirs = c.subdirs;
         window.options.targetMode = c.mode;
         Win32FileSystem fs;
-        RunPipeline pipeline(window, fs);
-        pipeline.runPreview();
+        Commands commands(window, fs);
+        commands.runPreview();
         std::vector<std::string> names;
-        for (const FileEntry& e : pipeline.fileList())
+        for (const FileEntry& e : commands.fileList())
             names.push_back(e.folder.substr(temp.path().size()) + e.oldName);
         EXPECT_EQ(names, c.found);
     }
@@ -100,7 +100,7 @@ TEST_F(RealCollectTest, MaskMatchesTheNameNotItsShortForm) {
     temp.files({"report.doc", "Report2.docx", "a long name.doc"});
     insert("x_")(window.options);
     window.options.maskOrList = "*.doc";
-    pipeline.runRename();
+    commands.runRename();
     EXPECT_TRUE(window.showed("2 file(s) successfully renamed."));
     EXPECT_EQ(temp.list(),
               (std::vector<std::string>{"Report2.docx", "x_a long name.doc", "x_report.doc"}));
@@ -146,8 +146,8 @@ TEST_F(RealCollectTest, FolderLinksAreNotWalkedAndRenameStaysInTheChosenFolder) 
     window.options.numerate = false;
     letterCase(capitalLetters)(window.options);
     window.options.maskOrList = "*.*";
-    pipeline.state().previewReady = false; // a Rename of its own, not of the previewed list
-    pipeline.runRename();
+    commands.state().previewReady = false; // a Rename of its own, not of the previewed list
+    commands.runRename();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"A.TXT", "sub"}));

@@ -1,11 +1,11 @@
 // Every name is the entry itself: a folder or file whose name ends in a dot is that entry and not
 // its twin without the dot, a new name that Windows cannot hold is never given, and names that
 // the file system takes for one are refused before anything is touched.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
 #include "support/option_changes.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ namespace {
 
 using namespace testing::changes;
 
-class EntryItself : public testing::PipelineFixture<Win32FileSystem> {
+class EntryItself : public testing::CommandsFixture<Win32FileSystem> {
 protected:
     EntryItself() {
         window.options.pathSpec = temp.path();
@@ -40,12 +40,12 @@ TEST_F(EntryItself, AFolderEndingInADotIsNotItsTwin) {
     window.options.includeSubdirs = true;
     numbersFrom(1)(window.options);
     separator("_")(window.options);
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
     const std::map<std::wstring, std::string> renamed = {
         {L"x\\x_1.txt", "a"}, {L"x\\x_2.txt", "c"}, {L"x.\\x._1.txt", "b"}};
     EXPECT_EQ(files(), renamed);
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
     EXPECT_EQ(files(), before);
 }
@@ -56,7 +56,7 @@ TEST_F(EntryItself, ANewNameEndingInADotIsNeverGiven) {
     temp.file("a.t", "a");
     temp.file("b.tx", "b");
     replace("t", "")(window.options);
-    pipeline.runPreview();
+    commands.runPreview();
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(
         window.messages[0].text,
@@ -80,7 +80,7 @@ TEST_F(EntryItself, NamesOneInTheFileSystemsCapitalsRefuseTheRun) {
         const auto before = folder.snapshot().files;
         ASSERT_EQ(before.size(), 2u);
         window.messages.clear();
-        pipeline.runPreview();
+        commands.runPreview();
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_NE(window.messages[0].text.find("identical filenames"), std::string::npos);
         EXPECT_EQ(folder.snapshot().files, before);

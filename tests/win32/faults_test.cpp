@@ -1,10 +1,10 @@
 // Faults during a run on real folders: each is reported (or passed over as the rules say), the
 // run goes on with the next file, and no file is lost.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "support/option_changes.h"
@@ -33,7 +33,7 @@ using testing::kInvalidReason;
 
 using FaultFileSystem = testing::ForwardingFileSystem;
 
-class Faults : public testing::PipelineFixture<FaultFileSystem, PreviewKeepingWindow> {
+class Faults : public testing::CommandsFixture<FaultFileSystem, PreviewKeepingWindow> {
 protected:
     Faults() {
         window.options.pathSpec = temp.path();
@@ -90,7 +90,7 @@ TEST_F(Faults, ReadOnlyFolderAndFileLoseNothing) {
         testing::runShell("chmod a-w " + testing::shellQuote(testing::unixPath(temp.path())),
                           temp.path());
     const auto before = tree();
-    pipeline.runPreview();
+    commands.runPreview();
     if (testing::underWine())
         testing::runShell("chmod u+w " + testing::shellQuote(testing::unixPath(temp.path())),
                           temp.path());
@@ -115,7 +115,7 @@ TEST_F(Faults, FolderThatVanishesDuringCollectionContributesNothing) {
             RemoveDirectoryA((temp.path() + "gone").c_str());
         }
     };
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_EQ(window.previewedEntries, 2u);
     EXPECT_TRUE(window.showed("2 files found."));
     EXPECT_TRUE(window.messages.empty());
@@ -146,7 +146,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     window.options.numerate = false;
     letterCase(capitalLetters)(window.options); // f.txt becomes F.TXT where it can
     const auto before = tree();
-    pipeline.runPreview();
+    commands.runPreview();
     const auto after = tree();
 
     EXPECT_EQ(contents(after), contents(before));
@@ -154,7 +154,7 @@ TEST_F(Faults, FilesDeeperThan260CharactersAreFoundRenamedAndGivenBack) {
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "6 file(s) successfully renamed.");
     EXPECT_EQ(after.rbegin()->first.substr(after.rbegin()->first.size() - 5), L"F.TXT");
-    pipeline.runUndo();
+    commands.runUndo();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "6 file(s) renamed back.");
     EXPECT_EQ(tree(), before);
@@ -166,7 +166,7 @@ TEST_F(Faults, DotAndDotDotInAListAreInvalidNames) {
     makeFiles({"x.txt"});
     window.options.targetMode = TargetMode::listMode;
     window.options.maskOrList = "..:.:x.txt:";
-    pipeline.runPreview();
+    commands.runPreview();
     ASSERT_EQ(window.previewed.size(), 3u);
     std::vector<std::string> expected;
     for (const FileEntry& e : window.previewed)

@@ -7,7 +7,7 @@
 // TARNWICK_NO_LOSS_ROUNDS sets the number of rounds (default 2000), TARNWICK_NO_LOSS_SECONDS the
 // most time they may take (default 60), TARNWICK_NO_LOSS_SEED the seed of the first round (round r
 // uses seed + r); a failure names the seed that reproduces it alone.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
 #include "support/forwarding_file_system.h"
@@ -199,7 +199,7 @@ public:
 
     std::vector<std::string> run() {
         makeTree();
-        RunPipeline pipeline(window_, fs_);
+        Commands commands(window_, fs_);
         Tree base; // the tree before the last Rename that renamed a file
         std::vector<std::string> found;
         const int commands = pick(1, 4);
@@ -211,25 +211,25 @@ public:
             window_.previewed.clear();
             window_.fieldTexts.clear();
             const bool undo = command > 0 && chance(50);
-            const bool couldUndo = pipeline.canUndo();
+            const bool couldUndo = commands.canUndo();
             if (undo) {
-                pipeline.runUndo();
+                commands.runUndo();
             } else {
                 if (command == 0 || chance(60))
                     window_.options = randomOptions(o.before);
                 window_.previewAnswer = true;
                 window_.confirmAnswer = {true, false};
-                pipeline.runPreview();
+                commands.runPreview();
             }
             snapshot(temp_, o.after, o.foldersAfter);
             if (undo) {
                 found = couldUndo ? undoBreaches(o, base, window_, fs_)
                                   : breaches(o, window_, fs_); // nothing to undo: nothing changes
-                if (pipeline.canUndo())
+                if (commands.canUndo())
                     found.push_back("something left to undo after the undo");
             } else {
                 found = breaches(o, window_, fs_);
-                if (pipeline.canUndo() && !fs_.renames.empty())
+                if (commands.canUndo() && !fs_.renames.empty())
                     base = o.before;
             }
             if (!window_.fieldTexts.empty()) // the field as the next command finds it
@@ -500,8 +500,8 @@ TEST(NoLoss, ChainsSwapsDuplicatesAndCaseTwinsLoseNoFile) {
         RecordingFileSystem fs;
         Outcome o;
         snapshot(temp, o.before, o.foldersBefore);
-        RunPipeline pipeline(window, fs);
-        pipeline.runPreview();
+        Commands commands(window, fs);
+        commands.runPreview();
         snapshot(temp, o.after, o.foldersAfter);
         EXPECT_EQ(breaches(o, window, fs), std::vector<std::string>{});
         EXPECT_EQ(temp.list(), c.expected);

@@ -1,10 +1,10 @@
 // Real trees under Wine: files that are links to other files, and names that differ only in
 // letter case. The Linux side makes what Windows cannot make (links to files, case twins) and
 // reads back what is on the disk.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "support/option_changes.h"
@@ -45,7 +45,7 @@ std::string tree(const TempFolder& folder) {
     return text;
 }
 
-class RealTreeTest : public testing::PipelineFixture<Win32FileSystem> {
+class RealTreeTest : public testing::CommandsFixture<Win32FileSystem> {
 protected:
     void SetUp() override {
         if (!testing::underWine())
@@ -53,11 +53,11 @@ protected:
     }
     // Renames as the options say, then undoes it.
     void renameAndUndo() {
-        pipeline.runRename();
+        commands.runRename();
         renamed = window.statusText;
         reports = window.messages;
         window.messages.clear();
-        pipeline.runUndo();
+        commands.runUndo();
     }
 
     TempFolder temp;
@@ -106,7 +106,7 @@ TEST_F(RealTreeTest, FilesThatAreLinksAreReportedAndNeverMoveWhatTheyLeadTo) {
         window.options.maskOrList = c.files;
         window.options.includeSubdirs = c.subdirs;
         insert("x_")(window.options);
-        pipeline.state().previewReady = false;
+        commands.state().previewReady = false;
         renameAndUndo();
 
         ASSERT_EQ(reports.size(), c.links.size());

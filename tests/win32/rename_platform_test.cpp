@@ -107,7 +107,7 @@ public:
     int folderReads = 0;
 
 protected:
-    bool move(const std::string& from, const std::string& to) override {
+    bool renameEntry(const std::string& from, const std::string& to) override {
         ++moves;
         if (from != to &&
             CompareStringOrdinal(testing::wideFromAnsi(from).c_str(), -1,
@@ -121,8 +121,8 @@ protected:
                 return false;
             }
             if (directCase == DirectCase::keepsNewSpelling && testing::underWine())
-                return Win32FileSystem::move(from, from + ".aside") &&
-                       Win32FileSystem::move(from + ".aside", to);
+                return Win32FileSystem::renameEntry(from, from + ".aside") &&
+                       Win32FileSystem::renameEntry(from + ".aside", to);
         }
         if (to == endBeforeMovingTo)
             throw Ended{};
@@ -130,7 +130,7 @@ protected:
             SetLastError(ERROR_ALREADY_EXISTS);
             return false;
         }
-        return Win32FileSystem::move(from, to);
+        return Win32FileSystem::renameEntry(from, to);
     }
     void readFolder(const std::string& folder,
                     const std::function<void(const std::wstring& name)>& visit) override {

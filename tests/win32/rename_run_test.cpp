@@ -1,9 +1,9 @@
 // Renaming a previewed list on real folders: the per-file reports, the count and the update of
 // the list afterwards.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "win32/win32_file_system.h"
 
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/temp_folder.h"
 
@@ -75,14 +75,14 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
             temp.file(name, name);
         RecordingWindow window;
         Win32FileSystem fs;
-        RunPipeline pipeline(window, fs);
+        Commands commands(window, fs);
         window.options.targetMode = c.listField ? TargetMode::listMode : TargetMode::folderMode;
-        pipeline.state() = RunState{temp.path(), "*.txt", false, true};
+        commands.state() = RunState{temp.path(), "*.txt", false, true};
         for (const std::string& rename : words(c.renames))
-            pipeline.fileList().push_back(FileEntry{temp.path(), before(rename), after(rename)});
+            commands.fileList().push_back(FileEntry{temp.path(), before(rename), after(rename)});
         const testing::OpenFile held(temp.path() + c.held); // the folder itself opens not
         ASSERT_EQ(held.valid(), *c.held != 0);
-        pipeline.runRename();
+        commands.runRename();
         Names onDisk, matching, reported, expected; // matching: the names the mask takes
         for (const std::string& name : temp.list()) {
             onDisk.push_back(name + "=" + temp.read(name));
@@ -106,7 +106,7 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         if (c.listField == nullptr) { // the list collected again: the folder as it is now
             EXPECT_TRUE(window.fieldTexts.empty());
             Names listed;
-            for (const FileEntry& e : pipeline.fileList())
+            for (const FileEntry& e : commands.fileList())
                 listed.push_back(e.oldName);
             std::sort(listed.begin(), listed.end());
             EXPECT_EQ(listed, matching);
@@ -114,7 +114,7 @@ TEST(RenameRun, EachFileIsRenamedPassedOverOrReported) {
         }
         ASSERT_EQ(window.fieldTexts.size(), 1u);
         EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string(c.listField)));
-        for (const FileEntry& e : pipeline.fileList())
+        for (const FileEntry& e : commands.fileList())
             EXPECT_EQ(e.oldName, e.newName);
     }
 }

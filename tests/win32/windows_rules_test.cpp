@@ -55,7 +55,7 @@ TEST(LongPathForm, DrivesAndNetworkPathsGetTheirPrefixOnce) {
 
 // What a rename would act on, by the final paths of the entry's folder and of what the platform
 // opens under the entry's path (in one letter case): the entry, or the file a link leads to.
-TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
+TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
     const struct {
         const char* what;
         const wchar_t* folderFinal;
@@ -84,7 +84,7 @@ TEST(IsTheEntryItself, OnlyTheEntryInItsOwnFolder) {
         {"a folder prefix that is no folder", L"Z:\\IN", L"Z:\\INA.TXT", L"A.TXT", L"A.TXT", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(isTheEntryItself(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
+        EXPECT_EQ(finalPathsNameEntry(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
             << c.what;
 }
 

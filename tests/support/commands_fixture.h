@@ -2,7 +2,7 @@
 // window; and the message of a file that could not be renamed, as the tests expect it.
 #pragma once
 
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 #include "support/recording_window.h"
 
 #include <gtest/gtest.h>
@@ -28,22 +28,22 @@ inline std::string renameFailure(const std::string& oldPath, const std::string& 
 }
 
 template <typename FileSystemType, typename Window = RecordingWindow>
-class PipelineFixture : public ::testing::Test {
+class CommandsFixture : public ::testing::Test {
 protected:
-    PipelineFixture() : pipeline(window, fs) {}
+    CommandsFixture() : commands(window, fs) {}
 
     // The list as the Preview dialog showed it, in folder: a Rename takes it as it is.
     void previewed(const std::string& folder,
                    const std::vector<std::pair<const char*, const char*>>& renames) {
-        pipeline.fileList().clear();
+        commands.fileList().clear();
         for (const auto& r : renames)
-            pipeline.fileList().push_back(FileEntry{folder, r.first, r.second});
-        pipeline.state().previewReady = true;
+            commands.fileList().push_back(FileEntry{folder, r.first, r.second});
+        commands.state().previewReady = true;
     }
 
     Window window;
     FileSystemType fs;
-    RunPipeline pipeline;
+    Commands commands;
 };
 
 } // namespace tarnwick::testing

@@ -1,5 +1,5 @@
 // What a drop onto the Main dialog chooses.
-#include "ui/drop_target.h"
+#include "ui/drop_choice.h"
 
 #include "support/host_characters.h"
 
@@ -8,10 +8,10 @@
 namespace tarnwick {
 namespace {
 
-using Kind = DropTarget::Kind;
+using Kind = DropChoice::Kind;
 using Names = std::vector<std::string>;
 
-TEST(ChooseDropTarget, OneFolderOrFilesOfOneFolderAndNothingElse) {
+TEST(ClassifyDrop, OneFolderOrFilesOfOneFolderAndNothingElse) {
     const struct {
         const char* what;
         std::vector<DroppedItem> items;
@@ -47,7 +47,7 @@ TEST(ChooseDropTarget, OneFolderOrFilesOfOneFolderAndNothingElse) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const DropTarget target = chooseDropTarget(c.items, c.page);
+        const DropChoice target = classifyDrop(c.items, c.page);
         EXPECT_EQ(target.kind, c.kind);
         EXPECT_EQ(target.folder, c.folder);
         EXPECT_EQ(target.names, c.names);

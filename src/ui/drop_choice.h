@@ -14,7 +14,7 @@ struct DroppedItem {
     bool isFolder = false;
 };
 
-struct DropTarget {
+struct DropChoice {
     enum class Kind { nothing, folder, files };
     Kind kind = Kind::nothing;
     // The folder: the dropped folder, or the folder of the dropped files; a drive's root keeps
@@ -26,6 +26,6 @@ struct DropTarget {
 // One folder alone gives that folder; one or more files of the same folder give their folder and
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
 // gives nothing. Paths are in codePage.
-DropTarget chooseDropTarget(const std::vector<DroppedItem>& items, const CodePage& codePage);
+DropChoice classifyDrop(const std::vector<DroppedItem>& items, const CodePage& codePage);
 
 } // namespace tarnwick

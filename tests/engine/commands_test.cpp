@@ -1,9 +1,9 @@
 // The Preview and Rename commands: their steps, the status area and the short path after a
 // preview, against a recording window and an in-memory file system.
-#include "engine/run_pipeline.h"
+#include "engine/commands.h"
 
 #include "support/memory_file_system.h"
-#include "support/pipeline_fixture.h"
+#include "support/commands_fixture.h"
 #include "support/recording_window.h"
 #include "support/option_changes.h"
 
@@ -25,9 +25,9 @@ std::vector<std::string> steps(int m, int count) {
     return labels;
 }
 
-class RunPipelineTest : public testing::PipelineFixture<MemoryFileSystem> {
+class CommandsTest : public testing::CommandsFixture<MemoryFileSystem> {
 protected:
-    RunPipelineTest() {
+    CommandsTest() {
         fs.add("C:\\Photos\\", {"b.txt", "a.txt"});
         window.options.pathSpec = "C:\\Photos";
         window.options.maskOrList = "*.txt";
@@ -44,8 +44,8 @@ protected:
     }
 };
 
-TEST_F(RunPipelineTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
-    pipeline.runPreview();
+TEST_F(CommandsTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
+    commands.runPreview();
 
     EXPECT_EQ(labels(), steps(4, 4));
     const std::vector<std::string> expected = {
@@ -56,25 +56,25 @@ TEST_F(RunPipelineTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_EQ(window.previewDialogs, 1);
     EXPECT_EQ(window.previewedEntries, 2u);
-    EXPECT_TRUE(pipeline.state().previewReady);
+    EXPECT_TRUE(commands.state().previewReady);
     // Sorted by name; nothing renamed.
-    ASSERT_EQ(pipeline.fileList().size(), 2u);
-    EXPECT_EQ(pipeline.fileList()[0].oldName, "a.txt");
+    ASSERT_EQ(commands.fileList().size(), 2u);
+    EXPECT_EQ(commands.fileList()[0].oldName, "a.txt");
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
 }
 
-TEST_F(RunPipelineTest, NumbersFollowTheSortedOrder) {
+TEST_F(CommandsTest, NumbersFollowTheSortedOrder) {
     fs.addFile("C:\\Photos\\c.txt");
     window.options.numerate = true; // collected as b, a, c: numbered as a, b, c
-    pipeline.runPreview();
+    commands.runPreview();
     std::vector<std::string> renames;
-    for (const FileEntry& entry : pipeline.fileList())
+    for (const FileEntry& entry : commands.fileList())
         renames.push_back(entry.oldName + " " + entry.newName);
     EXPECT_EQ(renames, (std::vector<std::string>{"a.txt 0.bak", "b.txt 1.bak", "c.txt 2.bak"}));
 }
 
-TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
-    pipeline.runRename();
+TEST_F(CommandsTest, RenameWithoutPreviewRunsEightSteps) {
+    commands.runRename();
 
     EXPECT_EQ(labels(), steps(8, 8));
     for (const char* text :
@@ -85,102 +85,102 @@ TEST_F(RunPipelineTest, RenameWithoutPreviewRunsEightSteps) {
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(window.stepLabel, "");
     EXPECT_EQ(window.progressPos, 0);
-    EXPECT_FALSE(pipeline.state().previewReady);
+    EXPECT_FALSE(commands.state().previewReady);
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
 }
 
-TEST_F(RunPipelineTest, RenameFromThePreviewDialogTakesTheShortPath) {
+TEST_F(CommandsTest, RenameFromThePreviewDialogTakesTheShortPath) {
     window.previewAnswer = true;
-    pipeline.runPreview();
+    commands.runPreview();
 
     std::vector<std::string> expected = steps(4, 4);
     const std::vector<std::string> shortPath = steps(4, 4);
     expected.insert(expected.end(), shortPath.begin(), shortPath.end());
     EXPECT_EQ(labels(), expected);
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
-    EXPECT_FALSE(pipeline.state().previewReady);
+    EXPECT_FALSE(commands.state().previewReady);
 }
 
-TEST_F(RunPipelineTest, RenameAfterACancelledPreviewRenamesThePreviewedList) {
-    pipeline.runPreview();
+TEST_F(CommandsTest, RenameAfterACancelledPreviewRenamesThePreviewedList) {
+    commands.runPreview();
     // Options changed after the preview do not count: the previewed list is renamed.
     window.options.replaceWith = ".old";
     window.options.maskOrList = "*.none";
     window.stepLabels.clear();
     window.statusTexts.clear();
 
-    pipeline.runRename();
+    commands.runRename();
 
     EXPECT_EQ(labels(), steps(4, 4));
     EXPECT_EQ(window.statusTexts.front(), "Checking for empty or to long filenames ...");
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
 }
 
-TEST_F(RunPipelineTest, CancellingTheConfirmDialogTouchesNothing) {
+TEST_F(CommandsTest, CancellingTheConfirmDialogTouchesNothing) {
     window.confirmAnswer = ConfirmAnswer{false, true};
-    pipeline.runRename();
+    commands.runRename();
 
     EXPECT_EQ(window.statusText, "Really rename?");
     EXPECT_EQ(window.stepLabel, "Step 6 of 8");
-    EXPECT_TRUE(pipeline.state().warnBeforeRename);
+    EXPECT_TRUE(commands.state().warnBeforeRename);
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\a.txt"}));
 
     // After a preview the same question stands at Step 2 of 4.
-    pipeline.runPreview();
-    pipeline.runRename();
+    commands.runPreview();
+    commands.runRename();
     EXPECT_EQ(window.statusText, "Really rename?");
     EXPECT_EQ(window.stepLabel, "Step 2 of 4");
 }
 
-TEST_F(RunPipelineTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
+TEST_F(CommandsTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
     window.confirmAnswer = ConfirmAnswer{true, true};
-    pipeline.runRename();
+    commands.runRename();
     EXPECT_EQ(window.confirmDialogs, 1);
-    EXPECT_FALSE(pipeline.state().warnBeforeRename);
+    EXPECT_FALSE(commands.state().warnBeforeRename);
 
     window.statusTexts.clear();
     window.options.replaceFind = ".bak";
     window.options.replaceWith = ".txt";
     window.options.maskOrList = "*.bak";
-    pipeline.runRename();
+    commands.runRename();
     EXPECT_EQ(window.confirmDialogs, 1);
     EXPECT_FALSE(window.showed("Really rename?"));
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
 }
 
-TEST_F(RunPipelineTest, AnEmptyFolderRenamesNothing) {
+TEST_F(CommandsTest, AnEmptyFolderRenamesNothing) {
     window.options.maskOrList = "*.jpg";
-    pipeline.runPreview();
+    commands.runPreview();
     EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewedEntries, 0u);
-    pipeline.runRename();
+    commands.runRename();
     EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
 }
 
-TEST_F(RunPipelineTest, ListModeRenameWritesTheNewNamesIntoTheField) {
+TEST_F(CommandsTest, ListModeRenameWritesTheNewNamesIntoTheField) {
     window.options.targetMode = TargetMode::listMode;
     window.options.maskOrList = "b.txt:a.txt";
-    pipeline.runRename();
+    commands.runRename();
 
     EXPECT_EQ(labels(), steps(8, 8));
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
     // The field holds the new names in list order, and each entry's old name is its new one.
     ASSERT_EQ(window.fieldTexts.size(), 2u);
     EXPECT_EQ(window.fieldTexts[1], std::make_pair(Field::fileList, std::string("a.bak:b.bak")));
-    ASSERT_EQ(pipeline.fileList().size(), 2u);
-    for (const FileEntry& entry : pipeline.fileList())
+    ASSERT_EQ(commands.fileList().size(), 2u);
+    for (const FileEntry& entry : commands.fileList())
         EXPECT_EQ(entry.oldName, entry.newName);
-    EXPECT_EQ(pipeline.fileList()[0].oldName, "a.bak");
+    EXPECT_EQ(commands.fileList()[0].oldName, "a.bak");
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(window.stepLabel, "");
     // The update steps once per entry; the bar then goes back to 0.
     EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 0");
 }
 
-TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
+TEST_F(CommandsTest, TheCountLeavesOutTakenNamesAndFailures) {
     fs.add("C:\\Photos\\", {"a.bak", "c.txt", "d.txt"}); // a.txt's new name is taken
     fs.failRename("C:\\Photos\\c.txt", 22);
-    pipeline.runRename();
+    commands.runRename();
 
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(
@@ -191,20 +191,20 @@ TEST_F(RunPipelineTest, TheCountLeavesOutTakenNamesAndFailures) {
                                                     "C:\\Photos\\a.bak", "C:\\Photos\\c.txt",
                                                     "C:\\Photos\\d.bak"}));
     // Refilled from the folder as it now is.
-    EXPECT_EQ(pipeline.fileList().size(), 2u);
+    EXPECT_EQ(commands.fileList().size(), 2u);
 }
 
-TEST_F(RunPipelineTest, ListModeUpdateOfAnEmptyListEmptiesTheField) {
+TEST_F(CommandsTest, ListModeUpdateOfAnEmptyListEmptiesTheField) {
     window.options.targetMode = TargetMode::listMode;
-    pipeline.updateFileList({});
+    commands.updateFileList({});
     EXPECT_EQ(window.fieldTexts,
               (std::vector<std::pair<Field, std::string>>{{Field::fileList, ""}}));
 }
 
 // A change of letter case and a name left as it is both count as renamed, without a word.
-TEST_F(RunPipelineTest, ChangeOfLetterCaseAndUnchangedNamesCountAsRenamed) {
+TEST_F(CommandsTest, ChangeOfLetterCaseAndUnchangedNamesCountAsRenamed) {
     previewed("C:\\Photos\\", {{"a.txt", "A.TXT"}, {"b.txt", "b.txt"}});
-    pipeline.runRename();
+    commands.runRename();
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\A.TXT"}));
@@ -221,7 +221,7 @@ public:
     }
 };
 
-TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
+TEST(CommandsUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     MemoryFileSystem fs;
     fs.add("C:\\Photos\\", {"old1.txt", "sub\\", "sub\\old2.txt"});
     ChangingWindow window;
@@ -231,26 +231,26 @@ TEST(RunPipelineUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     replace("old", "new")(window.options);
     window.whilePreviewing = window.options;
     window.whilePreviewing.includeSubdirs = false;
-    RunPipeline pipeline(window, fs);
+    Commands commands(window, fs);
 
-    pipeline.runPreview();
+    commands.runPreview();
 
     // Both previewed files are renamed; the list then holds the folder without its subfolders.
     EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
     EXPECT_EQ(fs.files(),
               (std::vector<std::string>{"C:\\Photos\\new1.txt", "C:\\Photos\\sub\\new2.txt"}));
-    ASSERT_EQ(pipeline.fileList().size(), 1u);
-    EXPECT_EQ(pipeline.fileList()[0].folder + pipeline.fileList()[0].oldName,
+    ASSERT_EQ(commands.fileList().size(), 1u);
+    EXPECT_EQ(commands.fileList()[0].folder + commands.fileList()[0].oldName,
               "C:\\Photos\\new1.txt");
 }
 
-TEST_F(RunPipelineTest, ClearingShowsOneJumpToFull) {
+TEST_F(CommandsTest, ClearingShowsOneJumpToFull) {
     for (int i = 0; i < 250; ++i)
-        pipeline.fileList().push_back(FileEntry{"C:\\", "x", "x"});
-    pipeline.clearFileList();
-    EXPECT_TRUE(pipeline.fileList().empty());
+        commands.fileList().push_back(FileEntry{"C:\\", "x", "x"});
+    commands.clearFileList();
+    EXPECT_TRUE(commands.fileList().empty());
     EXPECT_EQ(window.bar(), "0 to 250 by 250: 1 steps, up to 250, left at 0");
-    pipeline.clearFileList();
+    commands.clearFileList();
     EXPECT_EQ(window.bar(), "0 to 0 by 0: 0 steps, up to 0, left at 0");
 }
 

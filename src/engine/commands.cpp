@@ -1,4 +1,4 @@
-#include "run_pipeline.h"
+#include "commands.h"
 
 #include "collect.h"
 #include "core/fill_in.h"
@@ -17,31 +17,26 @@
 namespace tarnwick {
 
 namespace {
-// The steps that make the list, those that rename it, and those of an undo.
-const StepTexts listSteps{texts::stepClearing, texts::stepCollecting, texts::stepSorting,
-                          texts::stepFormatting};
-const StepTexts renameSteps{texts::stepCheckingEmptyOrLong, texts::stepCheckingIdentical,
-                            texts::stepRenaming, texts::stepUpdating};
-const StepTexts undoSteps{texts::stepRenaming, texts::stepUpdating};
+// How many steps make the list (clear, collect, sort, format), rename it (the two checks,
+// rename, update) and undo a Rename (rename, update).
+const std::size_t listSteps = 4;
+const std::size_t renameSteps = 4;
+const std::size_t undoSteps = 2;
 } // namespace
 
-StepCounter::StepCounter(MainSurface& window, std::initializer_list<const StepTexts*> runs)
-    : window_(window) {
-    for (const StepTexts* run : runs)
-        texts_.insert(texts_.end(), run->begin(), run->end());
+StepCounter::StepCounter(MainSurface& window, std::size_t steps) : window_(window), steps_(steps) {}
+
+void StepCounter::next(const char* text) {
+    window_.setStatusText(text);
+    ++step_;
+    window_.setStepLabel(fillIn(texts::stepLabel, {{"step", std::to_string(step_)},
+                                                   {"steps", std::to_string(steps_)}}));
 }
 
-void StepCounter::next() {
-    window_.setStatusText(texts_.at(next_));
-    ++next_;
-    window_.setStepLabel(fillIn(texts::stepLabel, {{"step", std::to_string(next_)},
-                                                   {"steps", std::to_string(texts_.size())}}));
-}
-
-RunPipeline::RunPipeline(MainSurface& window, FileSystem& fileSystem)
+Commands::Commands(MainSurface& window, FileSystem& fileSystem)
     : window_(window), fileSystem_(fileSystem) {}
 
-void RunPipeline::clearFileList() {
+void Commands::clearFileList() {
     const int count = static_cast<int>(files_.size());
     window_.startProgress(files_.size(), count);
     if (!files_.empty()) {
@@ -51,34 +46,34 @@ void RunPipeline::clearFileList() {
     window_.clearProgress();
 }
 
-void RunPipeline::finish(const std::string& statusText) {
+void Commands::finish(const std::string& statusText) {
     window_.setStepLabel("");
     window_.setStatusText(statusText);
     window_.clearProgress();
 }
 
-bool RunPipeline::prepareList(StepCounter& steps) {
+bool Commands::prepareList(StepCounter& steps) {
     options_ = window_.readOptions();
     if (!validateOptions(options_, window_, fileSystem_, state_))
         return false;
-    steps.next(); // Clearing
+    steps.next(texts::stepClearing);
     clearFileList();
-    steps.next(); // Collecting
+    steps.next(texts::stepCollecting);
     collectTargets(options_.targetMode, options_.includeSubdirs, state_.targetFolder,
                    state_.targetPattern, fileSystem_, window_, files_);
     if (!checkNumberingCapacity(options_, files_.size(), window_)) {
         state_.previewReady = false;
         return false;
     }
-    steps.next(); // Sorting
+    steps.next(texts::stepSorting);
     sortEntries(files_, &window_);
-    steps.next(); // Formating
+    steps.next(texts::stepFormatting);
     formatNewNames(options_, files_, window_, fileSystem_.codePage());
     return true;
 }
 
-void RunPipeline::runPreview() {
-    StepCounter steps(window_, {&listSteps});
+void Commands::runPreview() {
+    StepCounter steps(window_, listSteps);
     if (!prepareList(steps))
         return;
     finish(texts::openingPreview);
@@ -87,16 +82,15 @@ void RunPipeline::runPreview() {
         runRename();
 }
 
-void RunPipeline::runRename() {
-    StepCounter steps = state_.previewReady ? StepCounter(window_, {&renameSteps})
-                                            : StepCounter(window_, {&listSteps, &renameSteps});
+void Commands::runRename() {
+    StepCounter steps(window_, state_.previewReady ? renameSteps : listSteps + renameSteps);
     if (!state_.previewReady && !prepareList(steps))
         return;
     state_.previewReady = false;
-    steps.next(); // Checking for empty or too long names
+    steps.next(texts::stepCheckingEmptyOrLong);
     if (!checkEmptyOrLongNames(files_, window_, fileSystem_.codePage()))
         return;
-    steps.next(); // Checking for identical names
+    steps.next(texts::stepCheckingIdentical);
     if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))
         return;
     if (state_.warnBeforeRename) {
@@ -106,27 +100,27 @@ void RunPipeline::runRename() {
             return;
         state_.warnBeforeRename = !answer.dontWarnAgain;
     }
-    steps.next(); // Renaming
+    steps.next(texts::stepRenaming);
     RenameRecord record = renameAll(files_, fileSystem_, window_);
     lastRenamed_ = std::move(record.changed);
-    steps.next(); // Updating
+    steps.next(texts::stepUpdating);
     updateFileList(record.succeeded);
     finish(fillIn(texts::filesRenamed, {{"count", std::to_string(record.renamed())}}));
 }
 
-void RunPipeline::runUndo() {
+void Commands::runUndo() {
     if (lastRenamed_.empty())
         return;
     if (!window_.askYesNo(
             fillIn(texts::undoQuestion, {{"count", std::to_string(lastRenamed_.size())}}),
             texts::questionCaption))
         return;
-    StepCounter steps(window_, {&undoSteps});
+    StepCounter steps(window_, undoSteps);
     state_.previewReady = false;
     const FileList changed = std::exchange(lastRenamed_, {});
-    steps.next(); // Renaming
+    steps.next(texts::stepRenaming);
     const RenameRecord back = renameBack(changed, fileSystem_, window_);
-    steps.next(); // Updating
+    steps.next(texts::stepUpdating);
     // Each listed file by the name it has now: its old one where it went back.
     std::map<std::string, std::string> wentBack; // by the path it had, the name it has now
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -143,7 +137,7 @@ void RunPipeline::runUndo() {
     finish(fillIn(texts::filesRenamedBack, {{"count", std::to_string(back.renamed())}}));
 }
 
-void RunPipeline::updateFileList(const std::vector<bool>& renamed) {
+void Commands::updateFileList(const std::vector<bool>& renamed) {
     window_.startProgress(files_.size(), 1);
     // The window as it stands now decides, also after a Preview whose options have changed since.
     const Options now = window_.readOptions();

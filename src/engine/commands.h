@@ -1,36 +1,33 @@
-// The two commands, Preview and Rename, with their numbered steps and the status area.
+// The commands of the Main dialog, Preview, Rename and the undo of the last Rename, with their
+// numbered steps.
 #pragma once
 
 #include "core/file_system.h"
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace tarnwick {
 
-// The texts of a run of steps, in their order.
-using StepTexts = std::vector<const char*>;
-
-// The numbered steps of one command, the runs of steps it takes one after the other: each
-// announces itself as "Step n of total" with its text; the total counts them all.
+// The numbered steps of one command: each announces itself with its text and as "Step n of
+// steps".
 class StepCounter {
 public:
-    StepCounter(MainSurface& window, std::initializer_list<const StepTexts*> runs);
-    // Announces the next step.
-    void next();
+    StepCounter(MainSurface& window, std::size_t steps);
+    // Announces the next step, which text names.
+    void next(const char* text);
 
 private:
     MainSurface& window_;
-    StepTexts texts_;
-    std::size_t next_ = 0;
+    std::size_t steps_;
+    std::size_t step_ = 0;
 };
 
-class RunPipeline {
+class Commands {
 public:
-    RunPipeline(MainSurface& window, FileSystem& fileSystem);
+    Commands(MainSurface& window, FileSystem& fileSystem);
 
     void runPreview();
     void runRename();

@@ -1,13 +1,13 @@
-#include "drop_target.h"
+#include "drop_choice.h"
 
 #include "core/paths.h"
 
 namespace tarnwick {
 
-DropTarget chooseDropTarget(const std::vector<DroppedItem>& items, const CodePage& codePage) {
-    DropTarget target;
+DropChoice classifyDrop(const std::vector<DroppedItem>& items, const CodePage& codePage) {
+    DropChoice target;
     if (items.size() == 1 && items.front().isFolder) {
-        target.kind = DropTarget::Kind::folder;
+        target.kind = DropChoice::Kind::folder;
         target.folder = items.front().path;
         return target;
     }
@@ -16,12 +16,12 @@ DropTarget chooseDropTarget(const std::vector<DroppedItem>& items, const CodePag
         std::string name;
         if (item.isFolder || !splitPath(item.path, folder, name, codePage) || name.empty() ||
             (!target.names.empty() && folder != target.folder))
-            return DropTarget{};
+            return DropChoice{};
         target.folder = folder;
         target.names.push_back(name);
     }
     if (!target.names.empty())
-        target.kind = DropTarget::Kind::files;
+        target.kind = DropChoice::Kind::files;
     return target;
 }
 
