@@ -218,7 +218,10 @@ TEST_F(MainDialogCommands, RefusedValueIsSelectedInItsField) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         typeOptions(w, temp.path(), "my photos", {});
         clickButton(w, IDC_PREVIEW);
-        EXPECT_EQ(answerMessageBox("Tarnwick Error", thread).text, texts::maskInvalid);
+        HWND box = waitForWindow("Tarnwick Error", thread);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(messageBoxText(box), texts::maskInvalid);
+        clickButton(box, IDOK);
         HWND field = GetDlgItem(w, IDC_FILE_LIST);
         ASSERT_TRUE(waitUntil([&] { return focusOf(thread) == field; }));
         EXPECT_EQ(SendMessageA(field, EM_GETSEL, 0, 0), MAKELRESULT(0, 9)); // all of "my photos"

@@ -202,8 +202,8 @@ public:
         Commands commands(window_, fs_);
         Tree base; // the tree before the last Rename that renamed a file
         std::vector<std::string> found;
-        const int commands = pick(1, 4);
-        for (int command = 0; command < commands && found.empty(); ++command) {
+        const int commandCount = pick(1, 4);
+        for (int command = 0; command < commandCount && found.empty(); ++command) {
             Outcome o;
             snapshot(temp_, o.before, o.foldersBefore);
             fs_.renames.clear();
