@@ -202,7 +202,7 @@ bool MainDialog::onSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
     case IDM_ABOUTBOX: return onAbout();
     case IDM_UNDO: return runCommand(&Commands::runUndo); // nothing to undo: nothing happens
-    default: return false;                                   // the default handling
+    default: return false;                                // the default handling
     }
 }
 

@@ -39,13 +39,9 @@ inline bool isSmallUmlaut(unsigned char second) {
 }
 
 std::uint32_t codePointOf(const std::string& text, std::size_t at, std::size_t size) {
-    const unsigned char first = byteAt(text, at);
-    if (size == 1)
-        return first < 0x80 ? first : CodePage::noCharacter;
-    std::uint32_t code = first & (0x7Fu >> size);
-    for (std::size_t i = 1; i < size; ++i)
-        code = (code << 6) | (byteAt(text, at + i) & 0x3Fu);
-    return code;
+    if (size == 1 && byteAt(text, at) >= 0x80)
+        return CodePage::noCharacter;
+    return utf8CodePoint(text, at, size);
 }
 
 } // namespace
@@ -54,10 +50,10 @@ CodePage CodePage::utf8(PlatformCharacters characters) {
     return CodePage(std::move(characters));
 }
 
-// The size of a well-formed sequence that begins with a byte from 0x80 up, or 1 for a byte that
-// begins none. A lone surrogate (ED A0..BF xx) is a character of its own.
-std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) const {
+std::size_t utf8SequenceSize(const std::string& text, std::size_t at) {
     const unsigned char b = byteAt(text, at);
+    if (b < 0x80)
+        return 1;
     std::size_t size = 0;
     unsigned char low = 0x80;
     unsigned char high = 0xBF;
@@ -74,14 +70,26 @@ std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) cons
         if (b == 0xF4)
             high = 0x8F; // nothing beyond U+10FFFF
     } else {
-        return 1;
+        return 0;
     }
     if (text.size() - at < size || byteAt(text, at + 1) < low || byteAt(text, at + 1) > high)
-        return 1;
+        return 0;
     for (std::size_t i = 2; i < size; ++i)
         if (!isContinuation(byteAt(text, at + i)))
-            return 1;
+            return 0;
     return size;
+}
+
+std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t size) {
+    std::uint32_t code = byteAt(text, at) & (size == 1 ? 0x7Fu : 0x7Fu >> size);
+    for (std::size_t i = 1; i < size; ++i)
+        code = (code << 6) | (byteAt(text, at + i) & 0x3Fu);
+    return code;
+}
+
+std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) const {
+    const std::size_t size = utf8SequenceSize(text, at);
+    return size == 0 ? 1 : size;
 }
 
 std::size_t CodePage::length(const std::string& text) const {

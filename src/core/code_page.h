@@ -21,6 +21,13 @@ struct PlatformCharacters {
     std::function<std::uint32_t(std::uint32_t codePoint)> capital;
 };
 
+// The UTF-8 sequence that begins at text[at] (at < text.size()): its size in bytes, 1 to 4, never
+// past the end, the generalized form of a lone UTF-16 surrogate (ED A0..BF xx) counted as one;
+// 0 for a byte from 0x80 up that begins none.
+std::size_t utf8SequenceSize(const std::string& text, std::size_t at);
+// The code point of the sequence of size bytes (from utf8SequenceSize) at text[at].
+std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t size);
+
 class CodePage {
 public:
     static constexpr std::uint32_t noCharacter = 0xFFFFFFFFu;

@@ -29,8 +29,8 @@ StepCounter::StepCounter(MainSurface& window, std::size_t steps) : window_(windo
 void StepCounter::next(const char* text) {
     window_.setStatusText(text);
     ++step_;
-    window_.setStepLabel(fillIn(texts::stepLabel, {{"step", std::to_string(step_)},
-                                                   {"steps", std::to_string(steps_)}}));
+    window_.setStepLabel(fillIn(
+        texts::stepLabel, {{"step", std::to_string(step_)}, {"steps", std::to_string(steps_)}}));
 }
 
 Commands::Commands(MainSurface& window, FileSystem& fileSystem)

@@ -80,7 +80,8 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return compareIgnoringCase(wideFromProgram(a), wideFromProgram(b)) == CSTR_EQUAL;
 }
 
-CaseRenames::CaseRenames(const CodePage& codePage, PlatformRename renameEntry, ReadFolder readFolder)
+CaseRenames::CaseRenames(const CodePage& codePage, PlatformRename renameEntry,
+                         ReadFolder readFolder)
     : codePage_(codePage), renameEntry_(std::move(renameEntry)), readFolder_(std::move(readFolder)),
       temporaryNumber_(static_cast<unsigned>(GetCurrentProcessId())) {}
 

@@ -1,55 +1,19 @@
 #include "text_conversion.h"
 
+#include "core/code_page.h"
+
 namespace tarnwick {
 
 namespace {
 
 constexpr char32_t replacement = 0xFFFD;
 
-inline unsigned char byteAt(const std::string& text, std::size_t at) {
-    return static_cast<unsigned char>(text[at]);
-}
-
 // The code point at text[at] and its size in bytes; a lone surrogate in its generalized form is
 // one, a byte that begins no character gives replacement and 0. A surrogate pair written as two
 // generalized forms (which programFromWide never writes) is read as the two units.
 char32_t decode(const std::string& text, std::size_t at, std::size_t& size) {
-    const unsigned char b = byteAt(text, at);
-    size = 1;
-    if (b < 0x80)
-        return b;
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (b >= 0xC2 && b <= 0xDF) {
-        length = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        length = 3;
-        if (b == 0xE0)
-            low = 0xA0;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        length = 4;
-        if (b == 0xF0)
-            low = 0x90;
-        if (b == 0xF4)
-            high = 0x8F;
-    }
-    if (length == 0 || text.size() - at < length || byteAt(text, at + 1) < low ||
-        byteAt(text, at + 1) > high) {
-        size = 0;
-        return replacement;
-    }
-    char32_t code = b & (0x7Fu >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        const unsigned char next = byteAt(text, at + i);
-        if ((next & 0xC0) != 0x80) {
-            size = 0;
-            return replacement;
-        }
-        code = (code << 6) | (next & 0x3Fu);
-    }
-    size = length;
-    return code;
+    size = utf8SequenceSize(text, at);
+    return size == 0 ? replacement : utf8CodePoint(text, at, size);
 }
 
 void appendUtf8(std::string& out, char32_t code) {

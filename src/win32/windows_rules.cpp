@@ -46,7 +46,7 @@ std::wstring longPathForm(const std::wstring& absolutePath) {
 }
 
 bool finalPathsNameEntry(const std::wstring& folderFinal, const std::wstring& fileFinal,
-                      const std::wstring& name, const std::wstring& longName) {
+                         const std::wstring& name, const std::wstring& longName) {
     std::wstring folder = plainForm(folderFinal);
     if (folder.empty() || folder.back() != L'\\')
         folder += L'\\';

@@ -28,6 +28,6 @@ std::wstring longPathForm(const std::wstring& absolutePath);
 // letter case. The folder's own spelling (a mapped drive, short names, a link to the folder) does
 // not count: both final paths resolve it alike.
 bool finalPathsNameEntry(const std::wstring& folderFinal, const std::wstring& fileFinal,
-                      const std::wstring& name, const std::wstring& longName);
+                         const std::wstring& name, const std::wstring& longName);
 
 } // namespace tarnwick
