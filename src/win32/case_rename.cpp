@@ -143,6 +143,8 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) 
         } else {
             if (folder.direct == DirectCaseRename::keepsNewSpelling)
                 return 0;
+            // The search may also find another entry by its short 8.3 name (the folder search
+            // matches those too): only the entry's own name spelled as asked counts as stuck.
             WIN32_FIND_DATAW data;
             FindHandle find(FindFirstFileW(widePath(newPath).c_str(), &data));
             if (find.valid() && wideName(codePage_, newPath) == data.cFileName) {

@@ -7,6 +7,12 @@
 
 namespace tarnwick {
 
+// A relative path is completed against the process's current folder, which Microsoft's
+// documentation of GetFullPathName warns multithreaded programs off; this program has one thread.
+// The same page limits the typed path to MAX_PATH characters unless the system allows long paths
+// (Windows 10 1607 on, opted in): a longer one that the system refuses gives an empty path, which
+// the user is told does not exist. The "\\?\" form would lift the limit but skip the very
+// completion asked for here.
 std::wstring fullPathOf(const std::wstring& path) {
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (size == 0)
