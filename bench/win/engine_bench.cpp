@@ -325,6 +325,7 @@ constexpr WordPair wordPairs[] = {
 
 // files entries, filesPerFolder in each folder, named from the words of one side: folders like
 // 'C:\Music\Tokyo Wall_Athen 0042\', files like 'Sakura_-_Pesni 0007.mp3'.
+// The entries of one folder share its text, as collection gives them.
 FileList wordNames(std::size_t files, std::size_t filesPerFolder, bool script) {
     constexpr std::size_t words = sizeof wordPairs / sizeof wordPairs[0];
     auto word = [&](std::size_t i) {
@@ -333,14 +334,16 @@ FileList wordNames(std::size_t files, std::size_t filesPerFolder, bool script) {
     FileList list;
     list.reserve(files);
     char number[16];
+    FolderText folderPath;
     for (std::size_t i = 0; i < files; ++i) {
         const std::size_t folder = i / filesPerFolder;
         std::snprintf(number, sizeof number, " %04zu", folder % 10000);
-        std::string folderPath = "C:\\Music\\" + word(folder) + " " + word(folder * 7 + 3) + "_" +
-                                 word(folder * 13 + 5) + number + "\\";
+        if (i % filesPerFolder == 0)
+            folderPath = "C:\\Music\\" + word(folder) + " " + word(folder * 7 + 3) + "_" +
+                         word(folder * 13 + 5) + number + "\\";
         std::snprintf(number, sizeof number, " %04zu.mp3", i % filesPerFolder);
-        list.push_back({std::move(folderPath), word(i * 5 + 1) + "_-_" + word(i * 11 + 2) + number,
-                        std::string()});
+        list.push_back(
+            {folderPath, word(i * 5 + 1) + "_-_" + word(i * 11 + 2) + number, std::string()});
     }
     return list;
 }

@@ -1,6 +1,7 @@
 #include "code_page.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick {
 
@@ -16,6 +17,41 @@ inline bool isOneOf(char c, const char* set) {
         if (*set == c)
             return true;
     return false;
+}
+
+// True when one of the eight bytes of word is c.
+inline bool holdsByte(std::uint64_t word, char c) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    const std::uint64_t x = word ^ (ones * static_cast<unsigned char>(c));
+    return ((x - ones) & ~x & (ones << 7)) != 0;
+}
+
+// The first index at or after from where text holds the bytes of what; npos when there is none.
+// The first byte is looked for eight bytes at a time: the C runtime's memchr, which the string's
+// own search calls, goes a byte at a time on some systems.
+std::size_t findBytes(const std::string& text, const std::string& what, std::size_t from) {
+    const std::size_t size = what.size();
+    if (size == 0)
+        return from <= text.size() ? from : std::string::npos;
+    if (text.size() < size)
+        return std::string::npos;
+    const std::size_t last = text.size() - size; // the last index a match can begin at
+    const char first = what[0];
+    for (std::size_t at = from;; ++at) {
+        for (; at + 8 <= text.size(); at += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + at, 8);
+            if (holdsByte(word, first))
+                break;
+        }
+        while (at <= last && text[at] != first)
+            ++at;
+        if (at > last)
+            return std::string::npos;
+        if (std::equal(what.begin() + 1, what.end(),
+                       text.begin() + static_cast<std::ptrdiff_t>(at + 1)))
+            return at;
+    }
 }
 
 inline bool isContinuation(unsigned char byte) {
@@ -43,6 +79,28 @@ std::uint32_t codePointOf(const std::string& text, std::size_t at, std::size_t s
         return CodePage::noCharacter;
     return utf8CodePoint(text, at, size);
 }
+
+// The bytes of the character from 0x80 up at text[at]; the usual two- and three-byte characters
+// are told at once.
+inline std::size_t longSize(const std::string& text, std::size_t at) {
+    const unsigned char c = byteAt(text, at);
+    const std::size_t left = text.size() - at;
+    if (c >= 0xC2 && c <= 0xDF && left >= 2 && isContinuation(byteAt(text, at + 1)))
+        return 2;
+    if (c >= 0xE1 && c <= 0xEF && left >= 3 && isContinuation(byteAt(text, at + 1)) &&
+        isContinuation(byteAt(text, at + 2)))
+        return 3;
+    const std::size_t size = utf8SequenceSize(text, at);
+    return size == 0 ? 1 : size;
+}
+
+inline std::size_t sizeAt(const std::string& text, std::size_t at) {
+    return byteAt(text, at) < 0x80 ? 1 : longSize(text, at);
+}
+
+constexpr std::uint32_t lastCodePoint = 0x10FFFF;
+constexpr std::uint32_t letterBlockBits = 8;
+constexpr std::uint32_t letterBlockSize = 1u << letterBlockBits;
 
 } // namespace
 
@@ -88,13 +146,12 @@ std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t
 }
 
 std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) const {
-    const std::size_t size = utf8SequenceSize(text, at);
-    return size == 0 ? 1 : size;
+    return longSize(text, at);
 }
 
 std::size_t CodePage::length(const std::string& text) const {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); at += charSize(text, at))
+    for (std::size_t at = 0; at < text.size(); at += sizeAt(text, at))
         ++count;
     return count;
 }
@@ -102,7 +159,7 @@ std::size_t CodePage::length(const std::string& text) const {
 std::size_t CodePage::advance(const std::string& text, std::size_t count) const {
     std::size_t at = 0;
     for (; count > 0 && at < text.size(); --count)
-        at += charSize(text, at);
+        at += sizeAt(text, at);
     return at;
 }
 
@@ -111,21 +168,21 @@ std::size_t CodePage::find(const std::string& text, const std::string& what,
     // An ASCII byte is always a character of its own, never part of a longer one: a match that
     // begins and ends with one begins and ends between characters.
     if (!what.empty() && byteAt(what, 0) < 0x80 && byteAt(what, what.size() - 1) < 0x80)
-        return text.find(what, from);
+        return findBytes(text, what, from);
     // start is always where a character begins, at or before every candidate still to look at.
     std::size_t start = from;
-    for (std::size_t at = text.find(what, from); at != std::string::npos;
-         at = text.find(what, start)) {
+    for (std::size_t at = findBytes(text, what, from); at != std::string::npos;
+         at = findBytes(text, what, start)) {
         while (start < at)
-            start += charSize(text, start);
+            start += sizeAt(text, start);
         if (start != at)
             continue; // the candidate begins inside a character
         std::size_t end = at;
         while (end < at + what.size())
-            end += charSize(text, end);
+            end += sizeAt(text, end);
         if (end == at + what.size())
             return at;
-        start += charSize(text, start); // it ends inside one
+        start += sizeAt(text, start); // it ends inside one
     }
     return std::string::npos;
 }
@@ -140,7 +197,15 @@ std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::
         const char a = set[0];
         const char b = set[1] != '\0' ? set[1] : a;
         const char c = set[1] != '\0' && set[2] != '\0' ? set[2] : b;
-        for (std::size_t at = end; at-- > 0;) {
+        // Eight bytes at a time up to the word that holds one of them.
+        std::size_t at = end;
+        for (; at >= 8; at -= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + at - 8, 8);
+            if (holdsByte(word, a) || holdsByte(word, b) || holdsByte(word, c))
+                break;
+        }
+        while (at-- > 0) {
             const char x = text[at];
             if (x == a || x == b || x == c)
                 return at;
@@ -180,7 +245,7 @@ void CodePage::toSmall(std::string& text) const {
             ++at;
             continue;
         }
-        const std::size_t size = longCharSize(text, at);
+        const std::size_t size = longSize(text, at);
         mapPair(text, at, size, true);
         at += size;
     }
@@ -195,10 +260,19 @@ void CodePage::toCapital(std::string& text) const {
             ++at;
             continue;
         }
-        const std::size_t size = longCharSize(text, at);
+        const std::size_t size = longSize(text, at);
         mapPair(text, at, size, false);
         at += size;
     }
+}
+
+inline bool CodePage::isLetterCode(std::uint32_t code) const {
+    if (code <= lastCodePoint && !letterSlots_.empty()) {
+        const std::uint16_t slot = letterSlots_[code >> letterBlockBits];
+        if (slot != 0)
+            return (letterBits_[slot - 1][(code >> 6) & 3] >> (code & 63) & 1) != 0;
+    }
+    return askIsLetter(code);
 }
 
 bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
@@ -207,21 +281,19 @@ bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t siz
     return isLetterCode(codePointOf(text, at, size));
 }
 
-bool CodePage::isLetterCode(std::uint32_t code) const {
-    constexpr std::uint32_t planeSize = 0x10000;
-    constexpr std::uint32_t blockSize = 0x100;
-    if (code < planeSize && !bmpLetters_.empty() && bmpLetters_[code] != 0)
-        return bmpLetters_[code] == 2;
-    if (!characters_.isLetter)
+bool CodePage::askIsLetter(std::uint32_t code) const {
+    if (code > lastCodePoint || !characters_.isLetter)
         return false;
-    if (code >= planeSize)
-        return characters_.isLetter(code);
-    if (bmpLetters_.empty())
-        bmpLetters_.assign(planeSize, 0);
-    const std::uint32_t block = code & ~(blockSize - 1);
-    for (std::uint32_t c = block; c < block + blockSize; ++c)
-        bmpLetters_[c] = characters_.isLetter(c) ? 2 : 1;
-    return bmpLetters_[code] == 2;
+    if (letterSlots_.empty())
+        letterSlots_.assign((lastCodePoint >> letterBlockBits) + 1, 0);
+    const std::uint32_t first = code & ~(letterBlockSize - 1);
+    std::array<std::uint64_t, letterBlockSize / 64> bits{};
+    for (std::uint32_t c = 0; c < letterBlockSize; ++c)
+        if (characters_.isLetter(first + c))
+            bits[c / 64] |= std::uint64_t{1} << (c % 64);
+    letterBits_.push_back(bits);
+    letterSlots_[code >> letterBlockBits] = static_cast<std::uint16_t>(letterBits_.size());
+    return (bits[(code >> 6) & 3] >> (code & 63) & 1) != 0;
 }
 
 std::uint32_t CodePage::caseKey(const std::string& text, std::size_t at, std::size_t size) const {
@@ -248,28 +320,34 @@ void CodePage::toCapitalInitials(std::string& text) const {
             ++at;
             continue;
         }
-        // The usual two- and three-byte characters are read at once.
-        std::size_t size = 0;
-        std::uint32_t code = 0;
-        const std::size_t left = text.size() - at;
-        if (c >= 0xC2 && c <= 0xDF && left >= 2 && isContinuation(byteAt(text, at + 1))) {
-            size = 2;
-            code = (c & 0x1Fu) << 6 | (byteAt(text, at + 1) & 0x3Fu);
-        } else if (c >= 0xE1 && c <= 0xEF && left >= 3 && isContinuation(byteAt(text, at + 1)) &&
-                   isContinuation(byteAt(text, at + 2))) {
-            size = 3;
-            code = (c & 0x0Fu) << 12 | (byteAt(text, at + 1) & 0x3Fu) << 6 |
-                   (byteAt(text, at + 2) & 0x3Fu);
-        } else {
-            size = longCharSize(text, at);
-            code = size > 1 ? codePointOf(text, at, size) : noCharacter;
-        }
-        const bool letter = size > 1 && isLetterCode(code);
-        if (c == umlautLead)
+        if (c == umlautLead) {
+            const std::size_t size = longSize(text, at);
             mapPair(text, at, size, afterLetter);
-        afterLetter = letter;
-        at += size;
+            afterLetter = size > 1 && isLetterCode(utf8CodePoint(text, at, size));
+            at += size;
+            continue;
+        }
+        // Beyond ASCII only the umlauts change. A run of other characters stays as it is, and
+        // only whether its last character is a letter matters to the one after it. The run ends
+        // at an ASCII byte or at the umlauts' lead byte, which no character holds but at its
+        // start, so it is whole characters.
+        std::size_t end = at + 1;
+        while (end < text.size() && byteAt(text, end) >= 0x80 && byteAt(text, end) != umlautLead)
+            ++end;
+        afterLetter = lastIsLetter(text, at, end);
+        at = end;
     }
+}
+
+bool CodePage::lastIsLetter(const std::string& text, std::size_t first, std::size_t end) const {
+    // The last character is the one sequence that ends at end, which begins at the last byte
+    // before it that continues none, or else the last byte alone, which is no character.
+    std::size_t lead = end - 1;
+    while (lead > first && end - lead < 4 && isContinuation(byteAt(text, lead)))
+        --lead;
+    const std::size_t size = end - lead;
+    return size > 1 && longSize(text, lead) == size &&
+           isLetterCode(utf8CodePoint(text, lead, size));
 }
 
 } // namespace tarnwick

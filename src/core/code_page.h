@@ -5,6 +5,7 @@
 // belongs to a character is never taken for a character of its own.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -71,15 +72,21 @@ public:
 private:
     explicit CodePage(PlatformCharacters characters) : characters_(std::move(characters)) {}
     bool isLetterCode(std::uint32_t code) const;
+    // True when the last character of text[first, end), where a character begins, is a letter.
+    bool lastIsLetter(const std::string& text, std::size_t first, std::size_t end) const;
+    // Asks the platform about the block of code and keeps the answers.
+    bool askIsLetter(std::uint32_t code) const;
     std::size_t longCharSize(const std::string& text, std::size_t at) const;
     // Changes the letter of a fixed pair of size bytes at text[at] to its small or capital form.
     static void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall);
 
     PlatformCharacters characters_;
-    // What the platform said of the letters of the Basic Multilingual Plane, asked a block of 256
-    // at a time when one of them is first met: 0 not asked yet, 1 no letter, 2 a letter. A name
-    // of some script meets few blocks, and the platform is asked once for each.
-    mutable std::vector<std::uint8_t> bmpLetters_;
+    // What the platform said of the letters, asked a block of 256 code points at a time when one
+    // of them is first met: for each block 0 when not asked yet, else 1 + the index of its bits,
+    // one for each letter. A name of some script meets few blocks, and the platform is asked once
+    // for each; the bits stay small enough to stay in the processor's cache.
+    mutable std::vector<std::uint16_t> letterSlots_;
+    mutable std::vector<std::array<std::uint64_t, 4>> letterBits_;
 };
 
 } // namespace tarnwick

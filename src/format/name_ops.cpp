@@ -5,16 +5,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-// Reverses the bytes [first, last) of the name.
-inline void reverseRange(std::string& name, std::size_t first, std::size_t last) {
-    std::reverse(name.begin() + static_cast<std::ptrdiff_t>(first),
-                 name.begin() + static_cast<std::ptrdiff_t>(last));
-}
-
-} // namespace
-
 std::size_t extensionDot(const std::string& name) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name.size() : dot;
@@ -135,13 +125,22 @@ void applySwap(std::string& name, const std::string& pivot, const CodePage& code
     // No extension behind the pivot: the whole rest moves to the front.
     if (e < afterStart)
         e = name.size();
-    // before|pivot|after -> after|pivot|before, by reversing the whole and then each part, which
-    // puts the bytes of every part, and so of every character, back in their order.
+    // before|pivot|after -> after|pivot|before: the part before the pivot waits aside while the
+    // part after it moves to the front.
+    char shortBefore[256];
+    std::string longBefore;
+    char* before = shortBefore;
+    if (p > sizeof shortBefore) {
+        longBefore.resize(p);
+        before = &longBefore[0];
+    }
+    std::memcpy(before, name.data(), p);
     const std::size_t afterLength = e - afterStart;
-    reverseRange(name, 0, e);
-    reverseRange(name, 0, afterLength);
-    reverseRange(name, afterLength, afterLength + pivot.size());
-    reverseRange(name, afterLength + pivot.size(), e);
+    if (afterLength != 0)
+        std::memmove(&name[0], name.data() + afterStart, afterLength);
+    std::memcpy(&name[afterLength], pivot.data(), pivot.size());
+    if (p != 0)
+        std::memcpy(&name[afterLength + pivot.size()], before, p);
 }
 
 void applyInsert(std::string& name, const std::string& text, int position,
