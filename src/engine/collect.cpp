@@ -78,8 +78,16 @@ private:
     unsigned entries_ = 0;
 };
 
-void append(FileList& files, const FolderText& folder, const std::string& name) {
-    files.push_back(FileEntry{folder, name, name});
+// The files of one folder, taken in the order delivered. The list grows once for all of them
+// instead of doubling its size while they come, and by at least as much as it holds.
+void appendFiles(FileList& files, const FolderText& folder, std::vector<std::string>& names) {
+    const std::size_t needed = files.size() + names.size();
+    if (needed > files.capacity())
+        files.reserve(std::max(needed, 2 * files.capacity()));
+    for (std::string& name : names) {
+        std::string newName = name;
+        files.push_back(FileEntry{folder, std::move(name), std::move(newName)});
+    }
 }
 
 bool isDotEntry(const std::string& name) {
@@ -108,8 +116,7 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
                           });
         for (const std::string& name : subfolders)
             walkFolder(folder + name + "\\", mask, includeSubdirs, fileSystem, collecting, files);
-        for (const std::string& name : names)
-            append(files, shared, name);
+        appendFiles(files, shared, names);
         return;
     }
     if (includeSubdirs) {
@@ -128,13 +135,15 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
     // Windows "*.doc" finds "Report2.docx" by "REPORT~1.DOC"): only a name that matches by
     // itself is taken.
     const CodePage& codePage = fileSystem.codePage();
+    std::vector<std::string> names;
     collecting.folder();
     fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder, bool) {
         const bool taken = !isFolder && matchesMask(name, mask, codePage);
         if (taken)
-            append(files, shared, name);
+            names.push_back(name);
         collecting.entry(taken);
     });
+    appendFiles(files, shared, names);
 }
 
 } // namespace
@@ -199,13 +208,24 @@ void sortEntries(FileList& files, MainSurface* window) {
             return a.lead < b.lead;
         return files[a.index].oldName < files[b.index].oldName;
     });
-    FileList sorted;
-    sorted.reserve(n);
-    for (const Key& key : keys) {
-        answer();
-        sorted.push_back(std::move(files[key.index]));
+    // The entries move into their order in place, a cycle of the order at a time: each moves
+    // once, and no second list is allocated.
+    for (std::size_t start = 0; start < n; ++start) {
+        if (keys[start].index == start)
+            continue;
+        FileEntry held = std::move(files[start]);
+        for (std::size_t at = start;;) {
+            answer();
+            const std::size_t from = keys[at].index;
+            keys[at].index = static_cast<std::uint32_t>(at);
+            if (from == start) {
+                files[at] = std::move(held);
+                break;
+            }
+            files[at] = std::move(files[from]);
+            at = from;
+        }
     }
-    files.swap(sorted);
 }
 
 void collectTargets(TargetMode mode, bool includeSubdirs, const std::string& folder,
