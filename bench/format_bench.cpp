@@ -1,6 +1,7 @@
 // Formatting speed: a million entries through the whole commands, and each pass on its own.
 #include "format/format_names.h"
 #include "format/name_ops.h"
+#include "support/host_characters.h"
 #include "support/null_window.h"
 
 #include "all_passes.h"
@@ -45,7 +46,7 @@ void BM_FormatAllPasses(benchmark::State& state) {
     FileList files = sampleFiles();
     CountingWindow window;
     for (auto _ : state) {
-        formatNewNames(options, files, window);
+        formatNewNames(options, files, window, testing::utf8());
         benchmark::DoNotOptimize(files.data());
     }
     const double entries = static_cast<double>(state.iterations()) * entryCount;
@@ -67,9 +68,10 @@ void runSinglePass(benchmark::State& state, int pass) {
     FileList files = sampleFiles();
     CountingWindow window;
     std::string number;
+    const CodePage& page = testing::utf8();
     for (auto _ : state) {
         state.PauseTiming();
-        formatNewNames(before, files, window);
+        formatNewNames(before, files, window, testing::utf8());
         state.ResumeTiming();
         if (pass == 1) {
             std::int64_t counter = options.startNumber;
@@ -87,15 +89,15 @@ void runSinglePass(benchmark::State& state, int pass) {
                 std::string& name = entry.newName;
                 switch (pass) {
                 case 0: name = entry.oldName; break;
-                case 2: applyFolderPrefix(name, entry.folder, options.separator); break;
+                case 2: applyFolderPrefix(name, entry.folder, options.separator, page); break;
                 case 3:
                     applyReplace(name, options.replaceFind, options.replaceWith,
-                                 options.replaceFirstOnly);
+                                 options.replaceFirstOnly, page);
                     break;
-                case 4: applySwap(name, options.swapPivot); break;
-                case 5: applyInsert(name, options.insertText, options.insertPosition); break;
-                case 6: applyErase(name, options.eraseUntil); break;
-                case 7: applyCase(name, options.caseStyle); break;
+                case 4: applySwap(name, options.swapPivot, page); break;
+                case 5: applyInsert(name, options.insertText, options.insertPosition, page); break;
+                case 6: applyErase(name, options.eraseUntil, page); break;
+                case 7: applyCase(name, options.caseStyle, page); break;
                 }
                 window.stepProgress();
             }
