@@ -54,6 +54,9 @@ void PreviewDialog::showText() {
         const std::wstring piece = wideFromProgram(buildPreviewText(files_, first, last, showPath));
         const DWORD start = GetTickCount();
         SendMessageW(field, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+        // GetTickCount counts in steps of the system timer, 10 to 16 ms, and its DWORD wraps
+        // after 49.7 days (Microsoft's documentation of GetTickCount): the difference of two
+        // readings stays right across the wrap, and a piece quicker than a step counts as 1 ms.
         const DWORD took = std::max<DWORD>(GetTickCount() - start, 1);
         if (keepAnswering_)
             keepAnswering_();

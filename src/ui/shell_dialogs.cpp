@@ -102,6 +102,9 @@ public:
         info.pidlRoot = root.get();
         info.pszDisplayName = displayName;
         info.lpszTitle = title.c_str();
+        // Without BIF_NOTRANSLATETARGETS a shortcut chosen gives the folder it leads to, not the
+        // shortcut's own item, whose path would be the shortcut (Microsoft's documentation of
+        // BROWSEINFO and of SHGetPathFromIDList): the files renamed are the chosen folder's.
         info.ulFlags = 0;
         info.lpfn = preselect;
         info.lParam = reinterpret_cast<LPARAM>(initialFolder_.c_str());
