@@ -13,7 +13,4 @@ inline constexpr DWORD linkToOtherFileError = 0x20000000u | 1u;
 // The errno for a Windows error code, by the runtime's own table.
 int errnoFor(DWORD error);
 
-// The errno for the calling thread's last error.
-int lastErrno();
-
 } // namespace tarnwick
