@@ -21,11 +21,6 @@ TEST(ValidateOnDisk, FoldersAndListedNamesMustExist) {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string root = std::string(windows).substr(0, 3); // the drive, as C:\ .
-    // A bare drive is its root, though the program's current folder on it is another one.
-    const std::string drive = folder.substr(0, 2);
-    char current[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, current);
-    SetCurrentDirectoryA(folder.c_str());
     const std::string missingFolder = "Your selected path does not exist!\nPlease change it.";
     auto missing = [](const std::string& path) {
         return "The following file doesn't exist!\n\n" + path + "\n\nPlease verify your input.";
@@ -41,7 +36,6 @@ TEST(ValidateOnDisk, FoldersAndListedNamesMustExist) {
         {root, nullptr, root, ""},
         {folder + "\\a.txt", nullptr, folder + "\\a.txt\\", ""}, // a file passes as the folder
         {folder + "\\missing", nullptr, "", missingFolder},
-        {drive, nullptr, drive + "\\", ""},
         // The device form of a folder is its long form; every other device is no folder.
         {"\\\\.\\" + folder, nullptr, "\\\\?\\" + folder + "\\", ""},
         {"\\\\.\\CON", nullptr, "", missingFolder},
@@ -71,7 +65,6 @@ TEST(ValidateOnDisk, FoldersAndListedNamesMustExist) {
             EXPECT_EQ(window.messages[0].text, c.message);
         }
     }
-    SetCurrentDirectoryA(current);
 }
 
 } // namespace
