@@ -46,7 +46,7 @@ void BM_FormatAllPasses(benchmark::State& state) {
     FileList files = sampleFiles();
     CountingWindow window;
     for (auto _ : state) {
-        formatNewNames(options, files, window, testing::utf8());
+        formatNewNames(options, files, window, testing::testCharacters());
         benchmark::DoNotOptimize(files.data());
     }
     const double entries = static_cast<double>(state.iterations()) * entryCount;
@@ -68,10 +68,10 @@ void runSinglePass(benchmark::State& state, int pass) {
     FileList files = sampleFiles();
     CountingWindow window;
     std::string number;
-    const CodePage& page = testing::utf8();
+    const Wtf8Characters& characters = testing::testCharacters();
     for (auto _ : state) {
         state.PauseTiming();
-        formatNewNames(before, files, window, testing::utf8());
+        formatNewNames(before, files, window, testing::testCharacters());
         state.ResumeTiming();
         if (pass == 1) {
             std::int64_t counter = options.startNumber;
@@ -89,15 +89,17 @@ void runSinglePass(benchmark::State& state, int pass) {
                 std::string& name = entry.newName;
                 switch (pass) {
                 case 0: name = entry.oldName; break;
-                case 2: applyFolderPrefix(name, entry.folder, options.separator, page); break;
+                case 2: applyFolderPrefix(name, entry.folder, options.separator, characters); break;
                 case 3:
                     applyReplace(name, options.replaceFind, options.replaceWith,
-                                 options.replaceFirstOnly, page);
+                                 options.replaceFirstOnly, characters);
                     break;
-                case 4: applySwap(name, options.swapPivot, page); break;
-                case 5: applyInsert(name, options.insertText, options.insertPosition, page); break;
-                case 6: applyErase(name, options.eraseUntil, page); break;
-                case 7: applyCase(name, options.caseStyle, page); break;
+                case 4: applySwap(name, options.swapPivot, characters); break;
+                case 5:
+                    applyInsert(name, options.insertText, options.insertPosition, characters);
+                    break;
+                case 6: applyErase(name, options.eraseUntil, characters); break;
+                case 7: applyCase(name, options.caseStyle, characters); break;
                 }
                 window.stepProgress();
             }

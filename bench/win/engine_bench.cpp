@@ -357,7 +357,7 @@ int scriptsBench(std::size_t files, std::size_t filesPerFolder, int runs,
     Options options = allPassesOn();
     options.insertPosition = 12; // characters, inside the words of the folder's name
     options.eraseUntil = " - ";
-    const CodePage utf8 = CodePage::utf8(platformCharacters());
+    const Wtf8Characters utf8 = Wtf8Characters(platformLetters());
     GoOnWindow window;
     FileList script = wordNames(files, filesPerFolder, true);
     FileList ascii = wordNames(files, filesPerFolder, false);

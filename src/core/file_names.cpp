@@ -54,7 +54,8 @@ bool isAscii(const std::string& text) {
     return true;
 }
 
-bool matchesWildcards(const std::string& name, const std::string& mask, const CodePage& page) {
+bool matchesWildcards(const std::string& name, const std::string& mask,
+                      const Wtf8Characters& characters) {
     // ASCII is the same in every code page, and most names and masks are ASCII alone.
     if (isAscii(name) && isAscii(mask))
         return matchesWildcards(
@@ -65,35 +66,38 @@ bool matchesWildcards(const std::string& name, const std::string& mask, const Co
             });
     return matchesWildcards(
         name, mask,
-        [&page](const std::string& text, std::size_t at) { return page.charSize(text, at); },
-        [&page](const std::string& text, std::size_t at, std::size_t size) {
-            return page.caseKey(text, at, size);
+        [&characters](const std::string& text, std::size_t at) {
+            return characters.charSize(text, at);
+        },
+        [&characters](const std::string& text, std::size_t at, std::size_t size) {
+            return characters.caseKey(text, at, size);
         });
 }
 
 } // namespace
 
-bool matchesMask(const std::string& name, const std::string& mask, const CodePage& codePage) {
+bool matchesMask(const std::string& name, const std::string& mask,
+                 const Wtf8Characters& characters) {
     if (mask == "*" || mask == "*.*")
         return true;
-    if (!codePage.endsWith(mask, '.'))
-        return matchesWildcards(name, mask, codePage);
-    if (codePage.holdsAny(name, "."))
+    if (!characters.endsWith(mask, '.'))
+        return matchesWildcards(name, mask, characters);
+    if (characters.holdsAny(name, "."))
         return false;
     std::string withoutDots = mask;
-    while (codePage.endsWith(withoutDots, '.'))
+    while (characters.endsWith(withoutDots, '.'))
         withoutDots.pop_back();
-    return matchesWildcards(name, withoutDots, codePage);
+    return matchesWildcards(name, withoutDots, characters);
 }
 
-bool isReservedDeviceName(const std::string& name, const CodePage& codePage) {
+bool isReservedDeviceName(const std::string& name, const Wtf8Characters& characters) {
     // The name's characters up to its first dot, without closing blanks, compared as capitals.
     std::vector<std::uint32_t> keys;
     for (std::size_t at = 0; at < name.size();) {
-        const std::size_t size = codePage.charSize(name, at);
+        const std::size_t size = characters.charSize(name, at);
         if (isAsciiAt(name, at, size, '.'))
             break;
-        keys.push_back(codePage.caseKey(name, at, size));
+        keys.push_back(characters.caseKey(name, at, size));
         at += size;
     }
     while (!keys.empty() && keys.back() == ' ')

@@ -1,7 +1,7 @@
 // The file system as the engine uses it.
 #pragma once
 
-#include "code_page.h"
+#include "wtf8_characters.h"
 
 #include <functional>
 #include <string>
@@ -27,7 +27,7 @@ public:
     virtual ~FileSystem() = default;
 
     // The code page of the names the file system delivers and takes.
-    virtual const CodePage& codePage() const = 0;
+    virtual const Wtf8Characters& characters() const = 0;
 
     // Delivers every entry matching pattern (a folder path followed by a wildcard mask), in the
     // order the platform delivers them. A search that fails delivers nothing.

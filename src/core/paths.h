@@ -2,7 +2,7 @@
 // colon-separated list of names of one folder.
 #pragma once
 
-#include "code_page.h"
+#include "wtf8_characters.h"
 
 #include <string>
 #include <vector>
@@ -11,16 +11,16 @@ namespace tarnwick {
 
 // Where the name of path begins: after its last backslash or slash character (0 when it has
 // none). A trail byte of a double-byte character can be 0x5C and is no backslash.
-std::size_t nameStart(const std::string& path, const CodePage& codePage);
+std::size_t nameStart(const std::string& path, const Wtf8Characters& characters);
 
 // Splits path at its last backslash or slash character: folder is what comes before it, except that
 // a drive's root keeps its backslash ("C:\"), and name what comes after it. False, leaving both
 // alone, when the path has no backslash.
 bool splitPath(const std::string& path, std::string& folder, std::string& name,
-               const CodePage& codePage);
+               const Wtf8Characters& characters);
 
 // The folder with a closing backslash character, added when it has none (also to an empty one).
-std::string withClosingBackslash(std::string folder, const CodePage& codePage);
+std::string withClosingBackslash(std::string folder, const Wtf8Characters& characters);
 
 // The names of a list in which every name is followed by a colon; text after the last colon is
 // no name. Empty names are kept. No byte of a longer character is a colon in any code page the

@@ -134,11 +134,11 @@ void walkFolder(const std::string& folder, const std::string& mask, bool include
     // The platform's search also matches a mask against the short 8.3 form of each name (on
     // Windows "*.doc" finds "Report2.docx" by "REPORT~1.DOC"): only a name that matches by
     // itself is taken.
-    const CodePage& codePage = fileSystem.codePage();
+    const Wtf8Characters& characters = fileSystem.characters();
     std::vector<std::string> names;
     collecting.folder();
     fileSystem.search(folder + mask, [&](const std::string& name, bool isFolder, bool) {
-        const bool taken = !isFolder && matchesMask(name, mask, codePage);
+        const bool taken = !isFolder && matchesMask(name, mask, characters);
         if (taken)
             names.push_back(name);
         collecting.entry(taken);

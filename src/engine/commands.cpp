@@ -68,7 +68,7 @@ bool Commands::prepareList(StepCounter& steps) {
     steps.next(texts::stepSorting);
     sortEntries(files_, &window_);
     steps.next(texts::stepFormatting);
-    formatNewNames(options_, files_, window_, fileSystem_.codePage());
+    formatNewNames(options_, files_, window_, fileSystem_.characters());
     return true;
 }
 
@@ -91,7 +91,7 @@ void Commands::runRename() {
     if (!checkEmptyOrLongNames(files_, window_))
         return;
     steps.next(texts::stepCheckingIdentical);
-    if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))
+    if (!checkIdenticalNames(files_, window_, fileSystem_.characters()))
         return;
     if (state_.warnBeforeRename) {
         window_.setStatusText(texts::reallyRename);

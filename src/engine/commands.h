@@ -45,7 +45,7 @@ public:
     FileList& fileList() { return files_; }
     RunState& state() { return state_; }
     // The code page of the names the commands work on.
-    const CodePage& codePage() const { return fileSystem_.codePage(); }
+    const Wtf8Characters& characters() const { return fileSystem_.characters(); }
 
 private:
     // Reads and checks the options, then the steps both commands share: clear, collect, check

@@ -31,7 +31,7 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
     // A name that Windows takes for a device is never given, on any version of Windows, nor a
     // new one that ends in a dot or a blank (an old one from the disk is given back on undo);
     // "." and ".." in a list name no file of the folder.
-    const bool refused = (from != to && isReservedDeviceName(to, fileSystem.codePage())) ||
+    const bool refused = (from != to && isReservedDeviceName(to, fileSystem.characters())) ||
                          (!takenIsFailure && from != to && endsInDotOrBlank(to)) || from == "." ||
                          from == "..";
     int error = refused ? renameError::invalid : fileSystem.rename(oldPath, newPath);

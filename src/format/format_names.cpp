@@ -39,7 +39,7 @@ void runPass(FileList& files, MainSurface& window, Operation operation) {
 } // namespace
 
 void formatNewNames(const Options& options, FileList& files, MainSurface& window,
-                    const CodePage& codePage) {
+                    const Wtf8Characters& characters) {
     const int passes = 1 + options.numerate + options.folderPrefix + options.replaceOn +
                        options.swapOn + options.insertOn + options.eraseOn + options.caseOn;
     window.startProgress(static_cast<std::size_t>(passes) * files.size(), 1);
@@ -50,26 +50,27 @@ void formatNewNames(const Options& options, FileList& files, MainSurface& window
         numberPass(options, files, window);
     if (options.folderPrefix)
         runPass(files, window, [&](FileEntry& entry) {
-            applyFolderPrefix(entry.newName, entry.folder, options.separator, codePage);
+            applyFolderPrefix(entry.newName, entry.folder, options.separator, characters);
         });
     if (options.replaceOn)
         runPass(files, window, [&](FileEntry& entry) {
             applyReplace(entry.newName, options.replaceFind, options.replaceWith,
-                         options.replaceFirstOnly, codePage);
+                         options.replaceFirstOnly, characters);
         });
     if (options.swapOn)
         runPass(files, window,
-                [&](FileEntry& entry) { applySwap(entry.newName, options.swapPivot, codePage); });
+                [&](FileEntry& entry) { applySwap(entry.newName, options.swapPivot, characters); });
     if (options.insertOn)
         runPass(files, window, [&](FileEntry& entry) {
-            applyInsert(entry.newName, options.insertText, options.insertPosition, codePage);
+            applyInsert(entry.newName, options.insertText, options.insertPosition, characters);
         });
     if (options.eraseOn)
-        runPass(files, window,
-                [&](FileEntry& entry) { applyErase(entry.newName, options.eraseUntil, codePage); });
+        runPass(files, window, [&](FileEntry& entry) {
+            applyErase(entry.newName, options.eraseUntil, characters);
+        });
     if (options.caseOn)
         runPass(files, window, [&](FileEntry& entry) {
-            if (!applyCase(entry.newName, options.caseStyle, codePage))
+            if (!applyCase(entry.newName, options.caseStyle, characters))
                 window.showError(texts::wrongCaseStyle, texts::errorCaption);
         });
 }

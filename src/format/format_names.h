@@ -1,7 +1,7 @@
 // Computing each entry's new name from its old name by the chosen operations.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
@@ -11,8 +11,8 @@ namespace tarnwick {
 // replace, swap, insert, erase and letter case, each switched on in the options and each one pass
 // over the whole list. The progress bar runs from 0 to passes x entries, one step per entry per
 // pass. An unknown case style is reported once per entry; that entry keeps its earlier name.
-// Names are in codePage.
+// Names are in characters.
 void formatNewNames(const Options& options, FileList& files, MainSurface& window,
-                    const CodePage& codePage);
+                    const Wtf8Characters& characters);
 
 } // namespace tarnwick

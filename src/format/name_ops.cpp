@@ -33,13 +33,13 @@ void applyNumbering(std::string& name, const std::string& number) {
 }
 
 void applyFolderPrefix(std::string& name, const std::string& folder, const std::string& separator,
-                       const CodePage& codePage) {
+                       const Wtf8Characters& characters) {
     // No character takes more than 4 bytes: a longer folder has more than 3 characters.
-    if (folder.size() <= 3 || (folder.size() <= 12 && codePage.length(folder) <= 3))
+    if (folder.size() <= 3 || (folder.size() <= 12 && characters.length(folder) <= 3))
         return;
     // The last path separator before the closing backslash. A folder typed with forward
     // slashes (C:/Photos) separates its parts with them too; its name is still Photos.
-    const std::size_t slash = codePage.findLastOf(folder, "\\/", folder.size() - 1);
+    const std::size_t slash = characters.findLastOf(folder, "\\/", folder.size() - 1);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t folderLength = folder.size() - 1 - start;
     // One move of the old name, then the prefix copied into the gap.
@@ -51,10 +51,10 @@ void applyFolderPrefix(std::string& name, const std::string& folder, const std::
 }
 
 void applyReplace(std::string& name, const std::string& find, const std::string& with,
-                  bool firstOnly, const CodePage& codePage) {
+                  bool firstOnly, const Wtf8Characters& characters) {
     if (find.empty())
         return;
-    std::size_t found = codePage.find(name, find);
+    std::size_t found = characters.find(name, find);
     if (found == std::string::npos)
         return;
     if (firstOnly) {
@@ -79,7 +79,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
                 std::memcpy(&name[write], with.data(), with.size());
             write += with.size();
             read = found + find.size();
-            found = codePage.find(name, find, read);
+            found = characters.find(name, find, read);
         }
         const std::size_t rest = name.size() - read;
         if (write != read && rest != 0)
@@ -92,7 +92,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
     // (k - j) * growth bytes behind the read index, so no unread byte is overwritten.
     std::size_t count = 0;
     for (std::size_t at = found; at != std::string::npos;
-         at = codePage.find(name, find, at + find.size()))
+         at = characters.find(name, find, at + find.size()))
         ++count;
     const std::size_t oldSize = name.size();
     const std::size_t shift = count * (with.size() - find.size());
@@ -100,7 +100,7 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
     std::memmove(&name[shift], name.data(), oldSize);
     std::size_t read = shift;
     std::size_t write = 0;
-    found = codePage.find(name, find, read);
+    found = characters.find(name, find, read);
     while (found != std::string::npos) {
         const std::size_t keep = found - read;
         if (keep != 0)
@@ -109,15 +109,15 @@ void applyReplace(std::string& name, const std::string& find, const std::string&
         std::memcpy(&name[write], with.data(), with.size());
         write += with.size();
         read = found + find.size();
-        found = codePage.find(name, find, read);
+        found = characters.find(name, find, read);
     }
     // When the last occurrence has been replaced, write has caught up with read.
 }
 
-void applySwap(std::string& name, const std::string& pivot, const CodePage& codePage) {
+void applySwap(std::string& name, const std::string& pivot, const Wtf8Characters& characters) {
     if (pivot.empty())
         return;
-    const std::size_t p = codePage.find(name, pivot);
+    const std::size_t p = characters.find(name, pivot);
     if (p == std::string::npos)
         return;
     const std::size_t afterStart = p + pivot.size();
@@ -144,26 +144,26 @@ void applySwap(std::string& name, const std::string& pivot, const CodePage& code
 }
 
 void applyInsert(std::string& name, const std::string& text, int position,
-                 const CodePage& codePage) {
+                 const Wtf8Characters& characters) {
     if (text.empty())
         return;
     const std::size_t wanted = position > 0 ? static_cast<std::size_t>(position) : 0;
-    name.insert(std::min(codePage.advance(name, wanted), extensionDot(name)), text);
+    name.insert(std::min(characters.advance(name, wanted), extensionDot(name)), text);
 }
 
-void applyErase(std::string& name, const std::string& until, const CodePage& codePage) {
+void applyErase(std::string& name, const std::string& until, const Wtf8Characters& characters) {
     if (until.empty())
         return;
-    const std::size_t found = codePage.find(name, until);
+    const std::size_t found = characters.find(name, until);
     if (found != std::string::npos)
         name.erase(0, found + until.size());
 }
 
-bool applyCase(std::string& name, int caseStyle, const CodePage& codePage) {
+bool applyCase(std::string& name, int caseStyle, const Wtf8Characters& characters) {
     switch (caseStyle) {
-    case smallLetters: codePage.toSmall(name); return true;
-    case capitalLetters: codePage.toCapital(name); return true;
-    case capitalInitials: codePage.toCapitalInitials(name); return true;
+    case smallLetters: characters.toSmall(name); return true;
+    case capitalLetters: characters.toCapital(name); return true;
+    case capitalInitials: characters.toCapitalInitials(name); return true;
     default: return false;
     }
 }

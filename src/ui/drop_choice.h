@@ -2,7 +2,7 @@
 // "Path name:" does, or files of one folder, as Browse beside "Separate file(s):" does.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 #include <string>
 #include <vector>
@@ -25,7 +25,7 @@ struct DropChoice {
 
 // One folder alone gives that folder; one or more files of the same folder give their folder and
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
-// gives nothing. Paths are in codePage.
-DropChoice classifyDrop(const std::vector<DroppedItem>& items, const CodePage& codePage);
+// gives nothing. Paths are in characters.
+DropChoice classifyDrop(const std::vector<DroppedItem>& items, const Wtf8Characters& characters);
 
 } // namespace tarnwick

@@ -1,7 +1,7 @@
 // The part of the file chooser that needs no window: reading its multiple-selection result.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 #include <cstddef>
 #include <string>
@@ -15,6 +15,6 @@ namespace tarnwick {
 // delivered (a closing backslash only for a drive root, "C:\"); names are in delivered order.
 // False when the buffer holds no selection.
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names, const CodePage& codePage);
+                         std::vector<std::string>& names, const Wtf8Characters& characters);
 
 } // namespace tarnwick

@@ -15,7 +15,7 @@
 namespace tarnwick {
 
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names, const CodePage& codePage) {
+                         std::vector<std::string>& names, const Wtf8Characters& characters) {
     folder.clear();
     names.clear();
     // The strings of the buffer, up to the first empty one; never read past its end.
@@ -39,7 +39,7 @@ bool parseMultiSelection(const char* buffer, std::size_t size, std::string& fold
     const std::string& path = strings.front();
     // A drive root keeps its backslash ("C:\"), as the chooser delivers it in a multiple selection.
     std::string name;
-    if (!splitPath(path, folder, name, codePage))
+    if (!splitPath(path, folder, name, characters))
         name = path;
     names.push_back(name);
     return true;
@@ -131,8 +131,8 @@ private:
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs(const CodePage& codePage)
-    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), codePage_(codePage) {}
+SystemShellDialogs::SystemShellDialogs(const Wtf8Characters& characters)
+    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), characters_(characters) {}
 
 SystemShellDialogs::~SystemShellDialogs() = default;
 
@@ -164,7 +164,7 @@ bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
     const std::size_t end = buffer.find(std::wstring(2, L'\0'));
     const std::string selection =
         programFromWide(buffer.substr(0, end == std::wstring::npos ? buffer.size() : end + 2));
-    return parseMultiSelection(selection.data(), selection.size(), folder, names, codePage_);
+    return parseMultiSelection(selection.data(), selection.size(), folder, names, characters_);
 }
 
 } // namespace tarnwick

@@ -2,7 +2,7 @@
 // dialog's handling of their results can be driven without a person clicking in them.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 #include <windows.h>
 
@@ -44,8 +44,8 @@ private:
 // and in any script arrives whole, converted exactly into the program's code page.
 class SystemShellDialogs : public ShellDialogs {
 public:
-    // Paths are in codePage.
-    explicit SystemShellDialogs(const CodePage& codePage);
+    // Paths are in characters.
+    explicit SystemShellDialogs(const Wtf8Characters& characters);
     ~SystemShellDialogs() override;
     SystemShellDialogs(const SystemShellDialogs&) = delete;
     SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
@@ -55,7 +55,7 @@ public:
 private:
     class FolderBrowser;
     std::unique_ptr<FolderBrowser> folderBrowser_;
-    const CodePage& codePage_;
+    const Wtf8Characters& characters_;
 };
 
 } // namespace tarnwick

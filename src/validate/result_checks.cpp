@@ -39,7 +39,8 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
     return true;
 }
 
-bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
+bool checkIdenticalNames(const FileList& files, MainSurface& window,
+                         const Wtf8Characters& characters) {
     // The list is sorted by folder, so the entries of one folder stand together and the set
     // needs to hold the names of one folder only.
     std::string currentFolder;
@@ -48,8 +49,8 @@ bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodeP
         // Every character as the file system compares names: by its capital, as the mask does.
         std::u32string folded;
         for (std::size_t at = 0; at < entry.newName.size();) {
-            const std::size_t size = codePage.charSize(entry.newName, at);
-            folded += static_cast<char32_t>(codePage.caseKey(entry.newName, at, size));
+            const std::size_t size = characters.charSize(entry.newName, at);
+            folded += static_cast<char32_t>(characters.caseKey(entry.newName, at, size));
             at += size;
         }
         window.keepAnswering();

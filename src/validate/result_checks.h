@@ -1,7 +1,7 @@
 // The checks of the generated names before anything is renamed.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 #include "core/main_surface.h"
 #include "core/run_model.h"
 
@@ -12,6 +12,7 @@ bool checkEmptyOrLongNames(const FileList& files, MainSurface& window);
 
 // No two entries of one folder may get new names that differ at most in letter case, as the
 // case operation's small letters fold it, character by character.
-bool checkIdenticalNames(const FileList& files, MainSurface& window, const CodePage& codePage);
+bool checkIdenticalNames(const FileList& files, MainSurface& window,
+                         const Wtf8Characters& characters);
 
 } // namespace tarnwick

@@ -31,7 +31,7 @@ bool refuse(MainSurface& window, const std::string& text, Field field) {
 // Checks the colon-separated list; on success stores it, with its closing colon, as the pattern.
 bool checkFileList(const std::string& listText, MainSurface& window, FileSystem& fileSystem,
                    RunState& state) {
-    if (fileSystem.codePage().holdsAny(listText, kListSet))
+    if (fileSystem.characters().holdsAny(listText, kListSet))
         return refuse(window, texts::listInvalid, Field::fileList);
 
     std::string list = listText;
@@ -64,9 +64,9 @@ double powerOfTen(int digits) {
 
 bool validateOptions(const Options& options, MainSurface& window, FileSystem& fileSystem,
                      RunState& state) {
-    const CodePage& codePage = fileSystem.codePage();
+    const Wtf8Characters& characters = fileSystem.characters();
     const auto holdsAny = [&](const std::string& text, const char* set) {
-        return codePage.holdsAny(text, set);
+        return characters.holdsAny(text, set);
     };
     // A typed folder is completed here, once, as Windows completes a typed path (made absolute,
     // "." and ".." resolved, closing dots and blanks dropped); one the program put into the field
@@ -78,7 +78,7 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
         return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
-    const std::string folder = withClosingBackslash(full, codePage);
+    const std::string folder = withClosingBackslash(full, characters);
     if (folder != options.pathSpec)
         window.setFieldText(Field::pathName, folder);
     state.targetFolder = folder;

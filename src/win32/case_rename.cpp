@@ -26,8 +26,8 @@ int compareIgnoringCase(const std::wstring& a, const std::wstring& b) {
                                 static_cast<int>(b.size()), TRUE);
 }
 
-std::wstring wideName(const CodePage& codePage, const std::string& path) {
-    return wideFromProgram(path.substr(nameStart(path, codePage)));
+std::wstring wideName(const Wtf8Characters& characters, const std::string& path) {
+    return wideFromProgram(path.substr(nameStart(path, characters)));
 }
 
 bool isExistsError(DWORD error) {
@@ -36,11 +36,12 @@ bool isExistsError(DWORD error) {
 
 // The bytes of the longest start of text of at most limit UTF-16 units that cuts no character
 // of the code page.
-std::size_t wholeCharacters(const CodePage& codePage, const std::string& text, std::size_t limit) {
+std::size_t wholeCharacters(const Wtf8Characters& characters, const std::string& text,
+                            std::size_t limit) {
     std::size_t end = 0;
     std::size_t units = 0;
     while (end < text.size()) {
-        const std::size_t size = codePage.charSize(text, end);
+        const std::size_t size = characters.charSize(text, end);
         units += utf16Length(text.substr(end, size));
         if (units > limit)
             break;
@@ -55,7 +56,7 @@ std::size_t wholeCharacters(const CodePage& codePage, const std::string& text, s
 // within what a folder entry may hold, both counted in UTF-16 units as the platform counts them;
 // only where these limits (or, with noLonger set, the old name's own length) leave no room is the
 // old name cut short at its end, between two characters.
-std::string temporaryName(const CodePage& codePage, const std::string& folder,
+std::string temporaryName(const Wtf8Characters& characters, const std::string& folder,
                           const std::string& name, unsigned number, bool noLonger) {
     char mark[16];
     std::snprintf(mark, sizeof mark, "~tw%04x", number & 0xFFFFu);
@@ -66,12 +67,13 @@ std::string temporaryName(const CodePage& codePage, const std::string& folder,
     room = std::min(room, longestName);
     if (noLonger)
         room = std::min(room, std::max(utf16Length(name), markSize));
-    const std::size_t keep = room > markSize ? wholeCharacters(codePage, name, room - markSize) : 0;
+    const std::size_t keep =
+        room > markSize ? wholeCharacters(characters, name, room - markSize) : 0;
     return name.substr(0, keep) + mark;
 }
 
-std::string folderPart(const CodePage& codePage, const std::string& path) {
-    return path.substr(0, nameStart(path, codePage));
+std::string folderPart(const Wtf8Characters& characters, const std::string& path) {
+    return path.substr(0, nameStart(path, characters));
 }
 
 } // namespace
@@ -80,9 +82,10 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return compareIgnoringCase(wideFromProgram(a), wideFromProgram(b)) == CSTR_EQUAL;
 }
 
-CaseRenames::CaseRenames(const CodePage& codePage, PlatformRename renameEntry,
+CaseRenames::CaseRenames(const Wtf8Characters& characters, PlatformRename renameEntry,
                          ReadFolder readFolder)
-    : codePage_(codePage), renameEntry_(std::move(renameEntry)), readFolder_(std::move(readFolder)),
+    : characters_(characters), renameEntry_(std::move(renameEntry)),
+      readFolder_(std::move(readFolder)),
       temporaryNumber_(static_cast<unsigned>(GetCurrentProcessId())) {}
 
 void CaseRenames::forget() {
@@ -94,7 +97,7 @@ bool CaseRenames::IgnoringCase::operator()(const std::wstring& a, const std::wst
 }
 
 CaseRenames::Folder& CaseRenames::folderOf(const std::string& path) {
-    return folders_[folderPart(codePage_, path)];
+    return folders_[folderPart(characters_, path)];
 }
 
 // True when another entry of the folder answers to the same name regardless of letter case.
@@ -103,25 +106,25 @@ CaseRenames::Folder& CaseRenames::folderOf(const std::string& path) {
 bool CaseRenames::hasCaseTwin(const std::string& path) {
     Folder& folder = folderOf(path);
     if (!folder.namesRead) {
-        readFolder_(folderPart(codePage_, path),
+        readFolder_(folderPart(characters_, path),
                     [&](const std::wstring& name) { folder.names.insert(name); });
         folder.namesRead = true;
     }
-    return folder.names.count(wideName(codePage_, path)) > 1;
+    return folder.names.count(wideName(characters_, path)) > 1;
 }
 
 void CaseRenames::noteRenamed(const std::string& oldPath, const std::string& newPath) {
     if (folders_.empty())
         return;
-    const auto from = folders_.find(folderPart(codePage_, oldPath));
+    const auto from = folders_.find(folderPart(characters_, oldPath));
     if (from != folders_.end() && from->second.namesRead) {
-        const auto old = from->second.names.find(wideName(codePage_, oldPath));
+        const auto old = from->second.names.find(wideName(characters_, oldPath));
         if (old != from->second.names.end())
             from->second.names.erase(old);
     }
-    const auto to = folders_.find(folderPart(codePage_, newPath));
+    const auto to = folders_.find(folderPart(characters_, newPath));
     if (to != folders_.end() && to->second.namesRead)
-        to->second.names.insert(wideName(codePage_, newPath));
+        to->second.names.insert(wideName(characters_, newPath));
 }
 
 // A file system that matches names regardless of case may take a direct rename between two
@@ -147,7 +150,7 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) 
             // matches those too): only the entry's own name spelled as asked counts as stuck.
             WIN32_FIND_DATAW data;
             FindHandle find(FindFirstFileW(widePath(newPath).c_str(), &data));
-            if (find.valid() && wideName(codePage_, newPath) == data.cFileName) {
+            if (find.valid() && wideName(characters_, newPath) == data.cFileName) {
                 folder.direct = DirectCaseRename::keepsNewSpelling;
                 return 0;
             }
@@ -165,12 +168,12 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) 
 int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::string& newPath) {
     if (hasCaseTwin(oldPath))
         return renameError::exists;
-    const std::string folder = folderPart(codePage_, oldPath);
+    const std::string folder = folderPart(characters_, oldPath);
     const std::string name = oldPath.substr(folder.size());
     bool noLonger = false;
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::string temporary =
-            folder + temporaryName(codePage_, folder, name, ++temporaryNumber_, noLonger);
+            folder + temporaryName(characters_, folder, name, ++temporaryNumber_, noLonger);
         const DWORD error = renameEntry_(oldPath, temporary);
         if (error != ERROR_SUCCESS) {
             if (isExistsError(error))

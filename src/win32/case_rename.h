@@ -4,7 +4,7 @@
 // cannot: what a run learns of each folder is kept for the run.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 #include <windows.h>
 
@@ -27,7 +27,8 @@ public:
     using ReadFolder = std::function<void(
         const std::string& folder, const std::function<void(const std::wstring& name)>& visit)>;
 
-    CaseRenames(const CodePage& codePage, PlatformRename renameEntry, ReadFolder readFolder);
+    CaseRenames(const Wtf8Characters& characters, PlatformRename renameEntry,
+                ReadFolder readFolder);
 
     // Forgets what was learned of the folders: a run begins or ends.
     void forget();
@@ -55,7 +56,7 @@ private:
     bool hasCaseTwin(const std::string& path);
     int renameThroughTemporary(const std::string& oldPath, const std::string& newPath);
 
-    const CodePage& codePage_;
+    const Wtf8Characters& characters_;
     PlatformRename renameEntry_;
     ReadFolder readFolder_;
     std::map<std::string, Folder> folders_; // by folder path, ending in a backslash

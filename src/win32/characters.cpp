@@ -41,14 +41,14 @@ std::uint32_t capital(std::uint32_t code) {
 
 } // namespace
 
-const PlatformCharacters& platformCharacters() {
-    static const PlatformCharacters characters{isLetter, capital};
-    return characters;
+const PlatformLetters& platformLetters() {
+    static const PlatformLetters letters{isLetter, capital};
+    return letters;
 }
 
-const CodePage& programCodePage() {
-    static const CodePage page = CodePage::utf8(platformCharacters());
-    return page;
+const Wtf8Characters& programCharacters() {
+    static const Wtf8Characters characters = Wtf8Characters(platformLetters());
+    return characters;
 }
 
 } // namespace tarnwick

@@ -2,12 +2,12 @@
 // (UTF-8) that knows them.
 #pragma once
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 namespace tarnwick {
 
-const PlatformCharacters& platformCharacters();
+const PlatformLetters& platformLetters();
 
-const CodePage& programCodePage();
+const Wtf8Characters& programCharacters();
 
 } // namespace tarnwick

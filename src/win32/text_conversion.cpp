@@ -1,6 +1,6 @@
 #include "text_conversion.h"
 
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 namespace tarnwick {
 

@@ -105,15 +105,15 @@ DWORD lastFailure() {
 
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
-          programCodePage(),
+          programCharacters(),
           [this](const std::string& from, const std::string& to) { return renameEntry(from, to); },
           [this](const std::string& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
               readFolder(folder, visit);
           }) {}
 
-const CodePage& Win32FileSystem::codePage() const {
-    return programCodePage();
+const Wtf8Characters& Win32FileSystem::characters() const {
+    return programCharacters();
 }
 
 // The mask matches the names themselves, never their short 8.3 forms, so the search asks for no
@@ -228,7 +228,7 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
-    const std::size_t nameAt = nameStart(path, codePage());
+    const std::size_t nameAt = nameStart(path, characters());
     const std::string folder = path.substr(0, nameAt);
     Folder& facts = folders_[folder];
     if (!facts.finalRead) {
@@ -293,7 +293,7 @@ std::wstring Win32FileSystem::twinKeyOf(const std::wstring& name) {
 }
 
 void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::string& to) {
-    const std::size_t fromAt = nameStart(from, codePage());
+    const std::size_t fromAt = nameStart(from, characters());
     const auto folder = folders_.find(from.substr(0, fromAt));
     if (folder == folders_.end() || !folder->second.namesRead)
         return;
@@ -305,7 +305,7 @@ void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::strin
             names.erase(twin);
             break;
         }
-    const std::wstring newName = wideFromProgram(to.substr(nameStart(to, codePage())));
+    const std::wstring newName = wideFromProgram(to.substr(nameStart(to, characters())));
     names.emplace(twinKeyOf(newName), newName);
 }
 

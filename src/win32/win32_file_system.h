@@ -17,7 +17,7 @@ class Win32FileSystem : public FileSystem {
 public:
     Win32FileSystem();
 
-    const CodePage& codePage() const override;
+    const Wtf8Characters& characters() const override;
     void search(const std::string& pattern, const Visitor& visit) override;
     std::string fullPath(const std::string& path) override;
     bool exists(const std::string& path) override;

@@ -217,7 +217,7 @@ TEST_F(MainDialogBrowse, DropOfAFolderDeeperThan260Characters) {
     for (int i = 0; deep.size() < 300; ++i) {
         const std::string part = std::string(60, 'd') + std::to_string(i);
         deep += part + "\\";
-        wide += wideFromAnsi(part) + L"\\";
+        wide += wideFromUtf8(part) + L"\\";
         ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
     }
     runMainDialog(dialog, [&](HWND w, DWORD) {

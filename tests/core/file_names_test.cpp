@@ -12,7 +12,7 @@ namespace {
 
 // A name, a mask or nothing, and whether it matches the mask (or is a device's name).
 TEST(FileNames, MasksAndDeviceNames) {
-    const CodePage& utf8 = testing::utf8();
+    const Wtf8Characters& utf8 = testing::testCharacters();
     const struct {
         const char* name;
         const char* mask;
@@ -50,7 +50,7 @@ bool plainMatch(const std::u32string& name, const std::u32string& mask) {
     if (mask[0] == U'*')
         return plainMatch(name, mask.substr(1)) ||
                (!name.empty() && plainMatch(name.substr(1), mask));
-    const auto& capital = testing::hostCharacters().capital;
+    const auto& capital = testing::hostLetters().capital;
     return !name.empty() && (mask[0] == U'?' || capital(mask[0]) == capital(name[0])) &&
            plainMatch(name.substr(1), mask.substr(1));
 }
@@ -94,7 +94,8 @@ TEST(FileNames, MaskMatchesThePlainRules) {
     for (int round = 0; round < 50000; ++round) {
         const std::u32string name = draw(letters, 6);
         const std::u32string mask = draw(letters + wild + wild, 5);
-        ASSERT_EQ(matchesMask(utf8(name), utf8(mask), testing::utf8()), plainMask(name, mask))
+        ASSERT_EQ(matchesMask(utf8(name), utf8(mask), testing::testCharacters()),
+                  plainMask(name, mask))
             << utf8(name) << " / " << utf8(mask);
     }
 }

@@ -42,7 +42,7 @@ struct SlowShare : FileSystem {
     bool taken = false;                // every new name is taken
     std::size_t answersBeforeWalk = 0; // since the status text, before the walk of the root
     SlowShare(WatchingWindow& w, int f, std::uint64_t ms) : window(w), folders(f), entryMs(ms) {}
-    const CodePage& codePage() const override { return testing::utf8(); }
+    const Wtf8Characters& characters() const override { return testing::testCharacters(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         const bool root = pattern == "C:\\S\\*.*";
         if (root)

@@ -25,7 +25,7 @@
 namespace tarnwick::testing {
 namespace {
 
-constexpr std::uint32_t noCharacter = CodePage::noCharacter;
+constexpr std::uint32_t noCharacter = Wtf8Characters::noCharacter;
 constexpr char32_t markerBase = CharacterModel::markerBase;
 constexpr std::size_t npos = std::string::npos; // the model's none too
 
@@ -35,7 +35,7 @@ public:
     explicit Page(const std::string& name)
         : utf8_(name == "UTF8"), decoder_(iconv_open("UTF-32LE", name.c_str()), iconv_close),
           encoder_(iconv_open(name.c_str(), "UTF-32LE"), iconv_close),
-          model([](char32_t c) { return hostCharacters().isLetter(c); },
+          model([](char32_t c) { return hostLetters().isLetter(c); },
                 [this](char32_t c) { return !encode(c).empty(); }) {
         // The characters to draw names from; a lead byte is no character alone but begins some.
         for (int b = 0x20; b < 0x100 && !utf8_; ++b) {
@@ -47,7 +47,7 @@ public:
                     lead_[b] = true, pairs.push_back(one + static_cast<char>(t));
         }
     }
-    const CodePage& program() const { return utf8(); }
+    const Wtf8Characters& program() const { return testCharacters(); }
     // The code point of exactly these bytes as one character, or noCharacter.
     // A lone surrogate is the three bytes of its generalized form, which iconv refuses.
     std::uint32_t decode(const std::string& bytes) const {
@@ -205,7 +205,7 @@ class CharacterRules : public ::testing::TestWithParam<const char*> {};
 // Every rule and operation on a few thousand names, up to the first difference.
 TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
     const Page page(GetParam());
-    const CodePage& program = page.program();
+    const Wtf8Characters& program = page.program();
     const CharacterModel& model = page.model;
     MemoryFileSystem files(program);
     files.add("C:\\", {"Photos\\"});

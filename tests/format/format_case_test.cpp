@@ -44,7 +44,7 @@ TEST(LetterCase, ThreeStyles) {
              {std::pair(smallLetters, c.small), std::pair(capitalLetters, c.capital),
               std::pair(capitalInitials, c.initials)}) {
             std::string name = c.name;
-            EXPECT_TRUE(applyCase(name, style, testing::utf8()));
+            EXPECT_TRUE(applyCase(name, style, testing::testCharacters()));
             EXPECT_EQ(name, result) << c.name << " " << style;
         }
     }
@@ -53,7 +53,7 @@ TEST(LetterCase, ThreeStyles) {
 TEST(LetterCase, UnknownStyleLeavesTheNameAndFails) {
     for (int style : {-1, 3, 99}) {
         std::string name = "MiXed.Txt";
-        EXPECT_FALSE(applyCase(name, style, testing::utf8()));
+        EXPECT_FALSE(applyCase(name, style, testing::testCharacters()));
         EXPECT_EQ(name, "MiXed.Txt");
     }
 }
@@ -62,7 +62,7 @@ TEST(LetterCase, LongNamesEnd) {
     std::string name;
     for (int i = 0; i < 4000; ++i)
         name += "ü";
-    ASSERT_TRUE(applyCase(name, capitalInitials, testing::utf8()));
+    ASSERT_TRUE(applyCase(name, capitalInitials, testing::testCharacters()));
     EXPECT_EQ(name.substr(0, 4), "Üü");
 }
 

@@ -84,7 +84,7 @@ TEST(Numbering, CountsWithinAFolderAndRestartsInEveryFolder) {
                               {"C:\\Data\\", "t.txt"},
                               {"C:\\DATA\\", "u.txt"}});
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"05.txt", "06.txt", "05.txt", "05.txt",
                                                          "05.txt", "05.txt"}));
 }
@@ -107,7 +107,7 @@ TEST(Numbering, CountsUpFromTheStartNumber) {
         FileList files =
             entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "y.txt"}, {"C:\\A\\", "z.txt"}});
         RecordingWindow window;
-        formatNewNames(options, files, window, testing::utf8());
+        formatNewNames(options, files, window, testing::testCharacters());
         EXPECT_EQ(newNames(files), c.names);
     }
 }
@@ -119,7 +119,7 @@ TEST(FormatNewNames, WholePipelineExample) {
     letterCase(capitalLetters)(options);
     FileList files = entries({{"C:\\Music\\Live\\", "a.mp3"}, {"C:\\Music\\Live\\", "b.mp3"}});
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"LIVE_007.MP3", "LIVE_008.MP3"}));
     EXPECT_EQ(window.bar(), "0 to 8 by 1: 8 steps, up to 8, left at 8");
     EXPECT_TRUE(window.messages.empty());
@@ -129,14 +129,14 @@ TEST(FormatNewNames, NoSwitchCopiesOldNamesAfreshEveryRun) {
     Options options;
     FileList files = entries({{"C:\\A\\", "x.txt"}, {"C:\\A\\", "Y"}, {"C:\\A\\", ""}});
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"x.txt", "Y", ""}));
     EXPECT_EQ(window.bar(), "0 to 3 by 1: 3 steps, up to 3, left at 3");
 
     // A second run with other options starts from the old names again.
     insertAt("_", 99)(options);
-    formatNewNames(options, files, window, testing::utf8());
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"x_.txt", "Y_", "_"}));
 }
 
@@ -145,7 +145,7 @@ TEST(FormatNewNames, EmptyListGivesAnEmptyRange) {
     options.numerate = options.caseOn = true;
     FileList files;
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(window.bars(), std::vector<std::string>{"0 to 0 by 1: 0 steps, up to 0, left at 0"});
 }
 
@@ -157,7 +157,7 @@ TEST(FormatNewNames, AllSevenPassesInOrder) {
         change(options);
     FileList files = entries({{"C:\\Photos\\Rome\\", "img.JPG"}});
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     // 01.JPG, Rome - 01.JPG, roma - 01.JPG, 01 - roma.JPG, x01 - roma.JPG, 1 - roma.JPG, case.
     EXPECT_EQ(files[0].newName, "1 - Roma.Jpg");
     EXPECT_EQ(window.bar(), "0 to 8 by 1: 8 steps, up to 8, left at 8");
@@ -169,7 +169,7 @@ TEST(FormatNewNames, UnknownCaseStyleReportsOncePerEntryAndGoesOn) {
     letterCase(3)(options);
     FileList files = entries({{"C:\\A\\", "a.txt"}, {"C:\\A\\", "ba.txt"}, {"C:\\B\\", "c"}});
     RecordingWindow window;
-    formatNewNames(options, files, window, testing::utf8());
+    formatNewNames(options, files, window, testing::testCharacters());
     EXPECT_EQ(newNames(files), (std::vector<std::string>{"B.txt", "bB.txt", "c"}));
     ASSERT_EQ(window.messages.size(), 3u);
     for (const auto& message : window.messages) {

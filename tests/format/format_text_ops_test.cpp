@@ -12,7 +12,7 @@ namespace tarnwick {
 namespace {
 
 // Rows in UTF-8, tried in the bytes of their code page (1252 unless given).
-const CodePage& utf8 = testing::utf8();
+const Wtf8Characters& utf8 = testing::testCharacters();
 
 // The operations by their plain definitions, one step after the other, for comparison with the
 // fast ones (which work in place).
@@ -70,7 +70,7 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
         const char* separator;
         const char* name;
         const char* result;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"C:\\Photos\\Rome\\", " - ", "img01.jpg", "Rome - img01.jpg"},
         {"C:\\Photos\\", "", "img01.jpg", "Photosimg01.jpg"},
@@ -89,7 +89,7 @@ TEST(FolderPrefix, PutsTheLastFolderAndSeparatorInFront) {
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return text; };
         std::string name = in(c.name);
-        applyFolderPrefix(name, in(c.folder), c.separator, c.page);
+        applyFolderPrefix(name, in(c.folder), c.separator, c.characters);
         EXPECT_EQ(name, in(c.result)) << c.folder;
     }
 }
@@ -101,7 +101,7 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
         const char* with;
         bool firstOnly;
         const char* result;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"a_b_c.txt", "_", " ", false, "a b c.txt"},
         {"a_b_c.txt", "_", " ", true, "a b_c.txt"},
@@ -137,7 +137,7 @@ TEST(Replace, FirstOrEveryOccurrenceNeverSearchingInsertedText) {
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return text; };
         std::string name = in(c.name);
-        applyReplace(name, in(c.find), in(c.with), c.firstOnly, c.page);
+        applyReplace(name, in(c.find), in(c.with), c.firstOnly, c.characters);
         EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.find << " -> " << c.with;
     }
 }
@@ -147,7 +147,7 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
         const char* name;
         const char* pivot;
         const char* result;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"Artist - Title.mp3", " - ", "Title - Artist.mp3"},
         {"Smith - Song", " - ", "Song - Smith"},
@@ -167,7 +167,7 @@ TEST(Swap, ExchangesBeforeAndAfterKeepingTheExtension) {
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return text; };
         std::string name = in(c.name);
-        applySwap(name, in(c.pivot), c.page);
+        applySwap(name, in(c.pivot), c.characters);
         EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.pivot;
     }
 }
@@ -178,7 +178,7 @@ TEST(Insert, NeverLandsInsideTheExtension) {
         const char* text;
         int position;
         const char* result;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"photo.jpg", "_x", 0, "_xphoto.jpg"},
         {"photo.jpg", "_x", 2, "ph_xoto.jpg"},
@@ -208,7 +208,7 @@ TEST(Insert, NeverLandsInsideTheExtension) {
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return text; };
         std::string name = in(c.name);
-        applyInsert(name, in(c.text), c.position, c.page);
+        applyInsert(name, in(c.text), c.position, c.characters);
         EXPECT_EQ(name, in(c.result)) << c.name << " at " << c.position;
     }
 }
@@ -218,7 +218,7 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
         const char* name;
         const char* until;
         const char* result;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"2001-05-rome.jpg", "-", "05-rome.jpg"},
         {"2001-05-rome.jpg", "rome", ".jpg"},
@@ -239,7 +239,7 @@ TEST(Erase, RemovesUpToAndIncludingTheFirstOccurrence) {
     for (const auto& c : cases) {
         const auto in = [&](const char* text) { return text; };
         std::string name = in(c.name);
-        applyErase(name, in(c.until), c.page);
+        applyErase(name, in(c.until), c.characters);
         EXPECT_EQ(name, in(c.result)) << c.name << " / " << c.until;
     }
 }

@@ -106,7 +106,7 @@ public:
     static bool sameName(const Text& a, const Text& b) {
         const auto key = [](Text text) {
             for (char32_t& c : text)
-                c = c < markerBase ? hostCharacters().capital(c) : c;
+                c = c < markerBase ? hostLetters().capital(c) : c;
             return text;
         };
         return key(a) == key(b);

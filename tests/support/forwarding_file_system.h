@@ -19,7 +19,7 @@ public:
                        bool targetExisted)>
         afterRename;
 
-    const CodePage& codePage() const override { return real_.codePage(); }
+    const Wtf8Characters& characters() const override { return real_.characters(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         if (beforeSearch)
             beforeSearch(pattern);

@@ -43,8 +43,9 @@ inline bool matchesMask(const std::string& name, const std::string& mask) {
 
 class MemoryFileSystem : public FileSystem {
 public:
-    explicit MemoryFileSystem(const CodePage& codePage = utf8()) : codePage_(&codePage) {}
-    const CodePage& codePage() const override { return *codePage_; }
+    explicit MemoryFileSystem(const Wtf8Characters& characters = testCharacters())
+        : characters_(&characters) {}
+    const Wtf8Characters& characters() const override { return *characters_; }
 
     // Paths are full paths; folders are given without their closing backslash.
     void addFolder(const std::string& path) { entries_.push_back({path, true}); }
@@ -59,7 +60,7 @@ public:
         if (self.size() > 2 && find(self) == nullptr)
             addFolder(self);
         for (const std::string& name : names) {
-            if (codePage_->endsWith(name, '\\'))
+            if (characters_->endsWith(name, '\\'))
                 addFolder(folder + name.substr(0, name.size() - 1));
             else
                 addFile(folder + name);
@@ -86,7 +87,7 @@ public:
 
     void search(const std::string& pattern, const Visitor& visit) override {
         searches.push_back(pattern);
-        const std::size_t slash = codePage_->findLastOf(pattern, "\\", pattern.size());
+        const std::size_t slash = characters_->findLastOf(pattern, "\\", pattern.size());
         const std::string folder = pattern.substr(0, slash + 1);
         const std::string mask = pattern.substr(slash + 1);
         if (!folderExists(folder))
@@ -99,7 +100,7 @@ public:
             if (e.path.size() <= folder.size() || e.path.compare(0, folder.size(), folder) != 0)
                 continue;
             const std::string name = e.path.substr(folder.size());
-            if (!codePage_->holdsAny(name, "\\") && matchesMask(name, mask))
+            if (!characters_->holdsAny(name, "\\") && matchesMask(name, mask))
                 visit(name, e.isFolder, e.isLink);
         }
     }
@@ -107,7 +108,7 @@ public:
     // A path with a closing backslash names a folder: nothing exists below a file.
     bool exists(const std::string& path) override {
         std::string p = path;
-        const bool asFolder = p.size() > 3 && codePage_->endsWith(p, '\\');
+        const bool asFolder = p.size() > 3 && characters_->endsWith(p, '\\');
         if (asFolder)
             p.pop_back();
         if (p.size() <= 3)
@@ -146,8 +147,8 @@ private:
             return false;
         std::string x = a;
         std::string y = b;
-        codePage_->toSmall(x);
-        codePage_->toSmall(y);
+        characters_->toSmall(x);
+        characters_->toSmall(y);
         return x == y;
     }
     Entry* find(const std::string& path) {
@@ -163,7 +164,7 @@ private:
         return e != nullptr && e->isFolder;
     }
 
-    const CodePage* codePage_;
+    const Wtf8Characters* characters_;
     std::vector<Entry> entries_;
     std::map<std::string, int> failures_;
 };

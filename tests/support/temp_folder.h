@@ -96,7 +96,7 @@ public:
     // The folder's full path, ending in a backslash.
     const std::string& path() const { return path_; }
     // The same in UTF-16, in the form that passes the platform's limit of 260 characters.
-    std::wstring longPath() const { return L"\\\\?\\" + wideFromAnsi(path_); }
+    std::wstring longPath() const { return L"\\\\?\\" + wideFromUtf8(path_); }
 
     FolderSnapshot snapshot() const {
         FolderSnapshot taken;
@@ -108,7 +108,7 @@ public:
     // (a closing dot kept).
     void file(const std::string& relative, const std::string& content = "") const {
         makeFoldersFor(relative);
-        HANDLE h = CreateFileW((longPath() + wideFromAnsi(relative)).c_str(), GENERIC_WRITE, 0,
+        HANDLE h = CreateFileW((longPath() + wideFromUtf8(relative)).c_str(), GENERIC_WRITE, 0,
                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return;
@@ -154,7 +154,7 @@ private:
     void makeFoldersFor(const std::string& relative) const {
         for (std::size_t slash = relative.find('\\'); slash != std::string::npos;
              slash = relative.find('\\', slash + 1))
-            CreateDirectoryW((longPath() + wideFromAnsi(relative.substr(0, slash))).c_str(),
+            CreateDirectoryW((longPath() + wideFromUtf8(relative.substr(0, slash))).c_str(),
                              nullptr);
     }
 

@@ -89,7 +89,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     GetSystemDirectoryA(system, MAX_PATH);
     // The browser reaches no deeper than the system drive's root here.
     const std::string root = "C:\\tarnwick-browse-" + std::to_string(GetCurrentProcessId());
-    const std::string japanese = root + "\\" + testing::ansiFromWide(std::wstring(80, L'\u65E5'));
+    const std::string japanese = root + "\\" + testing::utf8FromWide(std::wstring(80, L'\u65E5'));
     CreateDirectoryA(root.c_str(), nullptr);
     CreateDirectoryA(japanese.c_str(), nullptr);
     struct Removed {
@@ -102,7 +102,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     } removed{root, japanese};
     for (const std::string& folder : {std::string(system), japanese}) {
         const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-        SystemShellDialogs shell(programCodePage());
+        SystemShellDialogs shell(programCharacters());
         std::string chosen;
         bool result = false;
         {
@@ -121,7 +121,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell(programCodePage());
+    SystemShellDialogs shell(programCharacters());
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -161,7 +161,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell(programCodePage());
+        SystemShellDialogs shell(programCharacters());
         std::string folder;
         std::vector<std::string> names;
         ASSERT_TRUE(whileShown(
@@ -175,7 +175,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell(programCodePage());
+    SystemShellDialogs shell(programCharacters());
     std::string folder;
     std::vector<std::string> names;
     EXPECT_FALSE(whileShown(

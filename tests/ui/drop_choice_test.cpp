@@ -18,7 +18,7 @@ TEST(ClassifyDrop, OneFolderOrFilesOfOneFolderAndNothingElse) {
         Kind kind;
         std::string folder;
         Names names;
-        const CodePage& page = testing::utf8();
+        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"one folder", {{"C:\\Photos\\Rome", true}}, Kind::folder, "C:\\Photos\\Rome", {}},
         {"a drive", {{"D:\\", true}}, Kind::folder, "D:\\", {}},
@@ -47,7 +47,7 @@ TEST(ClassifyDrop, OneFolderOrFilesOfOneFolderAndNothingElse) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const DropChoice target = classifyDrop(c.items, c.page);
+        const DropChoice target = classifyDrop(c.items, c.characters);
         EXPECT_EQ(target.kind, c.kind);
         EXPECT_EQ(target.folder, c.folder);
         EXPECT_EQ(target.names, c.names);

@@ -35,7 +35,8 @@ TEST(MultiSelection, FolderAndNames) {
             buffer.append(200, '\0'); // the rest of the buffer
         std::string folder;
         std::vector<std::string> names = {"stale"};
-        EXPECT_EQ(parseMultiSelection(buffer.data(), buffer.size(), folder, names, testing::utf8()),
+        EXPECT_EQ(parseMultiSelection(buffer.data(), buffer.size(), folder, names,
+                                      testing::testCharacters()),
                   !c.names.empty())
             << c.folder;
         if (!c.names.empty()) {

@@ -99,7 +99,7 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         const FileList files{entry("C:\\A\\", "1", c.first), entry("C:\\A\\", "2", c.second)};
         RecordingWindow window;
         window.progressPos = 5; // where the step before left it
-        EXPECT_EQ(checkIdenticalNames(files, window, testing::utf8()), !c.clash);
+        EXPECT_EQ(checkIdenticalNames(files, window, testing::testCharacters()), !c.clash);
         // The bar keeps its range, and its position unless a clash sets it back to 0.
         EXPECT_EQ(window.bar(), "untouched");
         EXPECT_EQ(window.progressPos, c.clash ? 0 : 5);
@@ -118,7 +118,7 @@ TEST(CheckIdenticalNames, ComparesWithinOneFolderOnly) {
         entry("C:\\a\\", "5", "y.txt"),
     };
     RecordingWindow window;
-    EXPECT_TRUE(checkIdenticalNames(files, window, testing::utf8()));
+    EXPECT_TRUE(checkIdenticalNames(files, window, testing::testCharacters()));
     EXPECT_TRUE(window.messages.empty());
 }
 
@@ -128,14 +128,14 @@ TEST(CheckIdenticalNames, SetIsEmptiedAtEveryFolderChange) {
     const FileList files{entry("C:\\A\\", "1", "x.txt"), entry("C:\\B\\", "2", "y.txt"),
                          entry("C:\\A\\", "3", "x.txt")};
     RecordingWindow window;
-    EXPECT_TRUE(checkIdenticalNames(files, window, testing::utf8()));
+    EXPECT_TRUE(checkIdenticalNames(files, window, testing::testCharacters()));
 }
 
 TEST(CheckIdenticalNames, ReportsTheFirstClashInListOrder) {
     const FileList files{entry("C:\\A\\", "1", "a.txt"), entry("C:\\A\\", "2", "b.txt"),
                          entry("C:\\A\\", "3", "B.txt"), entry("C:\\A\\", "4", "A.TXT")};
     RecordingWindow window;
-    EXPECT_FALSE(checkIdenticalNames(files, window, testing::utf8()));
+    EXPECT_FALSE(checkIdenticalNames(files, window, testing::testCharacters()));
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].text, identicalMessage("C:\\A\\B.txt"));
 }
@@ -144,7 +144,7 @@ TEST(ResultChecks, EmptyListPassesBothWithRangeZero) {
     const FileList files;
     RecordingWindow window;
     EXPECT_TRUE(checkEmptyOrLongNames(files, window));
-    EXPECT_TRUE(checkIdenticalNames(files, window, testing::utf8()));
+    EXPECT_TRUE(checkIdenticalNames(files, window, testing::testCharacters()));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.bars(), std::vector<std::string>{"0 to 0 by 1: 0 steps, up to 0, left at 0"});
 }

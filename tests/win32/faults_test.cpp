@@ -27,7 +27,7 @@ namespace {
 using namespace testing::changes;
 using testing::PreviewKeepingWindow;
 using testing::TempFolder;
-using testing::wideFromAnsi;
+using testing::wideFromUtf8;
 
 using testing::kInvalidReason;
 
@@ -99,7 +99,7 @@ TEST_F(Faults, ReadOnlyFolderAndFileLoseNothing) {
     EXPECT_EQ(contents(after), contents(before));
     std::size_t renamed = 0;
     for (const char* name : {"1.txt", "2.txt", "3.txt"})
-        renamed += after.count(wideFromAnsi(name));
+        renamed += after.count(wideFromUtf8(name));
     EXPECT_EQ(renamed + window.messages.size(), 3u);
     EXPECT_EQ(window.statusText, std::to_string(renamed) + " file(s) successfully renamed.");
 }

@@ -32,9 +32,9 @@ namespace tarnwick {
 namespace {
 
 using namespace testing::changes;
-using testing::ansiFromWide;
 using testing::PreviewKeepingWindow;
 using testing::TempFolder;
+using testing::utf8FromWide;
 
 // Every rename the engine asks for, with its result and whether the new name was taken then.
 class RecordingFileSystem : public testing::ForwardingFileSystem {
@@ -62,9 +62,9 @@ using Tree = std::map<std::string, std::string>;
 void snapshot(const TempFolder& temp, Tree& tree, std::set<std::string>& folders) {
     const testing::FolderSnapshot taken = temp.snapshot();
     for (const auto& [name, content] : taken.files)
-        tree[temp.path() + testing::ansiFromWide(name)] = content;
+        tree[temp.path() + testing::utf8FromWide(name)] = content;
     for (const std::wstring& name : taken.folders)
-        folders.insert(temp.path() + testing::ansiFromWide(name));
+        folders.insert(temp.path() + testing::utf8FromWide(name));
 }
 
 // The name the platform gives a file asked to be called name: without trailing dots and blanks.
@@ -249,8 +249,8 @@ private:
 
     // Short texts from a small alphabet, so that options and names meet often.
     std::string text(int minLength, int maxLength) {
-        static const std::string e = testing::ansiFromWide(L"\u00E9");
-        static const std::string E = testing::ansiFromWide(L"\u00C9");
+        static const std::string e = testing::utf8FromWide(L"\u00E9");
+        static const std::string E = testing::utf8FromWide(L"\u00C9");
         static const std::vector<std::string> letters = {"a", "b", "A", "B", " ", "x",
                                                          ".", "-", "_", "1", e,   E};
         std::string t;
@@ -459,8 +459,8 @@ TEST(NoLoss, ChainsSwapsDuplicatesAndCaseTwinsLoseNoFile) {
         // Names that the file system takes as equal (an accented letter in two cases): the run
         // is refused as a whole.
         {"duplicate by accented case",
-            {ansiFromWide(L"1_\u00E9.txt"), ansiFromWide(L"2_\u00C9.txt")}, erase("_"),
-            {ansiFromWide(L"1_\u00E9.txt"), ansiFromWide(L"2_\u00C9.txt")}},
+            {utf8FromWide(L"1_\u00E9.txt"), utf8FromWide(L"2_\u00C9.txt")}, erase("_"),
+            {utf8FromWide(L"1_\u00E9.txt"), utf8FromWide(L"2_\u00C9.txt")}},
         // Letter case only: the new spelling reaches the disk.
         {"case only", {"Mixed.Txt", "lower.txt"}, letterCase(capitalLetters),
             {"LOWER.TXT", "MIXED.TXT"}},

@@ -71,10 +71,10 @@ TEST_F(PlatformRenameTest, RenamesNeverReplacesOrGivesTheRuntimesErrorNumber) {
 
 TEST_F(PlatformRenameTest, ChangeOfLetterCaseReachesTheDisk) {
     // ASCII letters, and letters beyond them: ä/Ä and š/Š.
-    using testing::ansiFromWide;
-    const Names before{"readme.txt", ansiFromWide(L"\u00E4rger.txt"), ansiFromWide(L"\u0161.txt"),
+    using testing::utf8FromWide;
+    const Names before{"readme.txt", utf8FromWide(L"\u00E4rger.txt"), utf8FromWide(L"\u0161.txt"),
                        "folder"};
-    const Names after{"ReadMe.TXT", ansiFromWide(L"\u00C4rger.txt"), ansiFromWide(L"\u0160.txt"),
+    const Names after{"ReadMe.TXT", utf8FromWide(L"\u00C4rger.txt"), utf8FromWide(L"\u0160.txt"),
                       "FOLDER"};
     for (std::size_t i = 0; i < before.size(); ++i) {
         SCOPED_TRACE(after[i]);
@@ -110,8 +110,8 @@ protected:
     DWORD renameEntry(const std::string& from, const std::string& to) override {
         ++moves;
         if (from != to &&
-            CompareStringOrdinal(testing::wideFromAnsi(from).c_str(), -1,
-                                 testing::wideFromAnsi(to).c_str(), -1, TRUE) == CSTR_EQUAL) {
+            CompareStringOrdinal(testing::wideFromUtf8(from).c_str(), -1,
+                                 testing::wideFromUtf8(to).c_str(), -1, TRUE) == CSTR_EQUAL) {
             if (directCase == DirectCase::keepsOldSpelling)
                 return ERROR_SUCCESS; // done, says the platform, and nothing changes
             if (directCase == DirectCase::refusedAsTaken)
@@ -194,10 +194,10 @@ TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun)
 // under a temporary name that begins with its old name, cut short only where a length limit
 // leaves no room; so it is when another program takes both names in between.
 TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
-    using testing::ansiFromWide;
-    const std::string accented = ansiFromWide(std::wstring(125, L'\u00E9'));
-    const std::string capitals = ansiFromWide(std::wstring(125, L'\u00C9'));
-    const std::string japanese = ansiFromWide(std::wstring(40, L'\u65E5'));
+    using testing::utf8FromWide;
+    const std::string accented = utf8FromWide(std::wstring(125, L'\u00E9'));
+    const std::string capitals = utf8FromWide(std::wstring(125, L'\u00C9'));
+    const std::string japanese = utf8FromWide(std::wstring(40, L'\u65E5'));
     enum class Fault { ended, bothNamesTaken };
     const struct {
         const char* title;
@@ -223,18 +223,18 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.title);
-        if (testing::ansiFromWide(std::wstring(1, row.pad)) == "?" ||
+        if (testing::utf8FromWide(std::wstring(1, row.pad)) == "?" ||
             row.oldName.find('?') != std::string::npos)
             continue; // beyond the code page
         TempFolder temp;
-        const std::size_t units = testing::wideFromAnsi(row.oldName).size();
+        const std::size_t units = testing::wideFromUtf8(row.oldName).size();
         std::string sub;
         if (row.pathLength > 0) {
             // In folders of 80 characters, which Linux takes in UTF-8 too.
             std::wstring pad(row.pathLength - temp.path().size() - units - 1, row.pad);
             for (std::size_t at = 80; at < pad.size(); at += 81)
                 pad[at] = L'\\';
-            sub = testing::ansiFromWide(pad) + "\\";
+            sub = testing::utf8FromWide(pad) + "\\";
             temp.folder(sub.substr(0, sub.size() - 1));
         }
         temp.file(sub + row.oldName, "content");
@@ -255,10 +255,10 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
         const std::string& name = left[0];
         EXPECT_NE(name, row.oldName);
         EXPECT_NE(name, row.newName);
-        const std::wstring old = testing::wideFromAnsi(row.oldName);
+        const std::wstring old = testing::wideFromUtf8(row.oldName);
         const std::wstring kept = row.whole ? old : old.substr(0, old.size() - 8);
-        EXPECT_EQ(testing::wideFromAnsi(name).substr(0, kept.size()), kept) << name;
-        EXPECT_LT(testing::wideFromAnsi(folder + name).size(), static_cast<std::size_t>(MAX_PATH));
+        EXPECT_EQ(testing::wideFromUtf8(name).substr(0, kept.size()), kept) << name;
+        EXPECT_LT(testing::wideFromUtf8(folder + name).size(), static_cast<std::size_t>(MAX_PATH));
         EXPECT_EQ(temp.read(sub + name), "content");
     }
 }

@@ -14,7 +14,7 @@ inline bool underWine() {
 }
 
 // UTF-16 for a text in the ANSI code page.
-inline std::wstring wideFromAnsi(const std::string& text) {
+inline std::wstring wideFromUtf8(const std::string& text) {
     if (text.empty())
         return {};
     const int n =
@@ -25,7 +25,7 @@ inline std::wstring wideFromAnsi(const std::string& text) {
 }
 
 // A text in the ANSI code page for UTF-16 ("?" for what the code page lacks).
-inline std::string ansiFromWide(const std::wstring& wide) {
+inline std::string utf8FromWide(const std::wstring& wide) {
     if (wide.empty())
         return {};
     const int n = static_cast<int>(wide.size());
@@ -39,7 +39,7 @@ inline std::string ansiFromWide(const std::wstring& wide) {
 inline std::string utf8FromAnsi(const std::string& text) {
     if (text.empty())
         return text;
-    const std::wstring wide = wideFromAnsi(text);
+    const std::wstring wide = wideFromUtf8(text);
     const int n = static_cast<int>(wide.size());
     const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<std::size_t>(m), '\0');
@@ -54,7 +54,7 @@ inline std::string unixPath(const std::string& windowsPath) {
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (convert == nullptr)
         return {};
-    char* path = convert(wideFromAnsi(windowsPath).c_str());
+    char* path = convert(wideFromUtf8(windowsPath).c_str());
     if (path == nullptr)
         return {};
     std::string result = path;

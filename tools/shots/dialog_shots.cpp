@@ -4,7 +4,7 @@
 // dialog_shots.exe <folder> scripts opens only the Preview dialog, with names in several scripts
 // renamed by the program's own formatting, and writes preview-scripts.bmp.
 #include "app/main_dialog.h"
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 #include "format/format_names.h"
 #include "support/dialog_driver.h"
 #include "support/null_window.h"
@@ -91,7 +91,7 @@ tarnwick::FileList namesInScripts() {
     window.options.replaceFind = " ";
     window.options.replaceWith = "_";
     tarnwick::formatNewNames(window.options, files, window,
-                             tarnwick::CodePage::utf8(tarnwick::platformCharacters()));
+                             tarnwick::Wtf8Characters(tarnwick::platformLetters()));
     return files;
 }
 
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs(tarnwick::programCodePage());
+        tarnwick::SystemShellDialogs shellDialogs(tarnwick::programCharacters());
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},

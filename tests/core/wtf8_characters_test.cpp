@@ -1,4 +1,4 @@
-#include "core/code_page.h"
+#include "core/wtf8_characters.h"
 
 #include "support/host_characters.h"
 
@@ -11,15 +11,15 @@ namespace tarnwick {
 namespace {
 
 // The sizes of the characters of a text, front to back.
-std::vector<std::size_t> characterSizes(const CodePage& page, const std::string& text) {
+std::vector<std::size_t> characterSizes(const Wtf8Characters& characters, const std::string& text) {
     std::vector<std::size_t> sizes;
-    for (std::size_t at = 0; at < text.size(); at += page.charSize(text, at))
-        sizes.push_back(page.charSize(text, at));
+    for (std::size_t at = 0; at < text.size(); at += characters.charSize(text, at))
+        sizes.push_back(characters.charSize(text, at));
     return sizes;
 }
 
 // A byte that begins no well-formed character is one of its own; a lead byte at the end too.
-TEST(CodePage, CharactersAreWholeOrSingleBytes) {
+TEST(Wtf8Characters, CharactersAreWholeOrSingleBytes) {
     using Sizes = std::vector<std::size_t>;
     const struct {
         const char* text;
@@ -36,8 +36,8 @@ TEST(CodePage, CharactersAreWholeOrSingleBytes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(characterSizes(testing::utf8(), c.text), c.sizes);
-        EXPECT_EQ(testing::utf8().length(c.text), c.sizes.size());
+        EXPECT_EQ(characterSizes(testing::testCharacters(), c.text), c.sizes);
+        EXPECT_EQ(testing::testCharacters().length(c.text), c.sizes.size());
     }
 }
 

@@ -44,14 +44,14 @@ void PrintTo(const Row& run, std::ostream* out) {
     *out << run.title;
 }
 
-class CodePageRuns : public testing::CommandsFixture<Win32FileSystem>,
-                     public ::testing::WithParamInterface<Row> {};
+class ScriptRuns : public testing::CommandsFixture<Win32FileSystem>,
+                   public ::testing::WithParamInterface<Row> {};
 
 // Renamed without a message, and given back by the undo.
-TEST_P(CodePageRuns, RenameAndUndo) {
+TEST_P(ScriptRuns, RenameAndUndo) {
     const Row& run = GetParam();
     testing::TempFolder temp;
-    std::wstring folder = testing::wideFromAnsi(temp.path());
+    std::wstring folder = testing::wideFromUtf8(temp.path());
     if (*run.folder != L'\0') {
         folder += std::wstring(run.folder) + L"\\";
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
@@ -62,7 +62,7 @@ TEST_P(CodePageRuns, RenameAndUndo) {
     const Names before = onDisk(folder);
     ASSERT_EQ(before.size(), run.files.size());
 
-    window.options.pathSpec = temp.path() + testing::ansiFromWide(run.folder);
+    window.options.pathSpec = temp.path() + testing::utf8FromWide(run.folder);
     window.options.maskOrList = "*.*";
     run.options(window.options);
     window.previewAnswer = true;
@@ -108,7 +108,7 @@ const Row runs[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Names, CodePageRuns, ::testing::ValuesIn(runs));
+INSTANTIATE_TEST_SUITE_P(Names, ScriptRuns, ::testing::ValuesIn(runs));
 
 } // namespace
 } // namespace tarnwick

@@ -1,4 +1,4 @@
-#include "code_page.h"
+#include "wtf8_characters.h"
 
 #include <algorithm>
 #include <cstring>
@@ -76,7 +76,7 @@ inline bool isSmallUmlaut(unsigned char second) {
 
 std::uint32_t codePointOf(const std::string& text, std::size_t at, std::size_t size) {
     if (size == 1 && byteAt(text, at) >= 0x80)
-        return CodePage::noCharacter;
+        return Wtf8Characters::noCharacter;
     return utf8CodePoint(text, at, size);
 }
 
@@ -103,10 +103,6 @@ constexpr std::uint32_t letterBlockBits = 8;
 constexpr std::uint32_t letterBlockSize = 1u << letterBlockBits;
 
 } // namespace
-
-CodePage CodePage::utf8(PlatformCharacters characters) {
-    return CodePage(std::move(characters));
-}
 
 std::size_t utf8SequenceSize(const std::string& text, std::size_t at) {
     const unsigned char b = byteAt(text, at);
@@ -145,7 +141,7 @@ std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t
     return code;
 }
 
-std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) const {
+std::size_t Wtf8Characters::longCharSize(const std::string& text, std::size_t at) const {
     return longSize(text, at);
 }
 
@@ -159,22 +155,22 @@ std::size_t utf16Length(const std::string& text) {
     return units;
 }
 
-std::size_t CodePage::length(const std::string& text) const {
+std::size_t Wtf8Characters::length(const std::string& text) const {
     std::size_t count = 0;
     for (std::size_t at = 0; at < text.size(); at += sizeAt(text, at))
         ++count;
     return count;
 }
 
-std::size_t CodePage::advance(const std::string& text, std::size_t count) const {
+std::size_t Wtf8Characters::advance(const std::string& text, std::size_t count) const {
     std::size_t at = 0;
     for (; count > 0 && at < text.size(); --count)
         at += sizeAt(text, at);
     return at;
 }
 
-std::size_t CodePage::find(const std::string& text, const std::string& what,
-                           std::size_t from) const {
+std::size_t Wtf8Characters::find(const std::string& text, const std::string& what,
+                                 std::size_t from) const {
     // An ASCII byte is always a character of its own, never part of a longer one: a match that
     // begins and ends with one begins and ends between characters.
     if (!what.empty() && byteAt(what, 0) < 0x80 && byteAt(what, what.size() - 1) < 0x80)
@@ -199,7 +195,8 @@ std::size_t CodePage::find(const std::string& text, const std::string& what,
 
 // No byte of a longer character is an ASCII byte, and the sets hold only ASCII characters. The
 // sets of the program have one to three characters, compared without a loop of their own.
-std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::size_t end) const {
+std::size_t Wtf8Characters::findLastOf(const std::string& text, const char* set,
+                                       std::size_t end) const {
     end = std::min(end, text.size());
     if (set[0] == '\0')
         return std::string::npos;
@@ -228,15 +225,15 @@ std::size_t CodePage::findLastOf(const std::string& text, const char* set, std::
     return std::string::npos;
 }
 
-bool CodePage::holdsAny(const std::string& text, const char* set) const {
+bool Wtf8Characters::holdsAny(const std::string& text, const char* set) const {
     return text.find_first_of(set) != std::string::npos;
 }
 
-bool CodePage::endsWith(const std::string& text, char c) const {
+bool Wtf8Characters::endsWith(const std::string& text, char c) const {
     return !text.empty() && text.back() == c;
 }
 
-void CodePage::mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) {
+void Wtf8Characters::mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) {
     if (size != 2 || byteAt(text, at) != umlautLead)
         return;
     const unsigned char second = byteAt(text, at + 1);
@@ -246,7 +243,7 @@ void CodePage::mapPair(std::string& text, std::size_t at, std::size_t size, bool
         text[at + 1] = static_cast<char>(second - umlautShift);
 }
 
-void CodePage::toSmall(std::string& text) const {
+void Wtf8Characters::toSmall(std::string& text) const {
     for (std::size_t at = 0; at < text.size();) {
         const unsigned char c = byteAt(text, at);
         if (c < 0x80) {
@@ -261,7 +258,7 @@ void CodePage::toSmall(std::string& text) const {
     }
 }
 
-void CodePage::toCapital(std::string& text) const {
+void Wtf8Characters::toCapital(std::string& text) const {
     for (std::size_t at = 0; at < text.size();) {
         const unsigned char c = byteAt(text, at);
         if (c < 0x80) {
@@ -276,7 +273,7 @@ void CodePage::toCapital(std::string& text) const {
     }
 }
 
-inline bool CodePage::isLetterCode(std::uint32_t code) const {
+inline bool Wtf8Characters::isLetterCode(std::uint32_t code) const {
     if (code <= lastCodePoint && !letterSlots_.empty()) {
         const std::uint16_t slot = letterSlots_[code >> letterBlockBits];
         if (slot != 0)
@@ -285,38 +282,39 @@ inline bool CodePage::isLetterCode(std::uint32_t code) const {
     return askIsLetter(code);
 }
 
-bool CodePage::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
+bool Wtf8Characters::isLetter(const std::string& text, std::size_t at, std::size_t size) const {
     if (size == 1)
         return isAsciiLetter(byteAt(text, at));
     return isLetterCode(codePointOf(text, at, size));
 }
 
-bool CodePage::askIsLetter(std::uint32_t code) const {
-    if (code > lastCodePoint || !characters_.isLetter)
+bool Wtf8Characters::askIsLetter(std::uint32_t code) const {
+    if (code > lastCodePoint || !letters_.isLetter)
         return false;
     if (letterSlots_.empty())
         letterSlots_.assign((lastCodePoint >> letterBlockBits) + 1, 0);
     const std::uint32_t first = code & ~(letterBlockSize - 1);
     std::array<std::uint64_t, letterBlockSize / 64> bits{};
     for (std::uint32_t c = 0; c < letterBlockSize; ++c)
-        if (characters_.isLetter(first + c))
+        if (letters_.isLetter(first + c))
             bits[c / 64] |= std::uint64_t{1} << (c % 64);
     letterBits_.push_back(bits);
     letterSlots_[code >> letterBlockBits] = static_cast<std::uint16_t>(letterBits_.size());
     return (bits[(code >> 6) & 3] >> (code & 63) & 1) != 0;
 }
 
-std::uint32_t CodePage::caseKey(const std::string& text, std::size_t at, std::size_t size) const {
+std::uint32_t Wtf8Characters::caseKey(const std::string& text, std::size_t at,
+                                      std::size_t size) const {
     const unsigned char first = byteAt(text, at);
     if (size == 1 && first < 0x80)
         return first >= 'a' && first <= 'z' ? first - 0x20u : first;
     if (size == 1)
         return 0x80000000u | first; // above every code point: such a byte compares as it is
     const std::uint32_t code = codePointOf(text, at, size);
-    return characters_.capital ? characters_.capital(code) : code;
+    return letters_.capital ? letters_.capital(code) : code;
 }
 
-void CodePage::toCapitalInitials(std::string& text) const {
+void Wtf8Characters::toCapitalInitials(std::string& text) const {
     // Changing case never changes whether a character is a letter, so the one before may
     // already be changed when it is looked at.
     bool afterLetter = false;
@@ -349,7 +347,8 @@ void CodePage::toCapitalInitials(std::string& text) const {
     }
 }
 
-bool CodePage::lastIsLetter(const std::string& text, std::size_t first, std::size_t end) const {
+bool Wtf8Characters::lastIsLetter(const std::string& text, std::size_t first,
+                                  std::size_t end) const {
     // The last character is the one sequence that ends at end, which begins at the last byte
     // before it that continues none, or else the last byte alone, which is no character.
     std::size_t lead = end - 1;

@@ -17,7 +17,7 @@ namespace tarnwick {
 
 // What the platform tells of any character by its code point: whether it is a letter of some
 // script, and the capital the file system compares it as.
-struct PlatformCharacters {
+struct PlatformLetters {
     std::function<bool(std::uint32_t codePoint)> isLetter;
     std::function<std::uint32_t(std::uint32_t codePoint)> capital;
 };
@@ -33,12 +33,12 @@ std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t
 // none (it becomes U+FFFD).
 std::size_t utf16Length(const std::string& text);
 
-class CodePage {
+class Wtf8Characters {
 public:
     static constexpr std::uint32_t noCharacter = 0xFFFFFFFFu;
 
-    // UTF-8, whose letters and capitals beyond ASCII the platform tells.
-    static CodePage utf8(PlatformCharacters characters);
+    // UTF-8 whose letters and capitals beyond ASCII the platform tells.
+    explicit Wtf8Characters(PlatformLetters letters) : letters_(std::move(letters)) {}
 
     // The bytes of the character that begins at text[at] (at < text.size()): 1 to 4, never past
     // the end. A byte that begins no valid character is a character of its own.
@@ -74,7 +74,6 @@ public:
     std::uint32_t caseKey(const std::string& text, std::size_t at, std::size_t size) const;
 
 private:
-    explicit CodePage(PlatformCharacters characters) : characters_(std::move(characters)) {}
     bool isLetterCode(std::uint32_t code) const;
     // True when the last character of text[first, end), where a character begins, is a letter.
     bool lastIsLetter(const std::string& text, std::size_t first, std::size_t end) const;
@@ -84,7 +83,7 @@ private:
     // Changes the letter of a fixed pair of size bytes at text[at] to its small or capital form.
     static void mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall);
 
-    PlatformCharacters characters_;
+    PlatformLetters letters_;
     // What the platform said of the letters, asked a block of 256 code points at a time when one
     // of them is first met: for each block 0 when not asked yet, else 1 + the index of its bits,
     // one for each letter. A name of some script meets few blocks, and the platform is asked once
