@@ -1,10 +1,8 @@
 // Random options and names through the whole Preview and Rename commands on an in-memory file
 // system: validation, collection, sorting, formatting, the result checks and the renames must
 // neither crash nor hit undefined behaviour, and options that validation accepts never put one
-// of the characters \ / : * ? < > | " into a new name made from names and folders without them,
-// in the code pages 1252, UTF-8 and Shift-JIS.
+// of the characters \ / : * ? < > | " into a new name made from names and folders without them.
 #include "engine/commands.h"
-#include "support/host_characters.h"
 #include "support/memory_file_system.h"
 #include "support/null_window.h"
 
@@ -24,20 +22,18 @@ const char* const kNameSet = "\\/:*?<>|\"";
 // Every path exists: list entries and the chosen folder pass validation whatever they name.
 class EverythingExists : public testing::MemoryFileSystem {
 public:
-    explicit EverythingExists(const Wtf8Characters& characters) : MemoryFileSystem(characters) {}
     bool exists(const std::string&) override { return true; }
 };
 
 class FuzzWindow : public testing::NullWindow {
 public:
-    explicit FuzzWindow(const Wtf8Characters& characters) : characters_(characters) {}
     bool previewed = false;
 
     // Validation accepted the options: every new name must be free of the name set.
     bool runPreviewDialog(const FileList& files) override {
         previewed = true;
         for (const FileEntry& entry : files) {
-            if (characters_.holdsAny(entry.newName, kNameSet)) {
+            if (holdsAny(entry.newName, kNameSet)) {
                 std::fprintf(stderr,
                              "new name with a forbidden character: '%s' from '%s' in '%s'\n",
                              entry.newName.c_str(), entry.oldName.c_str(), entry.folder.c_str());
@@ -46,37 +42,15 @@ public:
         }
         return true; // "Rename": on to the result checks and the renames
     }
-
-private:
-    const Wtf8Characters& characters_;
 };
 
-// A text in whole characters of the code page, as the platform's edit fields and folder searches
-// deliver them: a lead byte of a double-byte code page always comes with its trail byte. A lone
-// lead byte (at the end, or before a byte below 0x40) is no character the platform delivers; it
-// would take the next text's first byte into a character of its own and so free the trail byte
-// (a "\\" or "|" in Shift-JIS) of the character after.
-std::string whole(const Wtf8Characters& characters, const std::string& text) {
-    std::string out;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t size = characters.charSize(text, at);
-        const bool loneLead = size == 1 && characters.charSize(text.substr(at, 1) + "@", 0) == 2;
-        if (!loneLead)
-            out.append(text, at, size);
-        at += size;
-    }
-    return out;
-}
-
-// A name free of the name set and of NUL, and never "." or "..", in whole characters.
-std::string cleanName(FuzzedDataProvider& in, std::size_t maxLength,
-                      const Wtf8Characters& characters) {
+// A name free of the name set and of NUL, and never "." or "..".
+std::string cleanName(FuzzedDataProvider& in, std::size_t maxLength) {
     std::string raw = in.ConsumeRandomLengthString(maxLength);
     std::string name;
     for (char c : raw)
         if (c != '\0' && std::string(kNameSet).find(c) == std::string::npos)
             name += c;
-    name = whole(characters, name);
     if (name.empty() || name == "." || name == "..")
         name = "a" + name;
     return name;
@@ -95,9 +69,8 @@ std::string lower(std::string text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarnwick;
     FuzzedDataProvider in(data, size);
-    const Wtf8Characters& characters = testing::testCharacters();
-    EverythingExists fs(characters);
-    FuzzWindow window(characters);
+    EverythingExists fs;
+    FuzzWindow window;
     Options& o = window.options;
 
     // The chosen folder: a drive and up to three folders with clean names.
@@ -105,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs.addFolder("C:");
     const int depth = in.ConsumeIntegralInRange(0, 3);
     for (int i = 0; i < depth; ++i) {
-        folder += "\\" + cleanName(in, 12, characters);
+        folder += "\\" + cleanName(in, 12);
         fs.addFolder(folder);
     }
     o.pathSpec = in.ConsumeBool() ? folder + "\\" : folder;
@@ -119,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int subfolders = in.ConsumeIntegralInRange(0, 2);
     std::string places[3] = {base, base, base};
     for (int i = 0; i < subfolders; ++i) {
-        const std::string sub = base + cleanName(in, 10, characters);
+        const std::string sub = base + cleanName(in, 10);
         if (taken.insert(lower(sub)).second) {
             fs.addFolder(sub);
             places[i + 1] = sub + "\\";
@@ -128,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int fileCount = in.ConsumeIntegralInRange(0, 12);
     for (int i = 0; i < fileCount; ++i) {
         const std::string& place = places[in.ConsumeIntegralInRange(0, 2)];
-        const std::string name = cleanName(in, in.ConsumeBool() ? 230 : 16, characters);
+        const std::string name = cleanName(in, in.ConsumeBool() ? 230 : 16);
         if (!taken.insert(lower(place + name)).second)
             continue;
         fs.addFile(place + name);
@@ -137,28 +110,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     o.targetMode = in.ConsumeBool() ? TargetMode::listMode : TargetMode::folderMode;
-    o.maskOrList =
-        o.targetMode == TargetMode::listMode
-            ? (in.ConsumeBool() ? listText : whole(characters, in.ConsumeRandomLengthString(40)))
-            : (in.ConsumeBool() ? std::string("*.*")
-                                : whole(characters, in.ConsumeRandomLengthString(8)));
+    o.maskOrList = o.targetMode == TargetMode::listMode
+                       ? (in.ConsumeBool() ? listText : in.ConsumeRandomLengthString(40))
+                       : (in.ConsumeBool() ? std::string("*.*") : in.ConsumeRandomLengthString(8));
     o.includeSubdirs = in.ConsumeBool();
     o.numerate = in.ConsumeBool();
     o.startNumber = in.ConsumeIntegral<int>();
     o.digitCount = in.ConsumeIntegralInRange(-2, 230);
     o.folderPrefix = in.ConsumeBool();
-    o.separator = whole(characters, in.ConsumeRandomLengthString(8));
+    o.separator = in.ConsumeRandomLengthString(8);
     o.replaceOn = in.ConsumeBool();
-    o.replaceFind = whole(characters, in.ConsumeRandomLengthString(8));
-    o.replaceWith = whole(characters, in.ConsumeRandomLengthString(8));
+    o.replaceFind = in.ConsumeRandomLengthString(8);
+    o.replaceWith = in.ConsumeRandomLengthString(8);
     o.replaceFirstOnly = in.ConsumeBool();
     o.swapOn = in.ConsumeBool();
-    o.swapPivot = whole(characters, in.ConsumeRandomLengthString(8));
+    o.swapPivot = in.ConsumeRandomLengthString(8);
     o.insertOn = in.ConsumeBool();
-    o.insertText = whole(characters, in.ConsumeRandomLengthString(8));
+    o.insertText = in.ConsumeRandomLengthString(8);
     o.insertPosition = in.ConsumeIntegral<int>();
     o.eraseOn = in.ConsumeBool();
-    o.eraseUntil = whole(characters, in.ConsumeRandomLengthString(8));
+    o.eraseUntil = in.ConsumeRandomLengthString(8);
     o.caseOn = in.ConsumeBool();
     o.caseStyle = in.ConsumeIntegralInRange(-1, 3);
 

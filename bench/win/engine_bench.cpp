@@ -11,7 +11,7 @@
 // as one table row: label | engine s | floor s | ratio. For undo the engine is the undo of a
 // Rename and the floor the Rename of the same files. For scripts the engine formats names in
 // several scripts in UTF-8 with every operation on, and the floor the same count of ASCII names
-// of the same character counts, the same way in the same code page; no file is touched.
+// of the same character counts, the same way; no file is touched.
 #include "engine/rename.h"
 #include "format/format_names.h"
 #include "engine/commands.h"

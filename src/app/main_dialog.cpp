@@ -165,7 +165,7 @@ void MainDialog::selectMode(bool folderMode) {
 
 void MainDialog::takeFolder(const std::string& folder) {
     RunState& state = commands_.state();
-    state.targetFolder = withClosingBackslash(folder, commands_.characters());
+    state.targetFolder = withClosingBackslash(folder);
     setItemText(IDC_PATH_NAME, state.targetFolder);
     setItemText(IDC_FILE_LIST, "*.*");
     state.previewReady = false;
@@ -175,7 +175,7 @@ void MainDialog::takeFolder(const std::string& folder) {
 void MainDialog::takeFiles(const std::string& folder, const std::vector<std::string>& names) {
     commands_.clearFileList();
     RunState& state = commands_.state();
-    state.targetFolder = withClosingBackslash(folder, commands_.characters());
+    state.targetFolder = withClosingBackslash(folder);
     setItemText(IDC_FILE_LIST, joinNameList(names));
     setItemText(IDC_PATH_NAME, state.targetFolder);
     state.previewReady = false;
@@ -211,7 +211,7 @@ bool MainDialog::onDropFiles(HDROP drop) {
     const DroppedFiles dropped(drop);
     if (status_.commandRunning())
         return true;
-    const DropChoice target = classifyDrop(droppedItems(dropped.get()), commands_.characters());
+    const DropChoice target = classifyDrop(droppedItems(dropped.get()));
     switch (target.kind) {
     case DropChoice::Kind::folder:
         selectMode(true);

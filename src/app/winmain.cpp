@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
 
     tarnwick::Win32FileSystem fileSystem;
-    tarnwick::SystemShellDialogs shellDialogs(fileSystem.characters());
+    tarnwick::SystemShellDialogs shellDialogs;
     tarnwick::MainDialog dialog(fileSystem, shellDialogs);
     // OK from Exit or Enter, Cancel from Escape or the close box: both end the program.
     dialog.run();

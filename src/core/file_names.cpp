@@ -56,7 +56,7 @@ bool isAscii(const std::string& text) {
 
 bool matchesWildcards(const std::string& name, const std::string& mask,
                       const Wtf8Characters& characters) {
-    // ASCII is the same in every code page, and most names and masks are ASCII alone.
+    // Most names and masks are ASCII alone.
     if (isAscii(name) && isAscii(mask))
         return matchesWildcards(
             name, mask, [](const std::string&, std::size_t) { return std::size_t{1}; },
@@ -80,12 +80,12 @@ bool matchesMask(const std::string& name, const std::string& mask,
                  const Wtf8Characters& characters) {
     if (mask == "*" || mask == "*.*")
         return true;
-    if (!characters.endsWith(mask, '.'))
+    if (!endsWith(mask, '.'))
         return matchesWildcards(name, mask, characters);
-    if (characters.holdsAny(name, "."))
+    if (holdsAny(name, "."))
         return false;
     std::string withoutDots = mask;
-    while (characters.endsWith(withoutDots, '.'))
+    while (endsWith(withoutDots, '.'))
         withoutDots.pop_back();
     return matchesWildcards(name, withoutDots, characters);
 }
@@ -113,7 +113,7 @@ bool isReservedDeviceName(const std::string& name, const Wtf8Characters& charact
     if (keys.size() != 4 || !(startsWith("COM") || startsWith("LPT")))
         return false;
     const std::uint32_t digit = keys[3];
-    // The superscripts ¹ ² ³ by their code points, which Windows-1252 shares.
+    // The superscripts ¹ ² ³ by their code points.
     return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
 }
 

@@ -12,7 +12,7 @@ namespace tarnwick {
 // "*" stands for any run of characters, "?" for exactly one, every other character for itself
 // regardless of letter case (as the file system compares names); "*.*" matches every name, with
 // or without a dot, and a mask that ends in "." matches only names without a dot (by the mask
-// without its closing dots). Characters are whole characters of characters.
+// without its closing dots).
 bool matchesMask(const std::string& name, const std::string& mask,
                  const Wtf8Characters& characters);
 

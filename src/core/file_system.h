@@ -26,7 +26,7 @@ public:
 
     virtual ~FileSystem() = default;
 
-    // The code page of the names the file system delivers and takes.
+    // The characters of the names the file system delivers and takes.
     virtual const Wtf8Characters& characters() const = 0;
 
     // Delivers every entry matching pattern (a folder path followed by a wildcard mask), in the

@@ -2,14 +2,13 @@
 
 namespace tarnwick {
 
-std::size_t nameStart(const std::string& path, const Wtf8Characters& characters) {
-    const std::size_t slash = characters.findLastOf(path, "\\/", path.size());
+std::size_t nameStart(const std::string& path) {
+    const std::size_t slash = findLastOf(path, "\\/", path.size());
     return slash == std::string::npos ? 0 : slash + 1;
 }
 
-bool splitPath(const std::string& path, std::string& folder, std::string& name,
-               const Wtf8Characters& characters) {
-    const std::size_t start = nameStart(path, characters);
+bool splitPath(const std::string& path, std::string& folder, std::string& name) {
+    const std::size_t start = nameStart(path);
     if (start == 0)
         return false;
     const std::size_t slash = start - 1;
@@ -19,8 +18,8 @@ bool splitPath(const std::string& path, std::string& folder, std::string& name,
     return true;
 }
 
-std::string withClosingBackslash(std::string folder, const Wtf8Characters& characters) {
-    if (!characters.endsWith(folder, '\\'))
+std::string withClosingBackslash(std::string folder) {
+    if (!endsWith(folder, '\\'))
         folder += '\\';
     return folder;
 }

@@ -9,22 +9,19 @@
 
 namespace tarnwick {
 
-// Where the name of path begins: after its last backslash or slash character (0 when it has
-// none). A trail byte of a double-byte character can be 0x5C and is no backslash.
-std::size_t nameStart(const std::string& path, const Wtf8Characters& characters);
+// Where the name of path begins: after its last backslash or slash (0 when it has none).
+std::size_t nameStart(const std::string& path);
 
-// Splits path at its last backslash or slash character: folder is what comes before it, except that
+// Splits path at its last backslash or slash: folder is what comes before it, except that
 // a drive's root keeps its backslash ("C:\"), and name what comes after it. False, leaving both
 // alone, when the path has no backslash.
-bool splitPath(const std::string& path, std::string& folder, std::string& name,
-               const Wtf8Characters& characters);
+bool splitPath(const std::string& path, std::string& folder, std::string& name);
 
-// The folder with a closing backslash character, added when it has none (also to an empty one).
-std::string withClosingBackslash(std::string folder, const Wtf8Characters& characters);
+// The folder with a closing backslash, added when it has none (also to an empty one).
+std::string withClosingBackslash(std::string folder);
 
 // The names of a list in which every name is followed by a colon; text after the last colon is
-// no name. Empty names are kept. No byte of a longer character is a colon in any code page the
-// program runs in.
+// no name. Empty names are kept.
 std::vector<std::string> splitNameList(const std::string& list);
 
 // The names joined by colons, without one at the end.

@@ -195,8 +195,7 @@ std::size_t Wtf8Characters::find(const std::string& text, const std::string& wha
 
 // No byte of a longer character is an ASCII byte, and the sets hold only ASCII characters. The
 // sets of the program have one to three characters, compared without a loop of their own.
-std::size_t Wtf8Characters::findLastOf(const std::string& text, const char* set,
-                                       std::size_t end) const {
+std::size_t findLastOf(const std::string& text, const char* set, std::size_t end) {
     end = std::min(end, text.size());
     if (set[0] == '\0')
         return std::string::npos;
@@ -223,14 +222,6 @@ std::size_t Wtf8Characters::findLastOf(const std::string& text, const char* set,
         if (isOneOf(text[at], set))
             return at;
     return std::string::npos;
-}
-
-bool Wtf8Characters::holdsAny(const std::string& text, const char* set) const {
-    return text.find_first_of(set) != std::string::npos;
-}
-
-bool Wtf8Characters::endsWith(const std::string& text, char c) const {
-    return !text.empty() && text.back() == c;
 }
 
 void Wtf8Characters::mapPair(std::string& text, std::size_t at, std::size_t size, bool toSmall) {

@@ -1,8 +1,11 @@
-// The characters of the program's strings. Names are UTF-8 on every Windows: a character is one to
-// four bytes, and a lone UTF-16 surrogate, which NTFS allows in a name, is the three bytes of its
-// generalized UTF-8 form (ED A0 80 to ED BF BF), so that every name on the disk has a spelling of
-// its own. Every position, search and change of letter case works on whole characters; a byte that
-// belongs to a character is never taken for a character of its own.
+// The text of the program: every string is WTF-8, that is UTF-8 in which a lone UTF-16 surrogate,
+// which NTFS allows in a name, is the three bytes of its generalized form (ED A0 80 to ED BF BF),
+// so that every name on the disk has a spelling of its own. A character is one to four bytes;
+// every position, search and change of letter case works on whole characters, and a byte that
+// belongs to a character is never taken for a character of its own. An ASCII byte is always a
+// character of its own, so whatever looks only for ASCII characters (a backslash, a dot, a colon)
+// needs no more than the bytes. Which characters beyond ASCII are letters, and their capitals, the
+// platform tells (PlatformLetters).
 #pragma once
 
 #include <array>
@@ -33,11 +36,21 @@ std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t
 // none (it becomes U+FFFD).
 std::size_t utf16Length(const std::string& text);
 
+// The index of the last character before end that is one of the ASCII characters of set.
+std::size_t findLastOf(const std::string& text, const char* set, std::size_t end);
+// True when text holds one of the ASCII characters of set.
+inline bool holdsAny(const std::string& text, const char* set) {
+    return text.find_first_of(set) != std::string::npos;
+}
+// True when the last character of text is the ASCII character c.
+inline bool endsWith(const std::string& text, char c) {
+    return !text.empty() && text.back() == c;
+}
+
 class Wtf8Characters {
 public:
     static constexpr std::uint32_t noCharacter = 0xFFFFFFFFu;
 
-    // UTF-8 whose letters and capitals beyond ASCII the platform tells.
     explicit Wtf8Characters(PlatformLetters letters) : letters_(std::move(letters)) {}
 
     // The bytes of the character that begins at text[at] (at < text.size()): 1 to 4, never past
@@ -52,12 +65,6 @@ public:
     // The first occurrence of what in text at or after from (where a character begins) that
     // begins and ends between characters; npos when there is none.
     std::size_t find(const std::string& text, const std::string& what, std::size_t from = 0) const;
-    // The index of the last character before end that is one of the ASCII characters of set.
-    std::size_t findLastOf(const std::string& text, const char* set, std::size_t end) const;
-    // True when text holds one of the ASCII characters of set as a character.
-    bool holdsAny(const std::string& text, const char* set) const;
-    // True when the last character of text is the ASCII character c.
-    bool endsWith(const std::string& text, char c) const;
 
     // Letter case by fixed pairs, whatever the system's language settings: A-Z with a-z, and
     // Ä/ä, Ö/ö, Ü/ü. Every other character stays.

@@ -44,8 +44,6 @@ public:
 
     FileList& fileList() { return files_; }
     RunState& state() { return state_; }
-    // The code page of the names the commands work on.
-    const Wtf8Characters& characters() const { return fileSystem_.characters(); }
 
 private:
     // Reads and checks the options, then the steps both commands share: clear, collect, check

@@ -11,7 +11,6 @@ namespace tarnwick {
 // replace, swap, insert, erase and letter case, each switched on in the options and each one pass
 // over the whole list. The progress bar runs from 0 to passes x entries, one step per entry per
 // pass. An unknown case style is reported once per entry; that entry keeps its earlier name.
-// Names are in characters.
 void formatNewNames(const Options& options, FileList& files, MainSurface& window,
                     const Wtf8Characters& characters);
 

@@ -39,7 +39,7 @@ void applyFolderPrefix(std::string& name, const std::string& folder, const std::
         return;
     // The last path separator before the closing backslash. A folder typed with forward
     // slashes (C:/Photos) separates its parts with them too; its name is still Photos.
-    const std::size_t slash = characters.findLastOf(folder, "\\/", folder.size() - 1);
+    const std::size_t slash = findLastOf(folder, "\\/", folder.size() - 1);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t folderLength = folder.size() - 1 - start;
     // One move of the old name, then the prefix copied into the gap.

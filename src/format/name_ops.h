@@ -1,5 +1,5 @@
-// The operations that change one new name. Each works in place on a byte string in the program's
-// code page, on whole characters, and depends only on its arguments.
+// The operations that change one new name. Each works in place on whole characters and depends
+// only on its arguments.
 #pragma once
 
 #include "core/wtf8_characters.h"
@@ -13,7 +13,6 @@ namespace tarnwick {
 
 // Index of the last "." of the name, or the name's length when it has none. The stem is the part
 // before it, the extension the part from it to the end.
-// No byte of a longer character is a "." in any code page the program runs in.
 std::size_t extensionDot(const std::string& name);
 
 // Writes counter in decimal, padded on the left with "0" to at least digitCount characters; a

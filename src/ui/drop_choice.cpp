@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-DropChoice classifyDrop(const std::vector<DroppedItem>& items, const Wtf8Characters& characters) {
+DropChoice classifyDrop(const std::vector<DroppedItem>& items) {
     DropChoice target;
     if (items.size() == 1 && items.front().isFolder) {
         target.kind = DropChoice::Kind::folder;
@@ -14,7 +14,7 @@ DropChoice classifyDrop(const std::vector<DroppedItem>& items, const Wtf8Charact
     for (const DroppedItem& item : items) {
         std::string folder;
         std::string name;
-        if (item.isFolder || !splitPath(item.path, folder, name, characters) || name.empty() ||
+        if (item.isFolder || !splitPath(item.path, folder, name) || name.empty() ||
             (!target.names.empty() && folder != target.folder))
             return DropChoice{};
         target.folder = folder;

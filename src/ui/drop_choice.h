@@ -2,8 +2,6 @@
 // "Path name:" does, or files of one folder, as Browse beside "Separate file(s):" does.
 #pragma once
 
-#include "core/wtf8_characters.h"
-
 #include <string>
 #include <vector>
 
@@ -25,7 +23,7 @@ struct DropChoice {
 
 // One folder alone gives that folder; one or more files of the same folder give their folder and
 // names. Anything else (several folders, folders with files, files of different folders, nothing)
-// gives nothing. Paths are in characters.
-DropChoice classifyDrop(const std::vector<DroppedItem>& items, const Wtf8Characters& characters);
+// gives nothing.
+DropChoice classifyDrop(const std::vector<DroppedItem>& items);
 
 } // namespace tarnwick

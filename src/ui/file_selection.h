@@ -1,8 +1,6 @@
 // The part of the file chooser that needs no window: reading its multiple-selection result.
 #pragma once
 
-#include "core/wtf8_characters.h"
-
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -15,6 +13,6 @@ namespace tarnwick {
 // delivered (a closing backslash only for a drive root, "C:\"); names are in delivered order.
 // False when the buffer holds no selection.
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names, const Wtf8Characters& characters);
+                         std::vector<std::string>& names);
 
 } // namespace tarnwick

@@ -15,7 +15,7 @@
 namespace tarnwick {
 
 bool parseMultiSelection(const char* buffer, std::size_t size, std::string& folder,
-                         std::vector<std::string>& names, const Wtf8Characters& characters) {
+                         std::vector<std::string>& names) {
     folder.clear();
     names.clear();
     // The strings of the buffer, up to the first empty one; never read past its end.
@@ -39,7 +39,7 @@ bool parseMultiSelection(const char* buffer, std::size_t size, std::string& fold
     const std::string& path = strings.front();
     // A drive root keeps its backslash ("C:\"), as the chooser delivers it in a multiple selection.
     std::string name;
-    if (!splitPath(path, folder, name, characters))
+    if (!splitPath(path, folder, name))
         name = path;
     names.push_back(name);
     return true;
@@ -56,10 +56,10 @@ const std::size_t chooserBufferSize = 102400;
 // The longest path the platform's wide functions take.
 const std::size_t longestPath = 32768;
 
-// The file-system path of a shell item, of any depth, in the program's code page; false when the
-// item has none. SHGetPathFromIDListW writes into a buffer of MAX_PATH characters and fails for a
-// deeper folder; SHGetPathFromIDListEx takes the buffer's size (Microsoft's documentation of
-// both). Wine's shell builds no item beyond MAX_PATH, so only Windows hands such a folder over.
+// The file-system path of a shell item, of any depth; false when the item has none.
+// SHGetPathFromIDListW writes into a buffer of MAX_PATH characters and fails for a deeper folder;
+// SHGetPathFromIDListEx takes the buffer's size (Microsoft's documentation of both).
+// Wine's shell builds no item beyond MAX_PATH, so only Windows hands such a folder over.
 bool fileSystemPath(LPCITEMIDLIST item, std::string& path) {
     std::wstring wide(longestPath, L'\0');
     if (!SHGetPathFromIDListEx(item, &wide[0], static_cast<DWORD>(wide.size()), GPFIDL_DEFAULT))
@@ -131,8 +131,8 @@ private:
 };
 
 // Made before the Main dialog's window exists: the folder browser has no owner.
-SystemShellDialogs::SystemShellDialogs(const Wtf8Characters& characters)
-    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)), characters_(characters) {}
+SystemShellDialogs::SystemShellDialogs()
+    : folderBrowser_(std::make_unique<FolderBrowser>(nullptr)) {}
 
 SystemShellDialogs::~SystemShellDialogs() = default;
 
@@ -164,7 +164,7 @@ bool SystemShellDialogs::chooseFiles(HWND owner, std::string& folder,
     const std::size_t end = buffer.find(std::wstring(2, L'\0'));
     const std::string selection =
         programFromWide(buffer.substr(0, end == std::wstring::npos ? buffer.size() : end + 2));
-    return parseMultiSelection(selection.data(), selection.size(), folder, names, characters_);
+    return parseMultiSelection(selection.data(), selection.size(), folder, names);
 }
 
 } // namespace tarnwick

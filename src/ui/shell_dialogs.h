@@ -2,8 +2,6 @@
 // dialog's handling of their results can be driven without a person clicking in them.
 #pragma once
 
-#include "core/wtf8_characters.h"
-
 #include <windows.h>
 
 #include <memory>
@@ -41,11 +39,10 @@ private:
 };
 
 // The real dialogs of the shell and of comdlg32, spoken to in UTF-16 so that a path of any depth
-// and in any script arrives whole, converted exactly into the program's code page.
+// and in any script arrives whole, converted exactly into the program's strings.
 class SystemShellDialogs : public ShellDialogs {
 public:
-    // Paths are in characters.
-    explicit SystemShellDialogs(const Wtf8Characters& characters);
+    SystemShellDialogs();
     ~SystemShellDialogs() override;
     SystemShellDialogs(const SystemShellDialogs&) = delete;
     SystemShellDialogs& operator=(const SystemShellDialogs&) = delete;
@@ -55,7 +52,6 @@ public:
 private:
     class FolderBrowser;
     std::unique_ptr<FolderBrowser> folderBrowser_;
-    const Wtf8Characters& characters_;
 };
 
 } // namespace tarnwick

@@ -31,7 +31,7 @@ bool refuse(MainSurface& window, const std::string& text, Field field) {
 // Checks the colon-separated list; on success stores it, with its closing colon, as the pattern.
 bool checkFileList(const std::string& listText, MainSurface& window, FileSystem& fileSystem,
                    RunState& state) {
-    if (fileSystem.characters().holdsAny(listText, kListSet))
+    if (holdsAny(listText, kListSet))
         return refuse(window, texts::listInvalid, Field::fileList);
 
     std::string list = listText;
@@ -64,10 +64,6 @@ double powerOfTen(int digits) {
 
 bool validateOptions(const Options& options, MainSurface& window, FileSystem& fileSystem,
                      RunState& state) {
-    const Wtf8Characters& characters = fileSystem.characters();
-    const auto holdsAny = [&](const std::string& text, const char* set) {
-        return characters.holdsAny(text, set);
-    };
     // A typed folder is completed here, once, as Windows completes a typed path (made absolute,
     // "." and ".." resolved, closing dots and blanks dropped); one the program put into the field
     // from the disk stands as it is. The folder must exist; a file passes as well.
@@ -78,7 +74,7 @@ bool validateOptions(const Options& options, MainSurface& window, FileSystem& fi
         return refuse(window, texts::pathMissing, Field::pathName);
 
     // The folder gets its closing backslash, and the user sees it even if a later check fails.
-    const std::string folder = withClosingBackslash(full, characters);
+    const std::string folder = withClosingBackslash(full);
     if (folder != options.pathSpec)
         window.setFieldText(Field::pathName, folder);
     state.targetFolder = folder;

@@ -19,23 +19,22 @@ namespace tarnwick {
 namespace {
 
 // Compares two names as the file system matches them: regardless of case, by the same
-// upper-case table (so also the accented letters of the code page, such as ä and Ä or š and Š).
+// upper-case table (so also the accented letters, such as ä and Ä or š and Š).
 // CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN.
 int compareIgnoringCase(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
                                 static_cast<int>(b.size()), TRUE);
 }
 
-std::wstring wideName(const Wtf8Characters& characters, const std::string& path) {
-    return wideFromProgram(path.substr(nameStart(path, characters)));
+std::wstring wideName(const std::string& path) {
+    return wideFromProgram(path.substr(nameStart(path)));
 }
 
 bool isExistsError(DWORD error) {
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
-// The bytes of the longest start of text of at most limit UTF-16 units that cuts no character
-// of the code page.
+// The bytes of the longest start of text of at most limit UTF-16 units that cuts no character.
 std::size_t wholeCharacters(const Wtf8Characters& characters, const std::string& text,
                             std::size_t limit) {
     std::size_t end = 0;
@@ -72,8 +71,8 @@ std::string temporaryName(const Wtf8Characters& characters, const std::string& f
     return name.substr(0, keep) + mark;
 }
 
-std::string folderPart(const Wtf8Characters& characters, const std::string& path) {
-    return path.substr(0, nameStart(path, characters));
+std::string folderPart(const std::string& path) {
+    return path.substr(0, nameStart(path));
 }
 
 } // namespace
@@ -97,7 +96,7 @@ bool CaseRenames::IgnoringCase::operator()(const std::wstring& a, const std::wst
 }
 
 CaseRenames::Folder& CaseRenames::folderOf(const std::string& path) {
-    return folders_[folderPart(characters_, path)];
+    return folders_[folderPart(path)];
 }
 
 // True when another entry of the folder answers to the same name regardless of letter case.
@@ -106,25 +105,24 @@ CaseRenames::Folder& CaseRenames::folderOf(const std::string& path) {
 bool CaseRenames::hasCaseTwin(const std::string& path) {
     Folder& folder = folderOf(path);
     if (!folder.namesRead) {
-        readFolder_(folderPart(characters_, path),
-                    [&](const std::wstring& name) { folder.names.insert(name); });
+        readFolder_(folderPart(path), [&](const std::wstring& name) { folder.names.insert(name); });
         folder.namesRead = true;
     }
-    return folder.names.count(wideName(characters_, path)) > 1;
+    return folder.names.count(wideName(path)) > 1;
 }
 
 void CaseRenames::noteRenamed(const std::string& oldPath, const std::string& newPath) {
     if (folders_.empty())
         return;
-    const auto from = folders_.find(folderPart(characters_, oldPath));
+    const auto from = folders_.find(folderPart(oldPath));
     if (from != folders_.end() && from->second.namesRead) {
-        const auto old = from->second.names.find(wideName(characters_, oldPath));
+        const auto old = from->second.names.find(wideName(oldPath));
         if (old != from->second.names.end())
             from->second.names.erase(old);
     }
-    const auto to = folders_.find(folderPart(characters_, newPath));
+    const auto to = folders_.find(folderPart(newPath));
     if (to != folders_.end() && to->second.namesRead)
-        to->second.names.insert(wideName(characters_, newPath));
+        to->second.names.insert(wideName(newPath));
 }
 
 // A file system that matches names regardless of case may take a direct rename between two
@@ -150,7 +148,7 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) 
             // matches those too): only the entry's own name spelled as asked counts as stuck.
             WIN32_FIND_DATAW data;
             FindHandle find(FindFirstFileW(widePath(newPath).c_str(), &data));
-            if (find.valid() && wideName(characters_, newPath) == data.cFileName) {
+            if (find.valid() && wideName(newPath) == data.cFileName) {
                 folder.direct = DirectCaseRename::keepsNewSpelling;
                 return 0;
             }
@@ -168,7 +166,7 @@ int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) 
 int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::string& newPath) {
     if (hasCaseTwin(oldPath))
         return renameError::exists;
-    const std::string folder = folderPart(characters_, oldPath);
+    const std::string folder = folderPart(oldPath);
     const std::string name = oldPath.substr(folder.size());
     bool noLonger = false;
     for (unsigned attempt = 0; attempt < 64; ++attempt) {

@@ -1,5 +1,5 @@
-// The letters and capitals of every script as Windows tells them, and the program's code page
-// (UTF-8) that knows them.
+// The letters and capitals of every script as Windows tells them, and the program's characters
+// that know them.
 #pragma once
 
 #include "core/wtf8_characters.h"

@@ -1,9 +1,7 @@
-// The program's strings (UTF-8) and UTF-16, the platform's own text: every conversion between the
-// two goes through here, exact both ways. NTFS holds names with a UTF-16 surrogate that has no
-// partner; such a unit is written as the three bytes of its generalized UTF-8 form (ED A0 80 to
-// ED BF BF), which no valid UTF-8 text holds, and read back as the same unit, so that the name
-// names its own entry and no sibling spelled with the replacement character U+FFFD. This file
-// needs no Windows header; the host builds and tests it too.
+// The program's strings (WTF-8, see core/wtf8_characters.h) and UTF-16, the platform's own text:
+// every conversion between the two goes through here, exact both ways, a lone surrogate included,
+// so that a name names its own entry and no sibling spelled with the replacement character U+FFFD.
+// This file needs no Windows header; the host builds and tests it too.
 #pragma once
 
 #include <cstddef>

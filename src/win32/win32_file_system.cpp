@@ -228,7 +228,7 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
-    const std::size_t nameAt = nameStart(path, characters());
+    const std::size_t nameAt = nameStart(path);
     const std::string folder = path.substr(0, nameAt);
     Folder& facts = folders_[folder];
     if (!facts.finalRead) {
@@ -293,7 +293,7 @@ std::wstring Win32FileSystem::twinKeyOf(const std::wstring& name) {
 }
 
 void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::string& to) {
-    const std::size_t fromAt = nameStart(from, characters());
+    const std::size_t fromAt = nameStart(from);
     const auto folder = folders_.find(from.substr(0, fromAt));
     if (folder == folders_.end() || !folder->second.namesRead)
         return;
@@ -305,7 +305,7 @@ void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::strin
             names.erase(twin);
             break;
         }
-    const std::wstring newName = wideFromProgram(to.substr(nameStart(to, characters())));
+    const std::wstring newName = wideFromProgram(to.substr(nameStart(to)));
     names.emplace(twinKeyOf(newName), newName);
 }
 

@@ -69,8 +69,8 @@ protected:
         onDialogThread(w, [&] { count = dialog.commands().fileList().size(); });
         return count;
     }
-    // Drops the paths on the dialog as the shell does: a global block of ANSI names, ended by an
-    // empty one, that the receiver hands back.
+    // Drops the paths on the dialog as the shell does: a global block of names that are not wide
+    // (fWide unset), ended by an empty one, that the receiver hands back.
     static void drop(HWND w, const std::vector<std::string>& paths) {
         std::size_t size = sizeof(DROPFILES) + 1;
         for (const std::string& path : paths)

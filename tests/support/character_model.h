@@ -1,8 +1,7 @@
 // The character rules of names and every text operation on them, written on code points as
 // plainly as the rules read, to hold the program's byte-level functions against. A name is a
-// sequence of characters: the code point of each character of its code page, and for bytes that
-// are none a marker above every code point: markerBase and the byte, or markerBase and both bytes
-// (lead << 8 | trail) where a lead byte pairs with a trail byte into a character the page lacks.
+// sequence of characters: the code point of each character, and for a byte that is none a marker
+// above every code point, markerBase and the byte.
 #pragma once
 
 #include "host_characters.h"
@@ -23,9 +22,9 @@ public:
     static inline const Text maskSet = U"\\/:<>|\" ";
     static inline const Text listSet = U"\\/?*<>|\"";
     static inline const Text nameSet = U"\\\"/:*?<>|";
-    // Whether a code point is a letter of any script, and whether the code page writes it.
-    CharacterModel(std::function<bool(char32_t)> isLetter, std::function<bool(char32_t)> holds)
-        : isLetter_(std::move(isLetter)), holds_(std::move(holds)) {}
+    // Whether a code point is a letter of any script.
+    explicit CharacterModel(std::function<bool(char32_t)> isLetter)
+        : isLetter_(std::move(isLetter)) {}
     bool isLetter(char32_t c) const { return c < markerBase && isLetter_(c); }
     // The index after the first n characters.
     static std::size_t position(const Text& text, long long n) {
@@ -38,14 +37,13 @@ public:
     static bool holdsAny(const Text& text, const Text& s) { return text.find_first_of(s) != none; }
     static bool endsWith(const Text& text, char32_t c) { return !text.empty() && text.back() == c; }
     static std::size_t dot(const Text& name) { return std::min(name.rfind(U'.'), name.size()); }
-    // Letter case by the fixed pairs A-Z/a-z, Ä/ä, Ö/ö, Ü/ü, where the code page writes both
-    // letters of a pair; every other character stays.
+    // Letter case by the fixed pairs A-Z/a-z, Ä/ä, Ö/ö, Ü/ü; every other character stays.
     char32_t small(char32_t c) const {
-        const bool umlaut = (c == U'Ä' || c == U'Ö' || c == U'Ü') && holds_(c + 0x20);
+        const bool umlaut = c == U'Ä' || c == U'Ö' || c == U'Ü';
         return (c >= U'A' && c <= U'Z') || umlaut ? c + 0x20 : c;
     }
     char32_t capital(char32_t c) const {
-        const bool umlaut = (c == U'ä' || c == U'ö' || c == U'ü') && holds_(c - 0x20);
+        const bool umlaut = c == U'ä' || c == U'ö' || c == U'ü';
         return (c >= U'a' && c <= U'z') || umlaut ? c - 0x20 : c;
     }
     Text toSmall(Text text) const { return each(std::move(text), &CharacterModel::small); }
@@ -119,7 +117,6 @@ private:
         return text;
     }
     std::function<bool(char32_t)> isLetter_;
-    std::function<bool(char32_t)> holds_;
 };
 
 } // namespace tarnwick::testing

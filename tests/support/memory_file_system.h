@@ -60,7 +60,7 @@ public:
         if (self.size() > 2 && find(self) == nullptr)
             addFolder(self);
         for (const std::string& name : names) {
-            if (characters_->endsWith(name, '\\'))
+            if (endsWith(name, '\\'))
                 addFolder(folder + name.substr(0, name.size() - 1));
             else
                 addFile(folder + name);
@@ -87,7 +87,7 @@ public:
 
     void search(const std::string& pattern, const Visitor& visit) override {
         searches.push_back(pattern);
-        const std::size_t slash = characters_->findLastOf(pattern, "\\", pattern.size());
+        const std::size_t slash = findLastOf(pattern, "\\", pattern.size());
         const std::string folder = pattern.substr(0, slash + 1);
         const std::string mask = pattern.substr(slash + 1);
         if (!folderExists(folder))
@@ -100,7 +100,7 @@ public:
             if (e.path.size() <= folder.size() || e.path.compare(0, folder.size(), folder) != 0)
                 continue;
             const std::string name = e.path.substr(folder.size());
-            if (!characters_->holdsAny(name, "\\") && matchesMask(name, mask))
+            if (!holdsAny(name, "\\") && matchesMask(name, mask))
                 visit(name, e.isFolder, e.isLink);
         }
     }
@@ -108,7 +108,7 @@ public:
     // A path with a closing backslash names a folder: nothing exists below a file.
     bool exists(const std::string& path) override {
         std::string p = path;
-        const bool asFolder = p.size() > 3 && characters_->endsWith(p, '\\');
+        const bool asFolder = p.size() > 3 && endsWith(p, '\\');
         if (asFolder)
             p.pop_back();
         if (p.size() <= 3)
@@ -141,7 +141,7 @@ private:
         bool isLink = false;
     };
 
-    // Names match regardless of letter case, character by character: a trail byte is no letter.
+    // Names match regardless of letter case, character by character.
     bool sameIgnoringCase(const std::string& a, const std::string& b) const {
         if (a.size() != b.size())
             return false;

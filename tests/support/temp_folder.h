@@ -27,7 +27,7 @@ inline std::string readToEnd(HANDLE file) {
 }
 
 // The files below a folder with their contents, and the folders below it, by their paths relative
-// to it as the platform keeps them (in UTF-16): of any depth, whatever the code page can show.
+// to it as the platform keeps them (in UTF-16), of any depth.
 struct FolderSnapshot {
     std::map<std::wstring, std::string> files;
     std::set<std::wstring> folders;

@@ -2,7 +2,6 @@
 #include "support/dialog_driver.h"
 #include "support/temp_folder.h"
 #include "win32/wine_host.h"
-#include "win32/characters.h"
 #include "win32/text_conversion.h"
 #include "ui/shell_dialogs.h"
 
@@ -102,7 +101,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
     } removed{root, japanese};
     for (const std::string& folder : {std::string(system), japanese}) {
         const std::string leaf = folder.substr(folder.rfind('\\') + 1);
-        SystemShellDialogs shell(programCharacters());
+        SystemShellDialogs shell;
         std::string chosen;
         bool result = false;
         {
@@ -121,7 +120,7 @@ TEST(FolderBrowser, PreselectsTheInitialFolder) {
 }
 
 TEST(FolderBrowser, OverLongInitialFolderOpensTheBrowserAndCancelGivesFalse) {
-    SystemShellDialogs shell(programCharacters());
+    SystemShellDialogs shell;
     std::string chosen = "unchanged";
     bool result = true;
     {
@@ -161,7 +160,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
         {"one file given with its path", temp.path() + "a.txt", {"a.txt"}},
     };
     for (const ChooserCase& c : cases) {
-        SystemShellDialogs shell(programCharacters());
+        SystemShellDialogs shell;
         std::string folder;
         std::vector<std::string> names;
         ASSERT_TRUE(whileShown(
@@ -175,7 +174,7 @@ TEST(FileChooser, DeliversFolderAndNames) {
 }
 
 TEST(FileChooser, CancelGivesFalse) {
-    SystemShellDialogs shell(programCharacters());
+    SystemShellDialogs shell;
     std::string folder;
     std::vector<std::string> names;
     EXPECT_FALSE(whileShown(

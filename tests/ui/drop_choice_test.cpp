@@ -1,8 +1,6 @@
 // What a drop onto the Main dialog chooses.
 #include "ui/drop_choice.h"
 
-#include "support/host_characters.h"
-
 #include <gtest/gtest.h>
 
 namespace tarnwick {
@@ -18,7 +16,6 @@ TEST(ClassifyDrop, OneFolderOrFilesOfOneFolderAndNothingElse) {
         Kind kind;
         std::string folder;
         Names names;
-        const Wtf8Characters& characters = testing::testCharacters();
     } cases[] = {
         {"one folder", {{"C:\\Photos\\Rome", true}}, Kind::folder, "C:\\Photos\\Rome", {}},
         {"a drive", {{"D:\\", true}}, Kind::folder, "D:\\", {}},
@@ -47,7 +44,7 @@ TEST(ClassifyDrop, OneFolderOrFilesOfOneFolderAndNothingElse) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const DropChoice target = classifyDrop(c.items, c.characters);
+        const DropChoice target = classifyDrop(c.items);
         EXPECT_EQ(target.kind, c.kind);
         EXPECT_EQ(target.folder, c.folder);
         EXPECT_EQ(target.names, c.names);

@@ -1,7 +1,5 @@
 #include "ui/file_selection.h"
 
-#include "support/host_characters.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,8 +33,7 @@ TEST(MultiSelection, FolderAndNames) {
             buffer.append(200, '\0'); // the rest of the buffer
         std::string folder;
         std::vector<std::string> names = {"stale"};
-        EXPECT_EQ(parseMultiSelection(buffer.data(), buffer.size(), folder, names,
-                                      testing::testCharacters()),
+        EXPECT_EQ(parseMultiSelection(buffer.data(), buffer.size(), folder, names),
                   !c.names.empty())
             << c.folder;
         if (!c.names.empty()) {

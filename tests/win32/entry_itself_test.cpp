@@ -95,7 +95,7 @@ TEST_F(EntryItself, ANewNameEndingInADotIsNeverGiven) {
 }
 
 // é.txt and É.txt are one name for the file system, as are жук.txt and Жук.txt: the run is
-// refused as a whole. The files are made in UTF-16, whatever the system's code page.
+// refused as a whole. The files are made in UTF-16.
 TEST_F(EntryItself, NamesOneInTheFileSystemsCapitalsRefuseTheRun) {
     erase("1")(window.options);
     replace("2", "")(window.options);

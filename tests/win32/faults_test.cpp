@@ -43,8 +43,7 @@ protected:
         window.options.digitCount = 1;
         window.previewAnswer = true; // Preview, then "Rename"
     }
-    // Runs a shell script on the Linux side in the temporary folder, where names need not fit
-    // the code page.
+    // Runs a shell script on the Linux side in the temporary folder.
     bool runInFolder(const std::string& script) const {
         return testing::runShell("cd " + testing::shellQuote(testing::unixPath(temp.path())) +
                                      "\n" + script,

@@ -325,8 +325,7 @@ private:
                 // Windows cannot make it beside its twin; Linux can.
                 topHasTwins_ = topHasTwins_ || folder.empty();
                 twins += "printf '%s' " + testing::shellQuote(content) + " > " +
-                         testing::shellQuote(testing::unixPath(temp_.path() + folder) +
-                                             testing::utf8FromAnsi(name)) +
+                         testing::shellQuote(testing::unixPath(temp_.path() + folder) + name) +
                          "\n";
             }
         }

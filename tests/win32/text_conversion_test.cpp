@@ -10,8 +10,7 @@ namespace tarnwick {
 namespace {
 
 // Any UTF-16 text, unpaired surrogates included, comes back unit for unit; its program string is
-// exact, counts its units, and is read by the code page as whole characters, a lone surrogate as
-// one of its own.
+// exact, counts its units, and is read as whole characters, a lone surrogate as one of its own.
 TEST(TextConversion, EveryUtf16TextComesBackUnitForUnit) {
     std::mt19937 random(32);
     const wchar_t units[] = {L'a',   L'.',   0xE4,   0x416,  0x4E2D,

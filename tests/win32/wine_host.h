@@ -1,6 +1,6 @@
 // The Linux side of a test that runs under Wine: Unix paths and shell commands, for what the
-// Windows side cannot make on its own (names that differ only in letter case in one folder, names
-// outside the ANSI code page).
+// Windows side cannot make on its own (names that differ only in letter case in one folder), and
+// Windows' own conversion between UTF-8 and UTF-16, which is not the program's.
 #pragma once
 
 #include <windows.h>
@@ -13,38 +13,26 @@ inline bool underWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-// UTF-16 for a text in the ANSI code page.
+// UTF-16 for a UTF-8 text.
 inline std::wstring wideFromUtf8(const std::string& text) {
     if (text.empty())
         return {};
     const int n =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
     return wide;
 }
 
-// A text in the ANSI code page for UTF-16 ("?" for what the code page lacks).
+// UTF-8 for a UTF-16 text.
 inline std::string utf8FromWide(const std::wstring& wide) {
     if (wide.empty())
         return {};
     const int n = static_cast<int>(wide.size());
-    const int m = WideCharToMultiByte(CP_ACP, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(m), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), n, &text[0], m, nullptr, nullptr);
-    return text;
-}
-
-// UTF-8 for a text in the ANSI code page.
-inline std::string utf8FromAnsi(const std::string& text) {
-    if (text.empty())
-        return text;
-    const std::wstring wide = wideFromUtf8(text);
-    const int n = static_cast<int>(wide.size());
     const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(m), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, &result[0], m, nullptr, nullptr);
-    return result;
+    std::string text(static_cast<std::size_t>(m), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, &text[0], m, nullptr, nullptr);
+    return text;
 }
 
 // The Unix path (UTF-8) of a Windows path; empty when not under Wine.

@@ -90,8 +90,7 @@ tarnwick::FileList namesInScripts() {
     window.options.replaceOn = true;
     window.options.replaceFind = " ";
     window.options.replaceWith = "_";
-    tarnwick::formatNewNames(window.options, files, window,
-                             tarnwick::Wtf8Characters(tarnwick::platformLetters()));
+    tarnwick::formatNewNames(window.options, files, window, tarnwick::programCharacters());
     return files;
 }
 
@@ -156,7 +155,7 @@ int main(int argc, char** argv) {
             }
         });
         tarnwick::Win32FileSystem fileSystem;
-        tarnwick::SystemShellDialogs shellDialogs(tarnwick::programCharacters());
+        tarnwick::SystemShellDialogs shellDialogs;
         tarnwick::MainDialog(fileSystem, shellDialogs).run();
         const tarnwick::FileList files = {
             {"C:\\Photos\\Rome\\", "IMG_4711.JPG", "rome - 001.jpg"},
