@@ -1,5 +1,6 @@
 #include "case_rename.h"
 
+#include "characters.h"
 #include "errno_table.h"
 #include "handles.h"
 #include "text_conversion.h"
@@ -17,14 +18,6 @@
 namespace tarnwick {
 
 namespace {
-
-// Compares two names as the file system matches them: regardless of case, by the same
-// upper-case table (so also the accented letters, such as ä and Ä or š and Š).
-// CSTR_LESS_THAN, CSTR_EQUAL or CSTR_GREATER_THAN.
-int compareIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE);
-}
 
 std::wstring wideName(const std::string& path) {
     return wideFromProgram(path.substr(nameStart(path)));
@@ -78,7 +71,7 @@ std::string folderPart(const std::string& path) {
 } // namespace
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return compareIgnoringCase(wideFromProgram(a), wideFromProgram(b)) == CSTR_EQUAL;
+    return compareNames(wideFromProgram(a), wideFromProgram(b)) == 0;
 }
 
 CaseRenames::CaseRenames(const Wtf8Characters& characters, PlatformRename renameEntry,
@@ -92,7 +85,7 @@ void CaseRenames::forget() {
 }
 
 bool CaseRenames::IgnoringCase::operator()(const std::wstring& a, const std::wstring& b) const {
-    return compareIgnoringCase(a, b) == CSTR_LESS_THAN;
+    return compareNames(a, b) < 0;
 }
 
 CaseRenames::Folder& CaseRenames::folderOf(const std::string& path) {

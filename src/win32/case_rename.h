@@ -15,8 +15,7 @@
 
 namespace tarnwick {
 
-// True when the file system takes both paths for the same name: regardless of letter case, by
-// its own upper-case table (so also ä and Ä, or š and Š).
+// True when the file system takes both paths for the same name (compareNames).
 bool sameIgnoringCase(const std::string& a, const std::string& b);
 
 class CaseRenames {

@@ -26,17 +26,8 @@ bool isLetter(std::uint32_t code) {
     return GetStringTypeW(CT_CTYPE1, units, count, types) && (types[0] & C1_ALPHA) != 0;
 }
 
-// The capital by the invariant locale's mapping, the same in every language (no Turkish dotted
-// I); the file system's table of capitals holds the Basic Multilingual Plane alone.
 std::uint32_t capital(std::uint32_t code) {
-    if (code > 0xFFFF)
-        return code;
-    const wchar_t small = static_cast<wchar_t>(code);
-    wchar_t big = small;
-    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, &small, 1, &big, 1, nullptr, nullptr,
-                      0) != 1)
-        return code;
-    return big;
+    return code > 0xFFFF ? code : nameCapitals(std::wstring(1, static_cast<wchar_t>(code)))[0];
 }
 
 } // namespace
@@ -49,6 +40,24 @@ const PlatformLetters& platformLetters() {
 const Wtf8Characters& programCharacters() {
     static const Wtf8Characters characters = Wtf8Characters(platformLetters());
     return characters;
+}
+
+int compareNames(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) -
+           CSTR_EQUAL;
+}
+
+std::wstring nameCapitals(const std::wstring& text) {
+    std::wstring capitals = text;
+    const int size = static_cast<int>(text.size());
+    if (size > 0)
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.data(), size, &capitals[0], size,
+                      nullptr, nullptr, 0);
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] >= 0xD800 && text[i] <= 0xDFFF) // a surrogate keeps its value
+            capitals[i] = text[i];
+    return capitals;
 }
 
 } // namespace tarnwick

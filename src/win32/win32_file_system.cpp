@@ -38,8 +38,7 @@ std::wstring finalPathOf(HANDLE file) {
         }
         path.resize(length); // too small: length counts the closing null
     }
-    CharUpperBuffW(&path[0], static_cast<DWORD>(path.size()));
-    return path;
+    return nameCapitals(path);
 }
 
 // The same of a folder, which is followed where it is a link.
@@ -55,17 +54,6 @@ std::wstring folderFinalPath(const std::wstring& folder) {
 std::wstring ntPathForm(const std::wstring& path) {
     const std::wstring longForm = longPathForm(path); // \\?\C:\a or \\?\UNC\server\share\a
     return L"\\??\\" + longForm.substr(4);
-}
-
-// A text in capitals as the file system compares names.
-std::wstring capitals(std::wstring text) {
-    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
-// The last part of a path, in capitals as the file system compares names.
-std::wstring capitalNameOf(const std::wstring& path) {
-    return capitals(path.substr(path.find_last_of(L"\\/") + 1));
 }
 
 // What tells one file from every other: "You can compare the VolumeSerialNumber and FileIndex
@@ -238,7 +226,7 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     if (facts.final.empty())
         return true;
     const std::wstring wideName = wide.substr(wide.find_last_of(L'\\') + 1);
-    const std::wstring name = capitals(wideName);
+    const std::wstring name = nameCapitals(wideName);
     if (finalPathsNameEntry(facts.final, fileFinal, name, name))
         return true;
     // Windows keeps a name's closing dots and blanks in a final path; Wine drops them ("memo "
@@ -254,7 +242,8 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     if (length == 0 || length >= longPath.size())
         return false;
     longPath.resize(length);
-    return finalPathsNameEntry(facts.final, fileFinal, name, capitalNameOf(longPath));
+    return finalPathsNameEntry(facts.final, fileFinal, name,
+                               nameCapitals(longPath.substr(longPath.find_last_of(L"\\/") + 1)));
 }
 
 // The names of the folder are read once in a run, by the key that drops closing dots and blanks;
@@ -289,7 +278,7 @@ bool Win32FileSystem::twinHasIdentityOf(void* file, const std::string& folder, F
 }
 
 std::wstring Win32FileSystem::twinKeyOf(const std::wstring& name) {
-    return capitals(twinKey(name));
+    return nameCapitals(twinKey(name));
 }
 
 void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::string& to) {
