@@ -46,12 +46,12 @@ mkdir -p "$(dirname "$out")"
 rm -f "$out"
 case $out in /*) ;; *) out="$PWD/$out" ;; esac
 # wixl finds the files by a path relative to where it runs.
-if ! said=$(cd "$stage" && TZ=UTC faketime "$clock" wixl -a x64 -D Version="$version" \
+if ! said=$(cd "$stage" && TZ=UTC faketime -f "$clock" wixl -a x64 -D Version="$version" \
     -D ProductCode="$product_code" -D SourceDir=. -o "$out" "$wxs" 2>&1) || [ -n "$said" ]; then
     printf '%s\n' "$said" >&2
     rm -f "$out"
     exit 1
 fi
-TZ=UTC faketime "$clock" msibuild "$out" -s "$(defined Description)" "$(defined Publisher)" \
+TZ=UTC faketime -f "$clock" msibuild "$out" -s "$(defined Description)" "$(defined Publisher)" \
     "x64;1033" "{$package_code}"
 echo "${out#"$top"/}"
