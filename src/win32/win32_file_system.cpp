@@ -67,7 +67,7 @@ std::wstring capitalNameOf(const std::wstring& path) {
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
           programCodePage(),
-          [this](const std::string& from, const std::string& to) { return renameEntry(from, to); },
+          [this](const std::string& from, const std::string& to) { return renameStep(from, to); },
           [this](const std::string& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
               readFolder(folder, visit);
@@ -134,10 +134,20 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     }
     if (sameIgnoringCase(oldPath, newPath))
         return caseRenames_.rename(oldPath, newPath);
-    if (!renameEntry(oldPath, newPath))
+    if (!renameStep(oldPath, newPath))
         return lastErrno();
     caseRenames_.noteRenamed(oldPath, newPath);
     return 0;
+}
+
+bool Win32FileSystem::renameStep(const std::string& from, const std::string& to) {
+    DWORD error = ERROR_SUCCESS;
+    tryStep([&] {
+        error = renameEntry(from, to) ? ERROR_SUCCESS : GetLastError();
+        return error == ERROR_SUCCESS ? 0 : errnoFor(error);
+    });
+    SetLastError(error);
+    return error == ERROR_SUCCESS;
 }
 
 // The file is opened once, as itself where the platform can, checked to be the entry its path

@@ -32,6 +32,9 @@ protected:
                             const std::function<void(const std::wstring& name)>& visit);
 
 private:
+    // One step of a rename through renameEntry, tried again while another program has the file
+    // open (FileSystem::tryStep): false on failure, with the reason left in GetLastError.
+    bool renameStep(const std::string& from, const std::string& to);
     // False when the file opened under path (wide, as the platform takes it) is another file than
     // the entry that path names.
     bool openedIsEntry(void* file, const std::string& path, const std::wstring& wide);

@@ -26,8 +26,8 @@ protected:
 };
 
 // A rename never replaces what has the new name; it gives the runtime's error numbers, and a file
-// held open keeps its name, also for a change of letter case only; the same name succeeds and
-// touches nothing.
+// held open keeps its name and is in use, also for a change of letter case only; the same name
+// succeeds and touches nothing.
 TEST_F(PlatformRenameTest, RenamesNeverReplacesOrGivesTheRuntimesErrorNumber) {
     const Names untouched{"a.txt", "b.txt", "sub"};
     const struct {
@@ -50,8 +50,8 @@ TEST_F(PlatformRenameTest, RenamesNeverReplacesOrGivesTheRuntimesErrorNumber) {
         {"a.txt", "no such folder\\x.txt", false, 2, untouched},
         {"a.txt", "a?b.txt", false, 22, untouched},
         {"a.txt", "a<b.txt", false, 22, untouched},
-        {"a.txt", "x.txt", true, 13, untouched},
-        {"a.txt", "A.txt", true, 13, untouched},
+        {"a.txt", "x.txt", true, renameError::inUse, untouched},
+        {"a.txt", "A.txt", true, renameError::inUse, untouched},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);

@@ -1,0 +1,76 @@
+// A file that another program holds open: the waits for it, on the in-memory file system that
+// reports it in use a set number of times.
+#include "engine/rename.h"
+
+#include "support/commands_fixture.h"
+#include "support/memory_file_system.h"
+#include "support/recording_window.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace tarnwick {
+namespace {
+
+using Waits = std::vector<unsigned>;
+
+// Each wait, taken by the window, twice the one before and the last cut to what is left of a
+// second: a file free after that many tries is renamed or given back, one held longer is reported
+// as a file denied.
+TEST(InUse, AFileIsTriedAgainAfterWaitsThatGrowForASecond) {
+    const Waits second = {10, 20, 40, 80, 160, 320, 370};
+    for (const bool undo : {false, true}) {
+        for (const int held : {0, 1, 3, 7, 8, 40}) {
+            SCOPED_TRACE(std::to_string(held) + (undo ? " times, undo" : " times"));
+            testing::RecordingWindow window;
+            testing::MemoryFileSystem fs;
+            fs.add("C:\\f\\", {"a.txt"});
+            const FileList files = {{"C:\\f\\", "a.txt", "b.txt"}};
+            if (undo)
+                renameAll(files, fs, window);
+            const std::string from = undo ? "C:\\f\\b.txt" : "C:\\f\\a.txt";
+            const std::string to = undo ? "C:\\f\\a.txt" : "C:\\f\\b.txt";
+            window = testing::RecordingWindow();
+            fs.holdOpen(from, held);
+            const RenameRecord record =
+                undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
+            const auto waits = std::min<std::size_t>(held, second.size());
+            EXPECT_EQ(window.waits, Waits(second.begin(), second.begin() + waits));
+            EXPECT_EQ(fs.tries[from], static_cast<int>(waits) + 1);
+            EXPECT_EQ(record.renamed(), held <= 7 ? 1 : 0);
+            EXPECT_EQ(fs.files(), (std::vector<std::string>{held <= 7 ? to : from}));
+            ASSERT_EQ(window.messages.size(), held <= 7 ? 0u : 1u);
+            if (held > 7) {
+                EXPECT_EQ(window.messages[0].text,
+                          testing::renameFailure(from, to, testing::kAccessReason));
+            }
+        }
+    }
+}
+
+// Twenty files held for good: three of them use up the run's three seconds, each is reported.
+// Every other failure is final at once.
+TEST(InUse, ARunWaitsThreeSecondsAtMostAndNoOtherFailureIsTriedAgain) {
+    testing::RecordingWindow window;
+    testing::MemoryFileSystem fs;
+    FileList files;
+    const int others[] = {2, 13, 17, 22, 1000};
+    for (int i = 0; i < 25; ++i) {
+        const std::string name = std::to_string(i) + ".txt";
+        fs.add("C:\\f\\", {name});
+        files.push_back({"C:\\f\\", name, "x" + name});
+        if (i < 20)
+            fs.holdOpen("C:\\f\\" + name, 1000);
+        else
+            fs.failRename("C:\\f\\" + name, others[i - 20]);
+    }
+    EXPECT_EQ(renameAll(files, fs, window).renamed(), 0);
+    EXPECT_EQ(std::accumulate(window.waits.begin(), window.waits.end(), 0u), 3000u);
+    EXPECT_EQ(window.messages.size(), 24u); // the taken name (17) is passed over
+    for (int i = 3; i < 25; ++i)
+        EXPECT_EQ(fs.tries["C:\\f\\" + std::to_string(i) + ".txt"], 1) << i;
+}
+
+} // namespace
+} // namespace tarnwick
