@@ -30,8 +30,9 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 
 // Gives each entry of changed (as renameAll recorded them) its old name back, the last renamed
 // first, so that a chain of renames unwinds. Here a taken old name is a failure, reported like
-// every other, after the waits for a file in use; a file that cannot go back keeps its new name. The progress bar steps once per
-// entry. succeeded tells, for each entry of changed, whether it went back.
+// every other, after the waits for a file in use; a file that cannot go back keeps its new name.
+// The progress bar steps once per entry. succeeded tells, for each entry of changed, whether it
+// went back.
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window);
 
 } // namespace tarnwick
