@@ -149,6 +149,16 @@ std::size_t CodePage::longCharSize(const std::string& text, std::size_t at) cons
     return longSize(text, at);
 }
 
+std::size_t utf16Length(const std::string& text) {
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size(); ++units) {
+        const std::size_t size = utf8SequenceSize(text, at);
+        units += size == 4 ? 1 : 0;
+        at += size == 0 ? 1 : size;
+    }
+    return units;
+}
+
 std::size_t CodePage::length(const std::string& text) const {
     std::size_t count = 0;
     for (std::size_t at = 0; at < text.size(); at += sizeAt(text, at))

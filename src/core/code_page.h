@@ -28,6 +28,10 @@ struct PlatformCharacters {
 std::size_t utf8SequenceSize(const std::string& text, std::size_t at);
 // The code point of the sequence of size bytes (from utf8SequenceSize) at text[at].
 std::uint32_t utf8CodePoint(const std::string& text, std::size_t at, std::size_t size);
+// The UTF-16 units of text, as the file system counts a name's length: two for a character
+// beyond the Basic Multilingual Plane, one for every other character and for a byte that begins
+// none (it becomes U+FFFD).
+std::size_t utf16Length(const std::string& text);
 
 class CodePage {
 public:

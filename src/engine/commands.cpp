@@ -88,7 +88,7 @@ void Commands::runRename() {
         return;
     state_.previewReady = false;
     steps.next(texts::stepCheckingEmptyOrLong);
-    if (!checkEmptyOrLongNames(files_, window_, fileSystem_.codePage()))
+    if (!checkEmptyOrLongNames(files_, window_))
         return;
     steps.next(texts::stepCheckingIdentical);
     if (!checkIdenticalNames(files_, window_, fileSystem_.codePage()))

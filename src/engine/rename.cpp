@@ -63,8 +63,10 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
         waits.nextFile();
         const Outcome outcome =
             renameFile(entry.folder, entry.oldName, entry.newName, false, fileSystem, window);
-        if (outcome == Outcome::taken)
-            continue; // passed over without a word, and without a step of the bar
+        if (outcome == Outcome::taken) {
+            window.keepAnswering(); // passed over without a word, and without a step of the bar
+            continue;
+        }
         if (outcome == Outcome::renamed) {
             record.succeeded[i] = true;
             if (entry.newName != entry.oldName)

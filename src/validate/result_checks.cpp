@@ -18,16 +18,17 @@ bool refuse(MainSurface& window, const std::string& text) {
 
 } // namespace
 
-bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage) {
+bool checkEmptyOrLongNames(const FileList& files, MainSurface& window) {
     window.startProgress(files.size(), 1);
     for (const FileEntry& entry : files) {
         if (entry.newName.empty())
             return refuse(window,
                           fillIn(texts::emptyName, {{"path", entry.folder + entry.oldName}}));
-        // Only the name counts, in characters; the folder may be of any length. A name of no
-        // more bytes than the limit has no more characters either.
+        // Only the name counts, in UTF-16 units as the file system counts its limit of 255 (a
+        // character beyond the Basic Multilingual Plane is two); the folder may be of any length.
+        // A name of no more bytes than the limit has no more units either.
         const std::size_t length = entry.newName.size() > static_cast<std::size_t>(maxNameLength)
-                                       ? codePage.length(entry.newName)
+                                       ? utf16Length(entry.newName)
                                        : entry.newName.size();
         if (length > static_cast<std::size_t>(maxNameLength))
             return refuse(window, fillIn(texts::longName, {{"path", entry.folder + entry.newName},

@@ -7,8 +7,8 @@
 
 namespace tarnwick {
 
-// No new name may be empty or longer than maxNameLength characters of codePage.
-bool checkEmptyOrLongNames(const FileList& files, MainSurface& window, const CodePage& codePage);
+// No new name may be empty or longer than maxNameLength UTF-16 units.
+bool checkEmptyOrLongNames(const FileList& files, MainSurface& window);
 
 // No two entries of one folder may get new names that differ at most in letter case, as the
 // case operation's small letters fold it, character by character.

@@ -41,7 +41,7 @@ std::size_t wholeCharacters(const CodePage& codePage, const std::string& text, s
     std::size_t units = 0;
     while (end < text.size()) {
         const std::size_t size = codePage.charSize(text, end);
-        units += wideLength(text.substr(end, size));
+        units += utf16Length(text.substr(end, size));
         if (units > limit)
             break;
         end += size;
@@ -61,11 +61,11 @@ std::string temporaryName(const CodePage& codePage, const std::string& folder,
     std::snprintf(mark, sizeof mark, "~tw%04x", number & 0xFFFFu);
     const std::size_t markSize = std::strlen(mark);
     const std::size_t longestName = 255; // UTF-16 units of one folder entry
-    const std::size_t folderUnits = wideLength(folder);
+    const std::size_t folderUnits = utf16Length(folder);
     std::size_t room = folderUnits + 1 < MAX_PATH ? MAX_PATH - 1 - folderUnits : 0;
     room = std::min(room, longestName);
     if (noLonger)
-        room = std::min(room, std::max(wideLength(name), markSize));
+        room = std::min(room, std::max(utf16Length(name), markSize));
     const std::size_t keep = room > markSize ? wholeCharacters(codePage, name, room - markSize) : 0;
     return name.substr(0, keep) + mark;
 }
@@ -132,8 +132,8 @@ void CaseRenames::noteRenamed(const std::string& oldPath, const std::string& new
 int CaseRenames::rename(const std::string& oldPath, const std::string& newPath) {
     Folder& folder = folderOf(oldPath);
     if (folder.direct != DirectCaseRename::keepsOldSpelling) {
-        if (!renameEntry_(oldPath, newPath)) {
-            const DWORD error = GetLastError();
+        const DWORD error = renameEntry_(oldPath, newPath);
+        if (error != ERROR_SUCCESS) {
             if (!isExistsError(error))
                 return errnoFor(error);
             // Another entry holds the new spelling, or the platform refuses a change of case
@@ -171,8 +171,8 @@ int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::s
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::string temporary =
             folder + temporaryName(codePage_, folder, name, ++temporaryNumber_, noLonger);
-        if (!renameEntry_(oldPath, temporary)) {
-            const DWORD error = GetLastError();
+        const DWORD error = renameEntry_(oldPath, temporary);
+        if (error != ERROR_SUCCESS) {
             if (isExistsError(error))
                 continue; // that name is taken: another one
             if (!noLonger && temporary.size() > oldPath.size()) {
@@ -183,10 +183,11 @@ int CaseRenames::renameThroughTemporary(const std::string& oldPath, const std::s
             }
             return errnoFor(error);
         }
-        if (renameEntry_(temporary, newPath))
+        const DWORD second = renameEntry_(temporary, newPath);
+        if (second == ERROR_SUCCESS)
             return 0;
-        const int failure = lastErrno();
-        if (renameEntry_(temporary, oldPath))
+        const int failure = errnoFor(second);
+        if (renameEntry_(temporary, oldPath) == ERROR_SUCCESS)
             return failure;
         // Neither name could be had (a twin appeared meanwhile): the file keeps the temporary
         // name, which begins with its old one, and the user is told.

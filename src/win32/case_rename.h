@@ -6,6 +6,8 @@
 
 #include "core/code_page.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <map>
 #include <set>
@@ -19,9 +21,9 @@ bool sameIgnoringCase(const std::string& a, const std::string& b);
 
 class CaseRenames {
 public:
-    // The platform's rename, never replacing (false on failure, the reason in GetLastError), and
-    // its listing of every entry of a folder (ending in a backslash) as it stores the names.
-    using PlatformRename = std::function<bool(const std::string& from, const std::string& to)>;
+    // The platform's rename, never replacing (ERROR_SUCCESS, or the error code of the failure),
+    // and its listing of every entry of a folder (ending in a backslash) as it stores the names.
+    using PlatformRename = std::function<DWORD(const std::string& from, const std::string& to)>;
     using ReadFolder = std::function<void(
         const std::string& folder, const std::function<void(const std::wstring& name)>& visit)>;
 

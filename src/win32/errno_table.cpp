@@ -59,8 +59,4 @@ int errnoFor(DWORD error) {
     return renameError::invalid; // invalid names and everything else
 }
 
-int lastErrno() {
-    return errnoFor(GetLastError());
-}
-
 } // namespace tarnwick

@@ -14,7 +14,4 @@ inline constexpr DWORD linkToOtherFileError = 0x20000000u | 1u;
 // violation), which the runtime calls EACCES, is renameError::inUse.
 int errnoFor(DWORD error);
 
-// The errno for the calling thread's last error.
-int lastErrno();
-
 } // namespace tarnwick

@@ -91,15 +91,4 @@ bool isExactProgramText(const std::string& text) {
     return true;
 }
 
-std::size_t wideLength(const std::string& text) {
-    std::size_t units = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t size = 0;
-        const char32_t code = decode(text, at, size);
-        at += size == 0 ? 1 : size;
-        units += code > 0xFFFF ? 2 : 1;
-    }
-    return units;
-}
-
 } // namespace tarnwick

@@ -23,7 +23,4 @@ std::string programFromWide(std::wstring_view text);
 // gives that text back.
 bool isExactProgramText(const std::string& text);
 
-// The UTF-16 units of a program string: what the platform's length limits count.
-std::size_t wideLength(const std::string& text);
-
 } // namespace tarnwick

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -55,11 +57,48 @@ std::wstring ntPathForm(const std::wstring& path) {
     return L"\\??\\" + longForm.substr(4);
 }
 
+// A text in capitals as the file system compares names.
+std::wstring capitals(std::wstring text) {
+    CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
 // The last part of a path, in capitals as the file system compares names.
 std::wstring capitalNameOf(const std::wstring& path) {
-    std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
-    CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
-    return name;
+    return capitals(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
+// What tells one file from every other: "You can compare the VolumeSerialNumber and FileIndex
+// members returned in the BY_HANDLE_FILE_INFORMATION structure to determine if two paths map to
+// the same target" (BY_HANDLE_FILE_INFORMATION). ReFS needs the 128 bits of FILE_ID_INFO, which
+// Windows 8 and later give (the class FileIdInfo, 18, which the headers of Windows 7 lack);
+// Windows 7 gives the 64 of the older call.
+struct FileIdentity {
+    ULONGLONG volume = 0;
+    BYTE id[16] = {};
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && std::equal(std::begin(id), std::end(id), other.id);
+    }
+};
+
+bool identityOf(HANDLE file, FileIdentity& identity) {
+    constexpr auto fileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+    if (GetFileInformationByHandleEx(file, fileIdInfo, &identity, sizeof identity))
+        return true;
+    BY_HANDLE_FILE_INFORMATION older;
+    if (!GetFileInformationByHandle(file, &older))
+        return false;
+    identity = FileIdentity{};
+    identity.volume = older.dwVolumeSerialNumber;
+    const ULONGLONG index = (ULONGLONG{older.nFileIndexHigh} << 32) | older.nFileIndexLow;
+    std::copy_n(reinterpret_cast<const BYTE*>(&index), sizeof index, identity.id);
+    return true;
+}
+
+// The failure of the call just made; never 0, which would read as success.
+DWORD lastFailure() {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
 }
 
 } // namespace
@@ -96,7 +135,8 @@ void Win32FileSystem::search(const std::string& pattern, const Visitor& visit) {
 }
 
 std::string Win32FileSystem::fullPath(const std::string& path) {
-    const std::wstring full = fullPathOf(wideFromProgram(path));
+    const std::wstring full =
+        completedFolderForm(fullPathOf(pathToComplete(wideFromProgram(path))));
     return full.empty() ? std::string() : programFromWide(full);
 }
 
@@ -106,13 +146,13 @@ bool Win32FileSystem::exists(const std::string& path) {
 
 void Win32FileSystem::beginCacheScope() {
     caseRenames_.forget();
-    folderFinals_.clear();
+    folders_.clear();
     inCacheScope_ = true;
 }
 
 void Win32FileSystem::endCacheScope() {
     caseRenames_.forget();
-    folderFinals_.clear();
+    folders_.clear();
     inCacheScope_ = false;
 }
 
@@ -130,41 +170,39 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         // The file keeps its name: nothing is touched, only a missing file is reported.
         if (GetFileAttributesW(widePath(oldPath).c_str()) != INVALID_FILE_ATTRIBUTES)
             return 0;
-        return lastErrno();
+        return errnoFor(lastFailure());
     }
     if (sameIgnoringCase(oldPath, newPath))
         return caseRenames_.rename(oldPath, newPath);
-    if (!renameStep(oldPath, newPath))
-        return lastErrno();
+    const DWORD error = renameStep(oldPath, newPath);
+    if (error != ERROR_SUCCESS)
+        return errnoFor(error);
     caseRenames_.noteRenamed(oldPath, newPath);
     return 0;
 }
 
-bool Win32FileSystem::renameStep(const std::string& from, const std::string& to) {
+DWORD Win32FileSystem::renameStep(const std::string& from, const std::string& to) {
     DWORD error = ERROR_SUCCESS;
     tryStep([&] {
-        error = renameEntry(from, to) ? ERROR_SUCCESS : GetLastError();
+        error = renameEntry(from, to);
         return error == ERROR_SUCCESS ? 0 : errnoFor(error);
     });
-    SetLastError(error);
-    return error == ERROR_SUCCESS;
+    return error;
 }
 
 // The file is opened once, as itself where the platform can, checked to be the entry its path
 // names (see openedIsEntry) and renamed through that handle, never replacing: an existing target
 // makes the rename fail instead of being overwritten.
-bool Win32FileSystem::renameEntry(const std::string& from, const std::string& to) {
+DWORD Win32FileSystem::renameEntry(const std::string& from, const std::string& to) {
     const std::wstring source = widePath(from);
     const FileHandle file(
         CreateFileW(source.c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
-        return false;
-    if (!openedIsEntry(file.get(), from, source)) {
-        SetLastError(linkToOtherFileError); // another entry than the one named: through a link
-        return false;
-    }
+        return lastFailure();
+    if (!openedIsEntry(file.get(), from, source))
+        return linkToOtherFileError; // another entry than the one named: through a link
     const std::wstring ntPath = ntPathForm(widePath(to));
     std::vector<DWORD> buffer(
         (sizeof(FILE_RENAME_INFO) + ntPath.size() * sizeof(wchar_t)) / sizeof(DWORD) + 1);
@@ -173,8 +211,11 @@ bool Win32FileSystem::renameEntry(const std::string& from, const std::string& to
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>(ntPath.size() * sizeof(wchar_t));
     std::copy(ntPath.begin(), ntPath.end(), info->FileName);
-    return SetFileInformationByHandle(file.get(), FileRenameInfo, info,
-                                      static_cast<DWORD>(buffer.size() * sizeof(DWORD))) != FALSE;
+    if (!SetFileInformationByHandle(file.get(), FileRenameInfo, info,
+                                    static_cast<DWORD>(buffer.size() * sizeof(DWORD))))
+        return lastFailure();
+    noteTwinsRenamed(from, to);
+    return ERROR_SUCCESS;
 }
 
 void Win32FileSystem::readFolder(const std::string& folder,
@@ -198,16 +239,23 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
         return true;
     const std::size_t nameAt = nameStart(path, codePage());
     const std::string folder = path.substr(0, nameAt);
-    auto known = folderFinals_.find(folder);
-    if (known == folderFinals_.end())
-        known = folderFinals_.emplace(folder, folderFinalPath(widePath(folder))).first;
-    const std::wstring& folderFinal = known->second;
-    if (folderFinal.empty())
+    Folder& facts = folders_[folder];
+    if (!facts.finalRead) {
+        facts.final = folderFinalPath(widePath(folder));
+        facts.finalRead = true;
+    }
+    if (facts.final.empty())
         return true;
-    std::wstring name = wideFromProgram(path.substr(nameAt));
-    CharUpperBuffW(&name[0], static_cast<DWORD>(name.size()));
-    if (finalPathsNameEntry(folderFinal, fileFinal, name, name))
+    const std::wstring wideName = wide.substr(wide.find_last_of(L'\\') + 1);
+    const std::wstring name = capitals(wideName);
+    if (finalPathsNameEntry(facts.final, fileFinal, name, name))
         return true;
+    // Windows keeps a name's closing dots and blanks in a final path; Wine drops them ("memo "
+    // and "report." come back as "memo" and "report"). Where the paths agree but for these, the
+    // handle is the entry itself unless it is the file of a twin whose name differs in them alone
+    // ("report" beside "report."), or leads to it.
+    if (finalPathsNameEntryWithoutClosingDots(facts.final, fileFinal, name))
+        return !twinHasIdentityOf(file, folder, facts, wideName);
     // A name given in its short form (list mode) is the entry of its long form.
     std::wstring longPath(wide.size() + MAX_PATH, L'\0');
     const DWORD length =
@@ -215,7 +263,59 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     if (length == 0 || length >= longPath.size())
         return false;
     longPath.resize(length);
-    return finalPathsNameEntry(folderFinal, fileFinal, name, capitalNameOf(longPath));
+    return finalPathsNameEntry(facts.final, fileFinal, name, capitalNameOf(longPath));
+}
+
+// The names of the folder are read once in a run, by the key that drops closing dots and blanks;
+// the run's own renames keep them up to date. A twin that cannot be opened counts as one that
+// may be the file.
+bool Win32FileSystem::twinHasIdentityOf(void* file, const std::string& folder, Folder& facts,
+                                        const std::wstring& name) {
+    if (!facts.namesRead) {
+        readFolder(folder, [&](const std::wstring& entry) {
+            if (entry != L"." && entry != L"..")
+                facts.names.emplace(twinKeyOf(entry), entry);
+        });
+        facts.namesRead = true;
+    }
+    FileIdentity opened;
+    if (!identityOf(file, opened))
+        return true;
+    const std::wstring folderPath = widePath(folder);
+    const auto twins = facts.names.equal_range(twinKeyOf(name));
+    for (auto twin = twins.first; twin != twins.second; ++twin) {
+        if (twin->second == name)
+            continue;
+        const FileHandle other(CreateFileW(
+            (folderPath + twin->second).c_str(), FILE_READ_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        FileIdentity identity;
+        if (!other.valid() || !identityOf(other.get(), identity) || identity == opened)
+            return true;
+    }
+    return false;
+}
+
+std::wstring Win32FileSystem::twinKeyOf(const std::wstring& name) {
+    return capitals(twinKey(name));
+}
+
+void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::string& to) {
+    const std::size_t fromAt = nameStart(from, codePage());
+    const auto folder = folders_.find(from.substr(0, fromAt));
+    if (folder == folders_.end() || !folder->second.namesRead)
+        return;
+    auto& names = folder->second.names;
+    const std::wstring oldName = wideFromProgram(from.substr(fromAt));
+    const auto twins = names.equal_range(twinKeyOf(oldName));
+    for (auto twin = twins.first; twin != twins.second; ++twin)
+        if (twin->second == oldName) {
+            names.erase(twin);
+            break;
+        }
+    const std::wstring newName = wideFromProgram(to.substr(nameStart(to, codePage())));
+    names.emplace(twinKeyOf(newName), newName);
 }
 
 } // namespace tarnwick

@@ -5,6 +5,8 @@
 
 #include "core/file_system.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -24,26 +26,40 @@ public:
     void endCacheScope() override;
 
 protected:
-    // The platform's rename, never replacing: false on failure, with the reason left in
-    // GetLastError. Every step of a rename goes through here.
-    virtual bool renameEntry(const std::string& from, const std::string& to);
+    // The platform's rename, never replacing: ERROR_SUCCESS, or the error code of the call that
+    // failed, read where it failed. Every step of a rename goes through here.
+    virtual DWORD renameEntry(const std::string& from, const std::string& to);
     // Delivers the name of every entry of folder (ends in a backslash) as the platform stores it.
     virtual void readFolder(const std::string& folder,
                             const std::function<void(const std::wstring& name)>& visit);
 
 private:
     // One step of a rename through renameEntry, tried again while another program has the file
-    // open (FileSystem::tryStep): false on failure, with the reason left in GetLastError.
-    bool renameStep(const std::string& from, const std::string& to);
+    // open (FileSystem::tryStep): ERROR_SUCCESS, or the error code of the call that failed.
+    DWORD renameStep(const std::string& from, const std::string& to);
+
+    // What a run has learned of a folder for the check of the entry itself.
+    struct Folder {
+        bool finalRead = false;
+        std::wstring final; // its final path as the platform resolves it, in capitals
+        bool namesRead = false;
+        std::multimap<std::wstring, std::wstring> names; // every name, by its twinKeyOf
+    };
+
     // False when the file opened under path (wide, as the platform takes it) is another file than
     // the entry that path names.
     bool openedIsEntry(void* file, const std::string& path, const std::wstring& wide);
+    // True when another entry of the folder whose name differs from name in closing dots, blanks
+    // and letter case alone is (or leads to) the file opened.
+    bool twinHasIdentityOf(void* file, const std::string& folder, Folder& facts,
+                           const std::wstring& name);
+    static std::wstring twinKeyOf(const std::wstring& name);
+    // Keeps the names of a folder already read up to date after a rename.
+    void noteTwinsRenamed(const std::string& from, const std::string& to);
 
     bool inCacheScope_ = false;
     CaseRenames caseRenames_;
-    // The final path of each folder (ending in a backslash) as the platform resolves it, in
-    // capitals, read once in a run.
-    std::map<std::string, std::wstring> folderFinals_;
+    std::map<std::string, Folder> folders_; // by folder path, ending in a backslash, for a run
 };
 
 } // namespace tarnwick

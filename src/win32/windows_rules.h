@@ -21,6 +21,19 @@ bool isFolderLink(std::uint32_t attributes, std::uint32_t reparseTag);
 // a path already in that form (or in the device form "\\.\") stays as it is.
 std::wstring longPathForm(const std::wstring& absolutePath);
 
+// The path a typed path is completed from: a bare drive ("Y:") is that drive's root, since the
+// platform would complete it against the drive's current folder ("If you specify "U:" the path
+// returned is the current directory on the "U:\" drive", GetFullPathName), which is the program's
+// install folder, or the folder last shown in a file chooser. Every other path stays as typed.
+std::wstring pathToComplete(const std::wstring& typed);
+
+// The folder a completed typed path names, in the form every later call takes as it is: the
+// device forms of a drive or a network path ("\\.\C:\a", "\\.\UNC\s\a") become the long
+// form ("\\?\C:\a", "\\?\UNC\s\a"), since "\\.\" still drops closing dots and blanks. Any
+// other device path ("\\.\CON", what "C:\a\CON" completes to, "\\.\PhysicalDrive0") is no
+// folder: empty.
+std::wstring completedFolderForm(const std::wstring& completed);
+
 // True when what the platform opens under an entry's path is the entry itself, and not a file
 // that the entry links to: fileFinal, the final path of what it opens, names the entry (name, or
 // its long form longName when name is a short one) in the folder whose final path is folderFinal.
@@ -29,5 +42,16 @@ std::wstring longPathForm(const std::wstring& absolutePath);
 // not count: both final paths resolve it alike.
 bool finalPathsNameEntry(const std::wstring& folderFinal, const std::wstring& fileFinal,
                          const std::wstring& name, const std::wstring& longName);
+
+// The same, where the platform may have dropped closing dots and blanks from the parts of either
+// final path (Wine does; Windows keeps them): true when fileFinal names the entry in the folder
+// once every part of both paths and the name is without them. Such a path may also name a twin
+// of the entry, whose name differs from it in closing dots and blanks alone (see twinKey).
+bool finalPathsNameEntryWithoutClosingDots(const std::wstring& folderFinal,
+                                           const std::wstring& fileFinal, const std::wstring& name);
+
+// The name without its closing dots and blanks: two entries of a folder with the same key (in one
+// letter case) are told apart by no final path that drops them.
+std::wstring twinKey(const std::wstring& name);
 
 } // namespace tarnwick

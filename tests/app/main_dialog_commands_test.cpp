@@ -45,7 +45,11 @@ protected:
 
 TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
-        for (int button : {IDC_PREVIEW, IDC_RENAME}) {
+        // No path, and a device that is no folder.
+        const std::pair<int, const char*> tries[] = {
+            {IDC_PREVIEW, ""}, {IDC_RENAME, ""}, {IDC_PREVIEW, "\\\\.\\CON"}};
+        for (const auto& [button, path] : tries) {
+            type(w, IDC_PATH_NAME, path);
             clickButton(w, button);
             HWND box = waitForWindow("Tarnwick Error", thread);
             ASSERT_NE(box, nullptr) << button;
@@ -63,6 +67,24 @@ TEST_F(MainDialogCommands, RefusedPathIsReportedAndTheFocusGoesToIt) {
             EXPECT_EQ(itemText(w, IDC_STEP_LABEL), "");
         }
     });
+}
+
+// A bare drive is the drive's root, though the program's current folder is on that drive.
+TEST_F(MainDialogCommands, ABareDriveIsItsRoot) {
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    SetCurrentDirectoryA(temp.path().c_str());
+    const std::string drive = temp.path().substr(0, 2);
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, drive, "*.none", {});
+        clickButton(w, IDC_PREVIEW);
+        HWND preview = waitForWindow("Preview", thread);
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(itemText(w, IDC_PATH_NAME), drive + "\\");
+        clickButton(preview, IDCANCEL);
+        EXPECT_TRUE(waitUntil([preview] { return !IsWindow(preview); }));
+    });
+    SetCurrentDirectoryA(current);
 }
 
 // While a command works, the controls under the mouse keep the wait cursor: the dialog answers

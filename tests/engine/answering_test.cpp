@@ -39,10 +39,14 @@ struct SlowShare : FileSystem {
     WatchingWindow& window;
     int folders;
     std::uint64_t entryMs;
+    bool taken = false;                // every new name is taken
+    std::size_t answersBeforeWalk = 0; // since the status text, before the walk of the root
     SlowShare(WatchingWindow& w, int f, std::uint64_t ms) : window(w), folders(f), entryMs(ms) {}
     const CodePage& codePage() const override { return testing::utf8(); }
     void search(const std::string& pattern, const Visitor& visit) override {
         const bool root = pattern == "C:\\S\\*.*";
+        if (root)
+            answersBeforeWalk = window.answers.back();
         window.clock += 30 * entryMs;
         char name[16];
         for (int i = (root ? folders : 1000) - 1; i >= 0; --i, window.clock += entryMs) {
@@ -51,14 +55,17 @@ struct SlowShare : FileSystem {
         }
     }
     bool exists(const std::string&) override { return true; }
-    int rename(const std::string&, const std::string&) override { return ++window.clock, 0; }
+    int rename(const std::string&, const std::string&) override {
+        return ++window.clock, taken ? renameError::exists : 0;
+    }
 };
 
 // Windows takes a window without a message for 5 seconds for hung: through a Preview, a Rename
-// and its undo of 50,000 files, after a minute of walking, no answer is half a second from the
-// next, and the sort and the check for identical names, which have no bar, answer at least once
-// per thousand entries. The Preview's collection counts the files found after a second, then at
-// most every quarter second; a short one shows exactly the texts it always showed.
+// and its undo of 50,000 files, after a minute of walking, and a Rename whose every new name is
+// taken, no answer is half a second from the next; the sort, the check for identical names and
+// the undo's matching of the list, which have no bar, answer at least once per thousand entries.
+// The Preview's collection counts the files found after a second, then at most every quarter
+// second; a short one shows exactly the texts it always showed.
 TEST(KeepingTheWindowAnswering, NoStepOfACommandIsSilentForHalfASecond) {
     for (const std::uint64_t entryMs : {0, 1}) {
         WatchingWindow window;
@@ -82,8 +89,12 @@ TEST(KeepingTheWindowAnswering, NoStepOfACommandIsSilentForHalfASecond) {
             expected);
         commands.runRename();
         commands.runUndo();
-        window.keepAnswering();
         EXPECT_EQ(window.texts.back(), "50000 file(s) renamed back.");
+        EXPECT_GE(share.answersBeforeWalk, 50u) << "the undo's matching";
+        share.taken = true;
+        commands.runRename();
+        window.keepAnswering();
+        EXPECT_EQ(window.texts.back(), "0 file(s) successfully renamed.");
         EXPECT_LE(window.longestGap, 500u);
         for (const char* step :
              {"Sorting filename list ...", "Checking for identical filenames ..."})

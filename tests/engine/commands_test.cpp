@@ -177,6 +177,27 @@ TEST_F(CommandsTest, ListModeRenameWritesTheNewNamesIntoTheField) {
     EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 0");
 }
 
+// "." and ".." of a list name no file of the folder: never looked up, never renamed, reported
+// each as an invalid name, as is a new name ending in a blank; the run goes on.
+TEST_F(CommandsTest, DotEntriesOfAListAndNamesEndingInABlankAreReported) {
+    window.options.targetMode = TargetMode::listMode;
+    window.options.maskOrList = "..:a.txt:b.txt:.";
+    replace("a.txt", "c ")(window.options);
+    commands.runRename();
+
+    std::vector<std::string> reported;
+    for (const auto& message : window.messages)
+        reported.push_back(message.text);
+    const std::string in = "C:\\Photos\\";
+    const std::string invalid = testing::kInvalidReason;
+    EXPECT_EQ(reported,
+              (std::vector<std::string>{testing::renameFailure(in + ".", in + ".", invalid),
+                                        testing::renameFailure(in + "..", in + "..", invalid),
+                                        testing::renameFailure(in + "a.txt", in + "c ", invalid)}));
+    EXPECT_EQ(fs.files(), (std::vector<std::string>{in + "b.txt", in + "a.txt"}));
+    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+}
+
 TEST_F(CommandsTest, TheCountLeavesOutTakenNamesAndFailures) {
     fs.add("C:\\Photos\\", {"a.bak", "c.txt", "d.txt"}); // a.txt's new name is taken
     fs.failRename("C:\\Photos\\c.txt", 22);

@@ -276,7 +276,7 @@ TEST_P(CharacterRules, TheProgramGivesWhatTheModelGives) {
         };
         // The checks of the new names: empty or too long, and twice the same in a folder.
         NullWindow window;
-        checkEmptyOrLongNames({{folder, "a", name}}, window, program);
+        checkEmptyOrLongNames({{folder, "a", name}}, window);
         results.push_back({"long name", word(!window.lastError.empty()), word(model.refused(N))});
         window.lastError.clear();
         checkIdenticalNames({{folder, "a", name}, {folder, "b", other}}, window, program);

@@ -93,8 +93,13 @@ public:
         const std::size_t at = until.empty() ? none : name.find(until);
         return at == none ? name : name.substr(at + until.size());
     }
-    // A new name is refused when it is empty or has more than 215 characters.
-    static bool refused(const Text& name) { return name.empty() || name.size() > 215; }
+    // A new name is refused when it is empty or has more than 215 UTF-16 units: a character
+    // beyond the Basic Multilingual Plane is two, every other one and a byte that is none is one.
+    static bool refused(const Text& name) {
+        const auto pairs = std::count_if(name.begin(), name.end(),
+                                         [](char32_t c) { return c > 0xFFFF && c < markerBase; });
+        return name.empty() || name.size() + pairs > 215;
+    }
     // Two names of one folder are the same when their small letters are.
     // Two names are the same when every character has the same capital as the file system
     // compares names (the host's); bytes that are no character compare as they are.

@@ -39,7 +39,7 @@ TEST(CheckEmptyOrLongNames, NameOf215PassesWhateverTheFolder) {
     const std::string folder = "C:\\" + std::string(300, 'f') + "\\";
     const FileList files{entry(folder, "a.txt", std::string(215, 'n'))};
     RecordingWindow window;
-    EXPECT_TRUE(checkEmptyOrLongNames(files, window, testing::utf8()));
+    EXPECT_TRUE(checkEmptyOrLongNames(files, window));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.bars(), std::vector<std::string>{"0 to 1 by 1: 1 steps, up to 1, left at 0"});
 }
@@ -55,7 +55,6 @@ TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
         const char* what;
         FileList files;
         std::string message;
-        const CodePage& page = testing::utf8();
     } cases[] = {
         // clang-format off
         {"too long", {entry(A, "a.txt", "ok.txt"), entry(A, "b.txt", name216)},
@@ -73,7 +72,7 @@ TEST(CheckEmptyOrLongNames, ReportsTheFirstBadEntryInListOrder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingWindow window;
-        EXPECT_FALSE(checkEmptyOrLongNames(c.files, window, c.page));
+        EXPECT_FALSE(checkEmptyOrLongNames(c.files, window));
         ASSERT_EQ(window.messages.size(), 1u);
         EXPECT_EQ(window.messages[0].text, c.message);
         EXPECT_EQ(window.messages[0].caption, "Tarnwick - Error");
@@ -87,7 +86,6 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         const char* first;
         const char* second;
         bool clash;
-        const CodePage& page = testing::utf8();
     } cases[] = {
         // clang-format off
         {"Report.txt", "REPORT.TXT", true},
@@ -101,7 +99,7 @@ TEST(CheckIdenticalNames, NamesDifferingOnlyInFoldedCaseClash) {
         const FileList files{entry("C:\\A\\", "1", c.first), entry("C:\\A\\", "2", c.second)};
         RecordingWindow window;
         window.progressPos = 5; // where the step before left it
-        EXPECT_EQ(checkIdenticalNames(files, window, c.page), !c.clash);
+        EXPECT_EQ(checkIdenticalNames(files, window, testing::utf8()), !c.clash);
         // The bar keeps its range, and its position unless a clash sets it back to 0.
         EXPECT_EQ(window.bar(), "untouched");
         EXPECT_EQ(window.progressPos, c.clash ? 0 : 5);
@@ -145,7 +143,7 @@ TEST(CheckIdenticalNames, ReportsTheFirstClashInListOrder) {
 TEST(ResultChecks, EmptyListPassesBothWithRangeZero) {
     const FileList files;
     RecordingWindow window;
-    EXPECT_TRUE(checkEmptyOrLongNames(files, window, testing::utf8()));
+    EXPECT_TRUE(checkEmptyOrLongNames(files, window));
     EXPECT_TRUE(checkIdenticalNames(files, window, testing::utf8()));
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.bars(), std::vector<std::string>{"0 to 0 by 1: 0 steps, up to 0, left at 0"});

@@ -50,6 +50,35 @@ TEST_F(EntryItself, AFolderEndingInADotIsNotItsTwin) {
     EXPECT_EQ(files(), before);
 }
 
+// Names ending in blanks or dots ("memo ", "report." beside "report", the files of a folder "x ")
+// are the entries themselves, whatever the platform makes of them in a final path: renamed and
+// given back exactly, through the walk and through a list.
+TEST_F(EntryItself, NamesEndingInBlanksOrDotsAreRenamedAndGivenBack) {
+    temp.file("memo ", "m");
+    temp.file("report.", "r.");
+    temp.file("report", "r");
+    temp.file("x \\a.txt", "a");
+    const auto before = files();
+    ASSERT_EQ(before.size(), 4u);
+    both(replace(" ", "_"), swap("."))(window.options);
+    for (const char* list : {"", "memo :report.:report"}) {
+        SCOPED_TRACE(list);
+        window.options.targetMode = *list ? TargetMode::listMode : TargetMode::folderMode;
+        window.options.maskOrList = *list ? list : "*.*";
+        window.options.includeSubdirs = !*list;
+        commands.runPreview();
+        EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
+        EXPECT_EQ(files(), (std::map<std::wstring, std::string>{
+                               {L"memo_", "m"},
+                               {L".report", "r."},
+                               {L"report", "r"},
+                               {*list ? L"x \\a.txt" : L"x \\txt.a", "a"}}));
+        commands.runUndo();
+        EXPECT_TRUE(window.messages.empty()) << window.messages[0].text;
+        EXPECT_EQ(files(), before);
+    }
+}
+
 // A new name ending in a dot is reported with the reason of an invalid name, its file keeps its
 // name, and the run goes on.
 TEST_F(EntryItself, ANewNameEndingInADotIsNeverGiven) {

@@ -128,6 +128,24 @@ TEST_F(RealTreeTest, FilesThatAreLinksAreReportedAndNeverMoveWhatTheyLeadTo) {
     }
 }
 
+// "memo " links to its twin "memo" beside it; the platform names both "memo" in a final path, but
+// what it opens under "memo " is the file of "memo": the link is reported and both stay.
+TEST_F(RealTreeTest, ALinkToATwinThatDiffersInClosingBlanksIsReported) {
+    ASSERT_TRUE(runShell(
+        "cd " + shellQuote(unixFolder(temp)) + "\necho m > memo\nln -s memo 'memo '", temp.path()));
+    const std::string before = tree(temp);
+    window.options.pathSpec = temp.path();
+    window.options.maskOrList = "*.*";
+    replace(" ", "_")(window.options);
+    renameAndUndo();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0].text.find(temp.path() + "memo \n\ncould not renamed to\n\n" + temp.path() +
+                                   "memo_\n\nThe file is a link"),
+              std::string::npos)
+        << reports[0].text;
+    EXPECT_EQ(tree(temp), before);
+}
+
 // A Linux folder may hold FAQ.html and faq.html; Windows cannot. Renamed apart, only one of them
 // gets its old name back: for the platform the other's old name is taken, and the undo reports it.
 TEST_F(RealTreeTest, OfTwoLetterCaseTwinsTheUndoGivesOneItsNameBackAndReportsTheOther) {

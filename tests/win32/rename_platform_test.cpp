@@ -107,29 +107,25 @@ public:
     int folderReads = 0;
 
 protected:
-    bool renameEntry(const std::string& from, const std::string& to) override {
+    DWORD renameEntry(const std::string& from, const std::string& to) override {
         ++moves;
         if (from != to &&
             CompareStringOrdinal(testing::wideFromAnsi(from).c_str(), -1,
                                  testing::wideFromAnsi(to).c_str(), -1, TRUE) == CSTR_EQUAL) {
-            if (directCase == DirectCase::keepsOldSpelling) {
-                SetLastError(ERROR_SUCCESS);
-                return true; // done, says the platform, and nothing changes
+            if (directCase == DirectCase::keepsOldSpelling)
+                return ERROR_SUCCESS; // done, says the platform, and nothing changes
+            if (directCase == DirectCase::refusedAsTaken)
+                return ERROR_ALREADY_EXISTS;
+            if (directCase == DirectCase::keepsNewSpelling && testing::underWine()) {
+                const DWORD aside = Win32FileSystem::renameEntry(from, from + ".aside");
+                return aside != ERROR_SUCCESS ? aside
+                                              : Win32FileSystem::renameEntry(from + ".aside", to);
             }
-            if (directCase == DirectCase::refusedAsTaken) {
-                SetLastError(ERROR_ALREADY_EXISTS);
-                return false;
-            }
-            if (directCase == DirectCase::keepsNewSpelling && testing::underWine())
-                return Win32FileSystem::renameEntry(from, from + ".aside") &&
-                       Win32FileSystem::renameEntry(from + ".aside", to);
         }
         if (to == endBeforeMovingTo)
             throw Ended{};
-        if (!onlyMovesFrom.empty() && from != onlyMovesFrom) {
-            SetLastError(ERROR_ALREADY_EXISTS);
-            return false;
-        }
+        if (!onlyMovesFrom.empty() && from != onlyMovesFrom)
+            return ERROR_ALREADY_EXISTS;
         return Win32FileSystem::renameEntry(from, to);
     }
     void readFolder(const std::string& folder,

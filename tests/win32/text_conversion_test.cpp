@@ -24,7 +24,7 @@ TEST(TextConversion, EveryUtf16TextComesBackUnitForUnit) {
         SCOPED_TRACE(text);
         EXPECT_EQ(wideFromProgram(text), wide);
         EXPECT_TRUE(isExactProgramText(text));
-        EXPECT_EQ(wideLength(text), wide.size());
+        EXPECT_EQ(utf16Length(text), wide.size());
         std::size_t pairs = 0;
         for (std::size_t i = 0; i + 1 < wide.size(); ++i)
             if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && wide[i + 1] >= 0xDC00 &&

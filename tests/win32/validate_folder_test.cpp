@@ -36,6 +36,11 @@ TEST(ValidateOnDisk, FoldersAndListedNamesMustExist) {
         {root, nullptr, root, ""},
         {folder + "\\a.txt", nullptr, folder + "\\a.txt\\", ""}, // a file passes as the folder
         {folder + "\\missing", nullptr, "", missingFolder},
+        // The device form of a folder is its long form; every other device is no folder.
+        {"\\\\.\\" + folder, nullptr, "\\\\?\\" + folder + "\\", ""},
+        {"\\\\.\\CON", nullptr, "", missingFolder},
+        {folder + "\\CON", nullptr, "", missingFolder},
+        {"\\\\.\\PhysicalDrive0", nullptr, "", missingFolder},
         {"", nullptr, "", missingFolder},
         {folder, "a.txt:b.txt", folder + "\\", ""},
         {folder, "a.txt:c.txt", folder + "\\", missing(folder + "\\c.txt")},

@@ -53,6 +53,30 @@ TEST(LongPathForm, DrivesAndNetworkPathsGetTheirPrefixOnce) {
         EXPECT_EQ(longPathForm(c.path), c.longForm);
 }
 
+// A typed path is completed from its drive's root when it is a bare drive, and a completed device
+// path is a folder only on a drive or a share, in the long form.
+TEST(TypedPaths, ABareDriveIsItsRootOnlyDrivesAndSharesAreDeviceFolders) {
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* toComplete;
+        const wchar_t* folder; // of the typed path taken as completed
+    } cases[] = {
+        {L"y:", L"y:\\", L"y:"},
+        {L"C:a", L"C:a", L"C:a"},
+        {L"1:", L"1:", L"1:"},
+        {L"\\\\.\\unc\\s\\share\\a.", L"\\\\.\\unc\\s\\share\\a.", L"\\\\?\\unc\\s\\share\\a."},
+        {L"\\\\.\\C:\\a.", L"\\\\.\\C:\\a.", L"\\\\?\\C:\\a."},
+        {L"\\\\.\\C:", L"\\\\.\\C:", L""},
+        {L"\\\\.\\UNCX", L"\\\\.\\UNCX", L""},
+        {L"\\\\.\\pipe\\x", L"\\\\.\\pipe\\x", L""},
+        {L"\\\\?\\C:\\a.", L"\\\\?\\C:\\a.", L"\\\\?\\C:\\a."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pathToComplete(c.typed), c.toComplete);
+        EXPECT_EQ(completedFolderForm(c.typed), c.folder);
+    }
+}
+
 // What a rename would act on, by the final paths of the entry's folder and of what the platform
 // opens under the entry's path (in one letter case): the entry, or the file a link leads to.
 TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
@@ -63,6 +87,7 @@ TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
         const wchar_t* name;
         const wchar_t* longName;
         bool itself;
+        bool withoutClosingDots = itself; // where the platform drops closing dots and blanks
     } cases[] = {
         {"a plain file", L"\\\\?\\Z:\\IN", L"\\\\?\\Z:\\IN\\A.TXT", L"A.TXT", L"A.TXT", true},
         {"without the prefix", L"Z:\\IN", L"\\\\?\\Z:\\IN\\A.TXT", L"A.TXT", L"A.TXT", true},
@@ -70,7 +95,7 @@ TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
         {"on a network share", L"\\\\?\\UNC\\S\\SHARE\\IN", L"\\\\S\\SHARE\\IN\\A.TXT", L"A.TXT",
          L"A.TXT", true},
         {"typed as a short name", L"Z:\\IN", L"Z:\\IN\\README.TXT", L"README~1.TXT", L"README.TXT",
-         true},
+         true, false},
         {"a link beside its target", L"Z:\\IN", L"Z:\\IN\\README.TXT", L"FAQ.TXT", L"FAQ.TXT",
          false},
         {"a link out of the folder", L"Z:\\IN", L"Z:\\OUT\\TARGET.TXT", L"LICENSE.TXT",
@@ -82,10 +107,20 @@ TEST(FinalPathsNameEntry, OnlyTheEntryInItsOwnFolder) {
         {"a link in a subfolder of the same name", L"Z:\\IN", L"Z:\\IN\\IN\\A.TXT", L"A.TXT",
          L"A.TXT", false},
         {"a folder prefix that is no folder", L"Z:\\IN", L"Z:\\INA.TXT", L"A.TXT", L"A.TXT", false},
+        {"a name ending in blanks and dots", L"Z:\\IN", L"Z:\\IN\\MEMO", L"MEMO. .", L"MEMO. .",
+         false, true},
+        {"in a folder ending in a blank", L"Z:\\IN", L"Z:\\IN \\A.", L"A.", L"A.", false, true},
+        {"in a subfolder of that name", L"Z:\\IN ", L"Z:\\IN\\IN\\A", L"A", L"A", false},
+        {"a link to a name that begins the same", L"Z:\\IN", L"Z:\\IN\\MEMO", L"MEMO.TXT.",
+         L"MEMO.TXT.", false},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(finalPathsNameEntry(c.folderFinal, c.fileFinal, c.name, c.longName), c.itself)
             << c.what;
+        EXPECT_EQ(finalPathsNameEntryWithoutClosingDots(c.folderFinal, c.fileFinal, c.name),
+                  c.withoutClosingDots)
+            << c.what;
+    }
 }
 
 } // namespace
