@@ -4,7 +4,7 @@
 #include "engine/rename.h"
 #include "win32/win32_file_system.h"
 
-#include "support/null_window.h"
+#include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
 
@@ -94,7 +94,8 @@ TEST_F(PlatformRenameTest, ChangeOfLetterCaseReachesTheDisk) {
 // The real file system with its steps watched: moves and readings of a folder are counted, a
 // direct change of letter case can be made to keep the new spelling (as on Windows) or the old
 // one (as under Wine on a Linux folder), and faults no real system gives on demand are put in:
-// the program ending before a move, another program taking every name a move asks for.
+// the program ending before a move, another program taking every name a move asks for or holding
+// the file open when it is moved to a name.
 class WatchedFileSystem : public Win32FileSystem {
 public:
     enum class DirectCase { asThePlatform, keepsNewSpelling, keepsOldSpelling, refusedAsTaken };
@@ -103,6 +104,8 @@ public:
     DirectCase directCase = DirectCase::asThePlatform;
     std::string endBeforeMovingTo; // the program ends before a move to this path
     std::string onlyMovesFrom;     // a move from any other path finds its target taken
+    std::string heldWhenMovedTo;   // the next heldTimes moves to this path find the file in use
+    int heldTimes = 0;
     int moves = 0;
     int folderReads = 0;
 
@@ -122,6 +125,8 @@ protected:
                                               : Win32FileSystem::renameEntry(from + ".aside", to);
             }
         }
+        if (to == heldWhenMovedTo && heldTimes > 0)
+            return --heldTimes, ERROR_SHARING_VIOLATION;
         if (to == endBeforeMovingTo)
             throw Ended{};
         if (!onlyMovesFrom.empty() && from != onlyMovesFrom)
@@ -188,6 +193,22 @@ TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun)
                 std::swap(e.oldName, e.newName);
         }
     }
+}
+
+// A lock that comes between the two steps of a change of letter case is waited for: the file
+// gets its new spelling, with no report.
+TEST(CaseOnlyRenames, ALockBetweenTheTwoStepsIsWaitedFor) {
+    TempFolder temp;
+    temp.file("IMG_1.JPG", "content");
+    WatchedFileSystem fs;
+    fs.directCase = DirectCase::keepsOldSpelling;
+    fs.heldWhenMovedTo = temp.path() + "img_1.jpg";
+    fs.heldTimes = 3;
+    testing::RecordingWindow window;
+    EXPECT_EQ(renameAll({{temp.path(), "IMG_1.JPG", "img_1.jpg"}}, fs, window).renamed(), 1);
+    EXPECT_EQ(temp.list(), Names{"img_1.jpg"});
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.waits, (std::vector<unsigned>{10, 20, 40}));
 }
 
 // Should the program end between the two steps of a change of letter case, the file is left
