@@ -1,5 +1,5 @@
-// A file that another program holds open: the waits for it, on the in-memory file system that
-// reports it in use a set number of times.
+// A file that another program holds open, on the in-memory file system that reports it in use a
+// set number of times: the waits for it.
 #include "engine/rename.h"
 
 #include "support/commands_fixture.h"
@@ -13,38 +13,30 @@
 namespace tarnwick {
 namespace {
 
-using Waits = std::vector<unsigned>;
-
 // Each wait, taken by the window, twice the one before and the last cut to what is left of a
-// second: a file free after that many tries is renamed or given back, one held longer is reported
-// as a file denied.
+// second: a file free after that many tries is renamed or given back, one held longer reported.
 TEST(InUse, AFileIsTriedAgainAfterWaitsThatGrowForASecond) {
-    const Waits second = {10, 20, 40, 80, 160, 320, 370};
+    const std::vector<unsigned> second = {10, 20, 40, 80, 160, 320, 370};
     for (const bool undo : {false, true}) {
         for (const int held : {0, 1, 3, 7, 8, 40}) {
             SCOPED_TRACE(std::to_string(held) + (undo ? " times, undo" : " times"));
             testing::RecordingWindow window;
             testing::MemoryFileSystem fs;
-            fs.add("C:\\f\\", {"a.txt"});
+            fs.add("C:\\f\\", {undo ? "b.txt" : "a.txt"});
             const FileList files = {{"C:\\f\\", "a.txt", "b.txt"}};
-            if (undo)
-                renameAll(files, fs, window);
             const std::string from = undo ? "C:\\f\\b.txt" : "C:\\f\\a.txt";
             const std::string to = undo ? "C:\\f\\a.txt" : "C:\\f\\b.txt";
-            window = testing::RecordingWindow();
             fs.holdOpen(from, held);
             const RenameRecord record =
                 undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
             const auto waits = std::min<std::size_t>(held, second.size());
-            EXPECT_EQ(window.waits, Waits(second.begin(), second.begin() + waits));
+            EXPECT_EQ(window.waits, std::vector<unsigned>(second.begin(), second.begin() + waits));
             EXPECT_EQ(fs.tries[from], static_cast<int>(waits) + 1);
-            EXPECT_EQ(record.renamed(), held <= 7 ? 1 : 0);
             EXPECT_EQ(fs.files(), (std::vector<std::string>{held <= 7 ? to : from}));
-            ASSERT_EQ(window.messages.size(), held <= 7 ? 0u : 1u);
-            if (held > 7) {
-                EXPECT_EQ(window.messages[0].text,
-                          testing::renameFailure(from, to, testing::kAccessReason));
-            }
+            EXPECT_EQ(record.renamed(), held <= 7 ? 1 : 0);
+            for (const auto& message : window.messages)
+                EXPECT_EQ(message.text, testing::renameFailure(from, to, testing::kAccessReason));
+            EXPECT_EQ(window.messages.size(), held <= 7 ? 0u : 1u);
         }
     }
 }
@@ -60,10 +52,7 @@ TEST(InUse, ARunWaitsThreeSecondsAtMostAndNoOtherFailureIsTriedAgain) {
         const std::string name = std::to_string(i) + ".txt";
         fs.add("C:\\f\\", {name});
         files.push_back({"C:\\f\\", name, "x" + name});
-        if (i < 5)
-            fs.failRename("C:\\f\\" + name, others[i]);
-        else
-            fs.holdOpen("C:\\f\\" + name, 1000);
+        i < 5 ? fs.failRename("C:\\f\\" + name, others[i]) : fs.holdOpen("C:\\f\\" + name, 1000);
     }
     EXPECT_EQ(renameAll(files, fs, window).renamed(), 0);
     EXPECT_EQ(std::accumulate(window.waits.begin(), window.waits.end(), 0u), 3000u);

@@ -13,6 +13,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <list>
+#include <numeric>
+#include <thread>
 
 namespace tarnwick {
 namespace {
@@ -281,6 +284,63 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
         EXPECT_EQ(testing::wideFromAnsi(name).substr(0, kept.size()), kept) << name;
         EXPECT_LT(testing::wideFromAnsi(folder + name).size(), static_cast<std::size_t>(MAX_PATH));
         EXPECT_EQ(temp.read(sub + name), "content");
+    }
+}
+
+// Another thread holds each file open with no sharing at all, for 300 ms or for good: renamed,
+// given back or changed to capitals once the lock ends, with no report; reported after a second
+// of waits when it lasts, and twenty files after the run's three seconds.
+TEST(InUseOnDisk, AMomentsLockIsWaitedForALastingOneReported) {
+    struct HeldOpen {
+        HANDLE file, stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread holder;
+        HeldOpen(const std::string& path, DWORD ms)
+            : file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)),
+              holder([this, ms] { WaitForSingleObject(stop, ms), CloseHandle(file); }) {}
+        ~HeldOpen() { SetEvent(stop), holder.join(), CloseHandle(stop); }
+    };
+    struct WaitingWindow : testing::RecordingWindow {
+        void wait(unsigned ms) override { RecordingWindow::wait(ms), Sleep(ms); }
+    };
+    const struct {
+        const char* what;
+        bool undo, capitals;
+        int files;
+        DWORD heldMs;
+    } cases[] = {{"rename", false, false, 1, 300},
+                 {"undo", true, false, 1, 300},
+                 {"change of letter case", false, true, 1, 300},
+                 {"a lasting lock", false, false, 1, INFINITE},
+                 {"twenty files held for good", false, false, 20, INFINITE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder temp;
+        Win32FileSystem fs;
+        WaitingWindow window;
+        FileList files;
+        Names expected;
+        const bool lasting = c.heldMs == INFINITE;
+        for (int i = 0; i < c.files; ++i) {
+            temp.file(std::to_string(i) + ".txt");
+            files.push_back({temp.path(), std::to_string(i) + ".txt",
+                             c.capitals ? "0.TXT" : "x_" + std::to_string(i) + ".txt"});
+            expected.push_back(c.undo || lasting ? files.back().oldName : files.back().newName);
+        }
+        if (c.undo)
+            renameAll(files, fs, window);
+        std::list<HeldOpen> held;
+        for (const FileEntry& e : files)
+            held.emplace_back(temp.path() + (c.undo ? e.newName : e.oldName), c.heldMs);
+        window = WaitingWindow();
+        const RenameRecord record =
+            c.undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
+        const unsigned waited = std::accumulate(window.waits.begin(), window.waits.end(), 0u);
+        EXPECT_EQ(record.renamed(), lasting ? 0 : c.files);
+        EXPECT_EQ(window.messages.size(), lasting ? files.size() : 0u);
+        EXPECT_TRUE(lasting ? waited == (c.files == 1 ? 1000u : 3000u) : waited < 1000u) << waited;
+        held.clear();
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(temp.list(), expected);
     }
 }
 
