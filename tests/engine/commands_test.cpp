@@ -116,52 +116,6 @@ TEST_F(CommandsTest, RenameAfterACancelledPreviewRenamesThePreviewedList) {
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.bak"}));
 }
 
-// Each command that runs to its end announces its last status text, once; a command refused or
-// cancelled on the way announces nothing (its message box or dialog speaks for itself).
-TEST_F(CommandsTest, EachCommandAnnouncesItsOutcomeOnce) {
-    const std::string renamed = "2 file(s) successfully renamed.";
-    const std::string opening = "Opening preview dialog ...";
-    struct Case {
-        const char* what;
-        void (*prepare)(RecordingWindow&);
-        std::vector<void (Commands::*)()> run;
-        std::vector<std::string> heard;
-    };
-    const Case cases[] = {
-        {"Rename", [](RecordingWindow&) {}, {&Commands::runRename}, {renamed}},
-        {"Preview", [](RecordingWindow&) {}, {&Commands::runPreview}, {opening}},
-        {"Preview, then Rename in it",
-         [](RecordingWindow& w) { w.previewAnswer = true; },
-         {&Commands::runPreview},
-         {opening, renamed}},
-        {"Rename and its undo",
-         [](RecordingWindow&) {},
-         {&Commands::runRename, &Commands::runUndo},
-         {renamed, "2 file(s) renamed back."}},
-        {"refused folder",
-         [](RecordingWindow& w) { w.options.pathSpec = "C:\\Nowhere"; },
-         {&Commands::runRename, &Commands::runPreview},
-         {}},
-        {"Confirm cancelled",
-         [](RecordingWindow& w) {
-             w.confirmAnswer = ConfirmAnswer{false, false};
-         },
-         {&Commands::runRename},
-         {}},
-    };
-    for (const Case& c : cases) {
-        RecordingWindow window;
-        window.options = this->window.options;
-        c.prepare(window);
-        MemoryFileSystem files;
-        files.add("C:\\Photos\\", {"b.txt", "a.txt"});
-        Commands run(window, files);
-        for (auto command : c.run)
-            (run.*command)();
-        EXPECT_EQ(window.outcomes, c.heard) << c.what;
-    }
-}
-
 TEST_F(CommandsTest, CancellingTheConfirmDialogTouchesNothing) {
     window.confirmAnswer = ConfirmAnswer{false, true};
     commands.runRename();

@@ -1,64 +1,34 @@
 // A second process that listens as a screen reader does: it hooks the live-region event of one
-// process out of context, reads the name of each object that announces a change through Active
-// Accessibility, and writes it to a file as a line of UTF-8.
-// Usage: live_region_listener <process id> <ready event> <stop event> <output file>
+// process out of context and writes a line "listening", then the name of each object that
+// announces a change, read through Active Accessibility. Usage: <process id> <file>
 #include <windows.h>
 
 #include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-namespace {
+static FILE* heard = nullptr;
 
-constexpr DWORD liveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED
-FILE* heard = nullptr;
-
-void CALLBACK onEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+static void CALLBACK onEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                             DWORD) {
     IAccessible* accessible = nullptr;
     VARIANT which;
-    VariantInit(&which);
     BSTR name = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromEvent(hwnd, object, child, &accessible, &which)) &&
-        accessible != nullptr)
+    if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &which)))
         accessible->get_accName(which, &name);
-    const std::wstring text = name != nullptr ? name : L"";
-    char line[1024] = {};
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, line, sizeof line - 1, nullptr, nullptr);
-    std::fprintf(heard, "%s\n", line);
+    std::fprintf(heard, "%ls\n", name != nullptr ? name : L"");
     std::fflush(heard);
-    SysFreeString(name);
-    VariantClear(&which);
-    if (accessible != nullptr)
-        accessible->Release();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 5)
-        return 2;
-    heard = std::fopen(argv[4], "wb");
-    const HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[2]);
-    const HANDLE stop = OpenEventA(SYNCHRONIZE, FALSE, argv[3]);
-    if (heard == nullptr || ready == nullptr || stop == nullptr)
-        return 3;
+int main(int, char** argv) {
+    heard = std::fopen(argv[2], "w");
     CoInitialize(nullptr);
-    const HWINEVENTHOOK hook = SetWinEventHook(
-        liveRegionChanged, liveRegionChanged, nullptr, onEvent,
-        static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10)), 0, WINEVENT_OUTOFCONTEXT);
-    if (hook == nullptr)
-        return 4;
-    SetEvent(ready);
-    // Out-of-context events come as messages to this thread.
-    while (MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-    }
-    UnhookWinEvent(hook);
-    CoUninitialize();
-    std::fclose(heard);
-    return 0;
+    const DWORD process = std::strtoul(argv[1], nullptr, 10);
+    SetWinEventHook(0x8019, 0x8019, nullptr, onEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+    std::fprintf(heard, "listening\n");
+    std::fflush(heard);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) // the events come as messages
+        DispatchMessageW(&message);
 }

@@ -62,12 +62,6 @@ public:
         statusText = text;
         statusTexts.push_back(text);
     }
-    // Every outcome announced, in order; each is also a status text.
-    std::vector<std::string> outcomes;
-    void announceOutcome(const std::string& text) override {
-        outcomes.push_back(text);
-        NullWindow::announceOutcome(text);
-    }
     void setStepLabel(const std::string& text) override {
         stepLabel = text;
         stepLabels.push_back(text);

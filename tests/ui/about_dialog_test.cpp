@@ -7,15 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tarnwick {
 namespace {
 
 using testing::clickButton;
+using testing::waitUntil;
 using testing::whileShown;
 using testing::windowText;
 
@@ -132,6 +131,46 @@ TEST(AboutDialog, BoldTitleAndBlueUnderlinedLinksWithTheHand) {
         [] { return AboutDialog(nullptr).run(); });
 }
 
+// The brush colour a static control is drawn on, as its dialog answers the colour request.
+COLORREF faceOf(HWND dialog, HWND control) {
+    LOGBRUSH face = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(
+                   SendMessageA(dialog, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(control))),
+               sizeof face, &face);
+    return face.lbColor;
+}
+
+std::atomic<bool> highContrast{false};
+
+// High contrast switched on with a scheme of its own while the dialog is open: the links take the
+// scheme's colour of hyperlinks, the title that of button text, on the scheme's button face;
+// switched off, the links are blue again.
+TEST(AboutDialog, LabelsTakeTheSystemsColoursWhileHighContrastIsOn) {
+    const auto before = HighContrast::replaceQuery([] { return highContrast.load(); });
+    const int elements[] = {COLOR_HOTLIGHT, COLOR_BTNTEXT, COLOR_BTNFACE};
+    const COLORREF scheme[] = {RGB(255, 255, 0), RGB(255, 255, 255), RGB(0, 0, 0)};
+    COLORREF old[3] = {GetSysColor(elements[0]), GetSysColor(elements[1]),
+                       GetSysColor(elements[2])};
+    whileShown(
+        "About Tarnwick",
+        [&](HWND dialog, DWORD) {
+            HWND title = GetDlgItem(dialog, IDC_ABOUT_TITLE),
+                 web = GetDlgItem(dialog, IDC_ABOUT_WEB);
+            highContrast = true;
+            SetSysColors(3, elements, scheme); // tells every top-level window
+            EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == scheme[0]; }));
+            EXPECT_EQ(textColorOf(dialog, title), scheme[1]);
+            EXPECT_EQ(faceOf(dialog, web), scheme[2]);
+            highContrast = false;
+            SetSysColors(3, elements, old);
+            EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == RGB(0, 0, 255); }));
+            clickButton(dialog, IDOK);
+        },
+        [] { return AboutDialog(nullptr).run(); });
+    SetSysColors(3, elements, old);
+    HighContrast::replaceQuery(before);
+}
+
 // The hand points with its fingertip: the hot spot lies on a drawn pixel of the two-colour hand.
 TEST(AboutResources, HandCursorPointsWithItsFingertip) {
     HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
@@ -146,98 +185,6 @@ TEST(AboutResources, HandCursorPointsWithItsFingertip) {
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(info.hbmMask);
-}
-
-} // namespace
-} // namespace tarnwick
-
-namespace tarnwick {
-namespace {
-
-using testing::waitUntil;
-
-// The brush colour a static control is drawn on, as its dialog answers the colour request.
-COLORREF backgroundOf(HWND dialog, HWND control) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(dialog, WM_CTLCOLORSTATIC,
-                                                             reinterpret_cast<WPARAM>(dc),
-                                                             reinterpret_cast<LPARAM>(control)));
-    DeleteDC(dc);
-    LOGBRUSH look = {};
-    GetObjectA(brush, sizeof look, &look);
-    return look.lbColor;
-}
-
-// True when a pixel of the control shows the colour (the underline of a link is drawn in it).
-bool shows(HWND control, COLORREF color) {
-    RECT r = {};
-    GetClientRect(control, &r);
-    HDC dc = GetDC(control);
-    bool found = false;
-    for (int y = r.top; y < r.bottom && !found; ++y)
-        for (int x = r.left; x < r.right && !found; ++x)
-            found = GetPixel(dc, x, y) == color;
-    ReleaseDC(control, dc);
-    return found;
-}
-
-// A scheme of the system's colours, the colours before it given back when it goes. The system
-// tells every top-level window of each change (WM_SYSCOLORCHANGE).
-class ColourScheme {
-public:
-    explicit ColourScheme(std::initializer_list<std::pair<int, COLORREF>> colours) {
-        for (const auto& [element, colour] : colours) {
-            elements_.push_back(element);
-            before_.push_back(GetSysColor(element));
-            after_.push_back(colour);
-        }
-        SetSysColors(static_cast<int>(elements_.size()), elements_.data(), after_.data());
-    }
-    ~ColourScheme() {
-        SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data());
-    }
-    ColourScheme(const ColourScheme&) = delete;
-    ColourScheme& operator=(const ColourScheme&) = delete;
-
-private:
-    std::vector<int> elements_;
-    std::vector<COLORREF> before_;
-    std::vector<COLORREF> after_;
-};
-
-std::atomic<bool> highContrast{false};
-
-// High contrast switched on and off while the dialog is open: the links take the colour of
-// hyperlinks and the title that of button text, on the button face; then blue again.
-TEST(AboutDialog, LabelsTakeTheSystemsColoursWhileHighContrastIsOn) {
-    const HighContrast::Query before =
-        HighContrast::replaceQuery([] { return highContrast.load(); });
-    const COLORREF yellow = RGB(255, 255, 0), white = RGB(255, 255, 255), black = RGB(0, 0, 0);
-    whileShown(
-        "About Tarnwick",
-        [&](HWND dialog, DWORD) {
-            HWND title = GetDlgItem(dialog, IDC_ABOUT_TITLE);
-            HWND web = GetDlgItem(dialog, IDC_ABOUT_WEB);
-            HWND mail = GetDlgItem(dialog, IDC_ABOUT_MAIL);
-            {
-                highContrast = true;
-                const ColourScheme scheme(
-                    {{COLOR_HOTLIGHT, yellow}, {COLOR_BTNTEXT, white}, {COLOR_BTNFACE, black}});
-                EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == yellow; }));
-                EXPECT_EQ(textColorOf(dialog, mail), yellow);
-                EXPECT_EQ(textColorOf(dialog, title), white);
-                for (HWND label : {title, web, mail})
-                    EXPECT_EQ(backgroundOf(dialog, label), black);
-                EXPECT_TRUE(waitUntil([&] { return shows(web, yellow); }));
-                highContrast = false;
-            }
-            EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == RGB(0, 0, 255); }));
-            EXPECT_EQ(textColorOf(dialog, title), GetSysColor(COLOR_WINDOWTEXT));
-            EXPECT_EQ(backgroundOf(dialog, mail), GetSysColor(COLOR_BTNFACE));
-            clickButton(dialog, IDOK);
-        },
-        [] { return AboutDialog(nullptr).run(); });
-    HighContrast::replaceQuery(before);
 }
 
 } // namespace
