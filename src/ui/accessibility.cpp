@@ -99,7 +99,9 @@ HighContrast::Query highContrastQuery = systemHighContrast;
 
 Annotations& Annotations::current() {
     static SystemAnnotations system;
-    return standInAnnotations != nullptr ? *standInAnnotations : system;
+    if (standInAnnotations != nullptr)
+        return *standInAnnotations;
+    return system;
 }
 
 Annotations* Annotations::replace(Annotations* standIn) {
