@@ -61,7 +61,7 @@ inline int controlOf(Field field) {
 // before any tab stop or group: "To find the control's label, Microsoft Active Accessibility
 // searches for a static text control by calling GetWindow with the GW_HWNDPREV flag. The search
 // is halted if a static text control is found, or if a control is encountered that has the window
-// styles WS_GROUP | WS_TABSTOP" ("Providing the Name Property"):
+// styles WS_GROUP | WS_TABSTOP" ("Providing the Name Property"), either of the two flags:
 // https://learn.microsoft.com/windows/win32/winauto/providing-the-name-property
 // Most fields here follow the check box or radio button that switches them on, so they would have
 // no name; each is named after the caption of that button instead. The digit count follows its
