@@ -57,6 +57,9 @@ public:
     // is started at 0 of count steps of the size step, advanced one step at a time and cleared
     // back to 0.
     virtual void setStatusText(const std::string& text) = 0;
+    // The status text that ends a command, its outcome: shown as setStatusText shows it, and
+    // read out by a screen reader. A command announces its outcome once and no other text.
+    virtual void announceOutcome(const std::string& text) = 0;
     virtual void setStepLabel(const std::string& text) = 0;
     virtual void startProgress(std::size_t count, int step) = 0;
     virtual void stepProgress() = 0;

@@ -27,6 +27,8 @@ PreviewDialog::PreviewDialog(HWND owner, const FileList& files, std::function<vo
 
 bool PreviewDialog::onInit() {
     SendMessageW(item(IDC_PREVIEW_TEXT), EM_SETLIMITTEXT, maxEditText, 0);
+    // The text field follows the buttons, so no label names it: it takes the dialog's title.
+    annotations_.nameFields(hwnd(), {{IDC_PREVIEW_TEXT, FieldCaption::Where::dialogTitle}});
     showText();
     return true; // the dialog manager focuses the first tab stop, "Rename"
 }

@@ -1,5 +1,6 @@
 #include "status_area.h"
 
+#include "accessibility.h"
 #include "window_text.h"
 
 #include <commctrl.h>
@@ -44,6 +45,11 @@ void StatusArea::setStatusText(const std::string& text) {
     flushProgress();
     setWindowText(statusText_, text);
     keepAnswering();
+}
+
+void StatusArea::announceOutcome(const std::string& text) {
+    setStatusText(text);
+    announceChange(statusText_);
 }
 
 void StatusArea::setStepLabel(const std::string& text) {

@@ -18,6 +18,9 @@ public:
     void attach(HWND stepLabel, HWND statusText, HWND progressBar);
 
     void setStatusText(const std::string& text);
+    // The status text that ends a command, read out by a screen reader: the status text is a
+    // polite live region (the window makes it one, see DialogAnnotations).
+    void announceOutcome(const std::string& text);
     void setStepLabel(const std::string& text);
     // The bar of one step: from 0 to count (at most the largest int) in steps of step.
     void startProgress(std::size_t count, int step);

@@ -28,6 +28,7 @@ public:
     void setFieldText(Field, const std::string&) override {}
     void focusField(Field) override {}
     void setStatusText(const std::string&) override {}
+    void announceOutcome(const std::string& text) override { setStatusText(text); }
     void setStepLabel(const std::string&) override {}
     void startProgress(std::size_t, int) override {}
     void stepProgress() override {}
