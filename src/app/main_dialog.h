@@ -43,6 +43,7 @@ public:
     void clearProgress() override { status_.clearProgress(); }
     void keepAnswering() override { status_.keepAnswering(); }
     std::uint64_t milliseconds() override { return GetTickCount64(); }
+    void wait(unsigned milliseconds) override { status_.wait(milliseconds); }
 
     // MainSurface: the modal questions.
     bool runPreviewDialog(const FileList& files) override;

@@ -71,6 +71,9 @@ public:
     virtual void keepAnswering() = 0;
     // The window's clock: milliseconds since an arbitrary start, for how long a step has run.
     virtual std::uint64_t milliseconds() = 0;
+    // Lets the milliseconds pass (a file in use is waited for), the window answering as with
+    // keepAnswering throughout and taking no input.
+    virtual void wait(unsigned milliseconds) = 0;
 
     // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".

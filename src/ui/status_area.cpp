@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace tarnwick {
@@ -138,6 +139,19 @@ void StatusArea::keepAnswering() {
          ++paints)
         DispatchMessageW(&message);
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+void StatusArea::wait(unsigned milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        keepAnswering();
+        const auto slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, repaintIntervalMs));
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            MSG message;
+            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+        }
+    }
+    keepAnswering();
 }
 
 bool StatusArea::beginPrompt() {

@@ -30,6 +30,9 @@ public:
     // called: at most every 100 ms it repaints what needs it and takes the messages that are
     // sent to the thread; the input of the meantime stays in the queue (runCommand drops it).
     void keepAnswering();
+    // Lets the milliseconds pass, the window answering throughout as with keepAnswering: a
+    // message sent to the thread is taken as it comes.
+    void wait(unsigned milliseconds);
 
     // Before the user is asked something, a message box or a dialog: the bar shows the steps
     // counted so far, and the wait cursor of a command is put aside while the question is open

@@ -35,6 +35,7 @@ public:
     void clearProgress() override {}
     void keepAnswering() override {}
     std::uint64_t milliseconds() override { return clock; }
+    void wait(unsigned milliseconds) override { clock += milliseconds; }
     bool runPreviewDialog(const FileList&) override { return previewAnswer; }
     ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
     bool askYesNo(const std::string&, const std::string&) override { return yesNoAnswer; }
