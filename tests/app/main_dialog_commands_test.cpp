@@ -88,10 +88,8 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
-        onDialogThread(w, [&] {
-            dialog.commands().state().warnBeforeRename = false;
-            SetForegroundWindow(w);
-        });
+        onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
+        onDialogThread(w, [&] { SetForegroundWindow(w); });
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick Error", thread);
         ASSERT_NE(box, nullptr);
