@@ -131,8 +131,11 @@ void StatusArea::keepAnswering() {
         return;
     lastRepaint_ = now;
     flushProgress();
+    // A status area without its controls updates none: Wine takes UpdateWindow(nullptr) for the
+    // desktop's, with every window on it.
     for (HWND control : {stepLabel_, statusText_, progressBar_})
-        UpdateWindow(control);
+        if (control != nullptr)
+            UpdateWindow(control);
     MSG message;
     for (int paints = 0;
          paints < paintsAtOnce && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
