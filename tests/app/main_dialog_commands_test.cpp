@@ -237,7 +237,7 @@ TEST_F(MainDialogCommands, EnterTypedDuringACommandLeavesTheConfirmDialogWaiting
     fileSystem.beforeSearch = [&](const std::string&) { // on the dialog's thread
         if (typedAt == 0 && pressEnter())
             typedAt = GetTickCount();
-        else if (typedAt != 0 && keyWaited < 0 && GetTickCount() - typedAt > 400)
+        else if (typedAt != 0 && keyWaited < 0 && GetTickCount() - typedAt > 300)
             keyWaited = (HIWORD(GetQueueStatus(QS_KEY)) & QS_KEY) != 0;
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
