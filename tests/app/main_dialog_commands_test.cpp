@@ -43,6 +43,14 @@ protected:
         return cursor == waitCursor();
     }
     static HCURSOR waitCursor() { return LoadCursorW(nullptr, IDC_WAIT); }
+    // Enter pressed and let go, through the system's input queue.
+    static bool pressEnter() {
+        INPUT enter[2] = {};
+        enter[0].type = enter[1].type = INPUT_KEYBOARD;
+        enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
+        enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, enter, sizeof(INPUT)) == 2;
+    }
 
     // Waits until the command has ended and the dialog is idle again with this status text.
     static bool statusBecomes(HWND window, const std::string& text) {
@@ -102,16 +110,21 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
     std::vector<bool> waiting; // at each rename
     fileSystem.beforeRename = [&](const std::string& oldPath) {
         waiting.push_back(cursorOverTheField(dialog.hwnd()) == waitCursor());
-        if (waiting.size() == 1)
-            DeleteFileA(oldPath.c_str()); // the first cannot be renamed: a box reports it
+        // The first cannot be renamed: a box reports it, and an Enter typed just before does
+        // not close it.
+        if (waiting.size() == 1 && pressEnter())
+            DeleteFileA(oldPath.c_str());
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
+        onDialogThread(w, [&] { SetForegroundWindow(w); });
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick Error", thread);
         ASSERT_NE(box, nullptr);
         EXPECT_FALSE(waitCursorOn(w));
+        Sleep(300);
+        EXPECT_TRUE(IsWindowVisible(box));
         clickButton(box, IDOK);
         ASSERT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
         HCURSOR after = nullptr;
@@ -240,6 +253,35 @@ TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
         onDialogThread(w, [] {});
     });
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
+}
+
+// Enter typed while a long walk collects the files is dropped within a few tenths of a second:
+// the Confirm dialog that follows waits for its own answer.
+TEST_F(MainDialogCommands, EnterTypedDuringACommandLeavesTheConfirmDialogWaiting) {
+    temp.file("a.txt");
+    for (int i = 0; i < 2000; ++i)
+        temp.folder("tree\\" + std::to_string(i));
+    DWORD typedAt = 0;
+    int keyWaited = -1;                                 // -1: the walk ended too soon to tell
+    fileSystem.beforeSearch = [&](const std::string&) { // on the dialog's thread
+        if (typedAt == 0 && pressEnter())
+            typedAt = GetTickCount();
+        else if (typedAt != 0 && keyWaited < 0 && GetTickCount() - typedAt > 300)
+            keyWaited = (HIWORD(GetQueueStatus(QS_KEY)) & QS_KEY) != 0;
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, temp.path(), "*.txt", {{IDC_INSERT, {"x_"}}});
+        click(w, IDC_SUBDIRS);
+        onDialogThread(w, [&] { SetForegroundWindow(w); });
+        clickButton(w, IDC_RENAME);
+        HWND confirm = waitForWindow("Attention!", thread, 60000);
+        Sleep(500); // a queued Enter would have pressed "Rename!" by now
+        EXPECT_TRUE(IsWindowVisible(confirm));
+        EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "tree"}));
+        clickButton(confirm, IDOK);
+        EXPECT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
+    });
+    EXPECT_EQ(keyWaited, 0);
 }
 
 // The refused value's field gets the focus with its whole text selected, to be typed over.
