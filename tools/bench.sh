@@ -6,7 +6,9 @@
 # that each side changes the letter case both ways equally often) and BENCH_UNDO_RUNS (default 2;
 # even, so that the undo goes both ways equally often and the tree ends as it began) and
 # BENCH_FORMAT_RUNS (default 41) and BENCH_MILLION_RUNS (default 3; the million files) set the
-# runs of each side.
+# runs of each side. BENCH_ROWS (default: all) names the rows to run, separated by blanks:
+# collect10k collect100k tree100k tree1m rename10k rename100k case10k undo10k scripts
+# preview100k preview300k.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/bench-win}
@@ -16,7 +18,17 @@ caseRuns=${BENCH_CASE_RUNS:-2}
 undoRuns=${BENCH_UNDO_RUNS:-2}
 formatRuns=${BENCH_FORMAT_RUNS:-41}
 millionRuns=${BENCH_MILLION_RUNS:-3}
+rows=${BENCH_ROWS:-collect10k collect100k tree100k tree1m rename10k rename100k case10k undo10k
+    scripts preview100k preview300k}
 cd "$root"
+
+# True when one of the rows given is to run.
+row() {
+    for wanted in $rows; do
+        for given in "$@"; do [ "$wanted" = "$given" ] && return 0; done
+    done
+    return 1
+}
 
 [ -f "$build/build.ninja" ] ||
     cmake --preset windows -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -27,21 +39,24 @@ WINEPREFIX="$build/wineprefix"
 . "$root/tools/wine-env.sh"
 wine_session
 
-# The trees: 10,000 and 100,000 files in one folder, 100,000 and 1,000,000 files in 1,000
-# folders, and 10,000 files with capital letters in one folder.
+# The trees the rows ask for: 10,000, 100,000 and 300,000 files in one folder, 100,000 and
+# 1,000,000 files in 1,000 folders, and 10,000 files with capital letters in one folder.
 trees="$WINEPREFIX/drive_c/tarnwick-bench"
 echo "Making the trees in $trees ..."
 rm -rf "$trees"
-mkdir -p "$trees/one10k" "$trees/one100k" "$trees/tree100k" "$trees/tree1m" "$trees/case10k"
-(cd "$trees/one10k" && seq -f '%.0f.jpg' 100001 110000 | xargs touch)
-(cd "$trees/case10k" && seq -f 'IMG_%05.0f.JPG' 1 10000 | xargs touch)
-(cd "$trees/one100k" && seq -f '%.0f.jpg' 100001 200000 | xargs touch)
-(cd "$trees/tree100k" && seq -f 'album_%04.0f' 1 1000 | xargs mkdir &&
-    awk 'BEGIN { for (d = 1; d <= 1000; d++) for (f = 100001; f <= 100100; f++)
-                     printf "album_%04d/%d.jpg\n", d, f }' | xargs touch)
-(cd "$trees/tree1m" && seq -f 'album_%04.0f' 1 1000 | xargs mkdir &&
-    awk 'BEGIN { for (d = 1; d <= 1000; d++) for (f = 100001; f <= 101000; f++)
-                     printf "album_%04d/%d.jpg\n", d, f }' | xargs touch)
+mkdir -p "$trees"
+files() { mkdir "$trees/$1" && (cd "$trees/$1" && seq -f "$2" "$3" "$4" | xargs touch); }
+inFolders() {
+    mkdir "$trees/$1" && (cd "$trees/$1" && seq -f 'album_%04.0f' 1 1000 | xargs mkdir &&
+        awk -v n="$2" 'BEGIN { for (d = 1; d <= 1000; d++) for (f = 100001; f <= 100000 + n; f++)
+                                   printf "album_%04d/%d.jpg\n", d, f }' | xargs touch)
+}
+! row collect10k rename10k undo10k || files one10k '%.0f.jpg' 100001 110000
+! row case10k || files case10k 'IMG_%05.0f.JPG' 1 10000
+! row collect100k preview100k || files one100k '%.0f.jpg' 100001 200000
+! row preview300k || files one300k '%.0f.jpg' 100001 400000
+! row tree100k rename100k || inFolders tree100k 100
+! row tree1m || inFolders tree1m 1000
 
 engine() { "$WINE" "$build/engine_bench.exe" "$@"; }
 preview() { "$WINE" "$build/preview_bench.exe" "$@"; }
@@ -68,26 +83,28 @@ log="$build/bench.log"
     echo "|---------------------------------------------------------------------|-----------|-----------|-------|"
 } >"$build/bench.table"
 # The row of 10,000 files takes a twentieth of a second a run: five times the runs steady its median.
-engine collect 'C:\tarnwick-bench\one10k' 0 "$((runs * 5))" \
+! row collect10k || engine collect 'C:\tarnwick-bench\one10k' 0 "$((runs * 5))" \
     "Collect 10,000 files, one folder, mask *.jpg" '*.jpg' >>"$build/bench.table" 2>>"$log"
-engine collect 'C:\tarnwick-bench\one100k' 0 "$runs" \
+! row collect100k || engine collect 'C:\tarnwick-bench\one100k' 0 "$runs" \
     "Collect 100,000 files, one folder, mask *.jpg" '*.jpg' >>"$build/bench.table" 2>>"$log"
-engine collect 'C:\tarnwick-bench\tree100k' 1 "$runs" \
+! row tree100k || engine collect 'C:\tarnwick-bench\tree100k' 1 "$runs" \
     "Collect 100,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
-engine collect 'C:\tarnwick-bench\tree1m' 1 "$millionRuns" \
+! row tree1m || engine collect 'C:\tarnwick-bench\tree1m' 1 "$millionRuns" \
     "Collect 1,000,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
-engine rename 'C:\tarnwick-bench\one10k' 0 "$renameRuns" \
+! row rename10k || engine rename 'C:\tarnwick-bench\one10k' 0 "$renameRuns" \
     "Rename 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
-engine rename 'C:\tarnwick-bench\tree100k' 1 "$renameRuns" \
+! row rename100k || engine rename 'C:\tarnwick-bench\tree100k' 1 "$renameRuns" \
     "Rename 100,000 files, 1,000 folders" >>"$build/bench.table" 2>>"$log"
-engine case 'C:\tarnwick-bench\case10k' 0 "$caseRuns" \
+! row case10k || engine case 'C:\tarnwick-bench\case10k' 0 "$caseRuns" \
     "Change the letter case of 10,000 files" >>"$build/bench.table" 2>>"$log"
-engine undo 'C:\tarnwick-bench\one10k' 0 "$undoRuns" \
+! row undo10k || engine undo 'C:\tarnwick-bench\one10k' 0 "$undoRuns" \
     "Undo the renaming of 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
-engine scripts 100000 100 "$formatRuns" \
+! row scripts || engine scripts 100000 100 "$formatRuns" \
     "Format 100,000 names in several scripts (UTF-8), every operation on" \
     >>"$build/bench.table" 2>>"$log"
-preview 'C:\tarnwick-bench\one100k' "Preview dialog, 100,000 entries" \
+! row preview100k || preview 'C:\tarnwick-bench\one100k' "Preview dialog, 100,000 entries" \
+    >>"$build/bench.table" 2>>"$log"
+! row preview300k || preview 'C:\tarnwick-bench\one300k' "Preview dialog, 300,000 entries" \
     >>"$build/bench.table" 2>>"$log"
 tr -d '\r' <"$build/bench.table"
 echo

@@ -7,17 +7,28 @@
 # in it (the program's header, the summary's and the cabinet's) is SOURCE_DATE_EPOCH, by default
 # the last commit's.
 set -e
-top=$(cd "$(dirname "$0")/.." && pwd)
+. "$(dirname "$0")/release-files.sh"
 build=$1
-version=${3:-$(sed -n 's/^project(tarnwick VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")}
+version=${3:-$version}
 out=${2:-$top/dist/tarnwick-$version-x64.msi}
 wxs="$top/installer/tarnwick.wxs"
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || true)}
-epoch=${epoch:-1767225600}
-# strip, too, writes it into the program's header.
-export SOURCE_DATE_EPOCH="$epoch"
 upgrade_code=$(sed -n 's/.*UpgradeCode="\([0-9A-F-]*\)".*/\1/p' "$wxs")
 defined() { sed -n "s/.*<?define $1 = \"\(.*\)\" ?>.*/\1/p" "$wxs"; }
+
+# The version of a program, as its version resource gives it (2.0.0.0), and the language of the
+# resource's first translation (1033); empty for a file without a version resource.
+fixed_info() { LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe' "$1" | head -1 | cut -d: -f1; }
+file_version() {
+    at=$(fixed_info "$1")
+    [ -n "$at" ] || return 0
+    od -An -tu2 -j $((at + 8)) -N8 "$1" | awk '{print $2 "." $1 "." $4 "." $3}'
+}
+file_language() {
+    at=$(LC_ALL=C grep -obUaP 'T\x00r\x00a\x00n\x00s\x00l\x00a\x00t\x00i\x00o\x00n\x00\x00\x00' "$1" |
+        head -1 | cut -d: -f1)
+    # The value follows the key and the padding to the next four bytes of its block.
+    [ -z "$(fixed_info "$1")" ] || [ -z "$at" ] || od -An -tu2 -j $((at + 26)) -N2 "$1" | tr -d ' '
+}
 
 # A name-based UUID (RFC 4122, version 5): the SHA-1 of the namespace's 16 bytes and the name.
 uuid5() {
@@ -32,8 +43,8 @@ uuid5() {
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-x86_64-w64-mingw32-strip -o "$stage/tarnwick.exe" "$build/tarnwick.exe"
-cp "$top/README.md" "$top/LICENSE" "$top/src/res/tarnwick.ico" "$stage/"
+stage_release "$build" "$stage"
+cp "$top/src/res/tarnwick.ico" "$stage/"
 touch -d "@$epoch" "$stage"/*
 product_code=$(uuid5 "$upgrade_code" "product $version")
 package_code=$(uuid5 "$upgrade_code" "package $version $(cat "$wxs" "$stage"/* | sha256sum)")
@@ -52,6 +63,22 @@ if ! said=$(cd "$stage" && TZ=UTC faketime -f "$clock" wixl -a x64 -D Version="$
     rm -f "$out"
     exit 1
 fi
+# wixl writes no Version or Language into the File table, so Windows Installer would take the
+# program for an unversioned file: by the file versioning rules "a versioned file gets installed
+# over a nonversioned file", so an older tarnwick.exe found in the folder (the portable copy) could
+# be kept. Every versioned file gets its version and language, and no MsiFileHash row: "The
+# MsiFileHash table can only be used with unversioned files" (ICE60 refuses a hashed versioned
+# file), and wixl hashes every file.
+msiinfo export "$out" File | tr -d '\r' | awk -F '\t' 'NR > 3 {print $1 "\t" $3}' >"$stage/files"
+while IFS="$(printf '\t')" read -r key name; do
+    long=${name#*|}
+    [ -f "$stage/$long" ] || continue
+    file_version=$(file_version "$stage/$long")
+    [ -n "$file_version" ] || continue
+    TZ=UTC faketime -f "$clock" msibuild "$out" \
+        -q "UPDATE File SET Version = '$file_version', Language = '$(file_language "$stage/$long")' WHERE File = '$key'" \
+        -q "DELETE FROM MsiFileHash WHERE File_ = '$key'"
+done <"$stage/files"
 TZ=UTC faketime -f "$clock" msibuild "$out" -s "$(defined Description)" "$(defined Publisher)" \
     "x64;1033" "{$package_code}"
 echo "${out#"$top"/}"

@@ -1,8 +1,9 @@
 #!/bin/sh
-# The installer's whole life in a fresh Wine prefix: the package built twice gives the same bytes;
-# installed, it starts the program from Program Files and adds one Add/Remove Programs entry; a
-# package of a higher version replaces it; the older one is then refused; uninstalled, it leaves
-# no file, shortcut or registry key behind.
+# The installer's whole life in a fresh Wine prefix: the package and the zip, each built twice,
+# give the same bytes, with the same program in both; the package's tables follow the rules of
+# Windows Installer that wixl does not check; installed, it starts the program from Program Files
+# and adds one Add/Remove Programs entry; a package of a higher version replaces it; the older one
+# is then refused; uninstalled, it leaves no file, shortcut or registry key behind.
 # Usage: test-msi.sh <windows-build-dir>; the packages and the prefix go into <dir>/msi-test.
 set -u
 dir=$(cd "$(dirname "$0")" && pwd)
@@ -19,11 +20,26 @@ fail() {
 # ---- The packages ----
 version=$(sed -n 's/^project(tarnwick VERSION \([0-9.]*\).*/\1/p' "$dir/../CMakeLists.txt")
 newer=$(echo "$version" | awk -F. '{print $1 "." $2 "." $3 + 1}')
+# A time of its own, so that every time in both packages is known (DOS times are even seconds).
+export SOURCE_DATE_EPOCH=1767225600 # 2026-01-01 00:00:00 UTC
 "$dir/msi.sh" "$build" "$work/old.msi" >/dev/null || exit 1
-sleep 1 # a clock that leaks into the package shows now
-"$dir/msi.sh" "$build" "$work/again.msi" >/dev/null || exit 1
+"$dir/dist.sh" "$build" "$work/old.zip" >/dev/null || exit 1
+sleep 1 # a clock that leaks into a package shows now, and so does the machine's time zone
+TZ=Pacific/Auckland "$dir/msi.sh" "$build" "$work/again.msi" >/dev/null || exit 1
+TZ=Pacific/Auckland "$dir/dist.sh" "$build" "$work/again.zip" >/dev/null || exit 1
 "$dir/msi.sh" "$build" "$work/new.msi" "$newer" >/dev/null || exit 1
 cmp -s "$work/old.msi" "$work/again.msi" || fail "the same sources gave two different packages"
+cmp -s "$work/old.zip" "$work/again.zip" || fail "the same sources gave two different zips"
+# The zip holds its folder's files in a fixed order, each of the time SOURCE_DATE_EPOCH, and the
+# same program as the package.
+folder="tarnwick-$version-win64"
+entries=$(zipinfo -T "$work/old.zip" | awk '/^-/ {print $(NF - 1), $NF}')
+want=$(printf '20260101.000000 %s/%s\n' "$folder" tarnwick.exe "$folder" README.md "$folder" LICENSE)
+[ "$entries" = "$want" ] || fail "the zip should hold, in this order and of these times: $want; it holds: $entries"
+mkdir "$work/unpacked"
+msiextract -C "$work/unpacked" "$work/old.msi" >/dev/null
+unzip -p "$work/old.zip" "$folder/tarnwick.exe" | cmp -s - "$work/unpacked/Tarnwick/tarnwick.exe" ||
+    fail "the zip's tarnwick.exe and the package's are not the same bytes"
 
 # The codes as the registry also writes them: each part reversed, the last two in pairs.
 packed() { echo "$1" | tr -d '{}' | awk -F- '{
@@ -41,6 +57,77 @@ msiinfo export "$work/old.msi" Component | tr -d '\r' | awk -F '\t' 'NR > 3 && i
     while read -r c; do echo "FAILED: the component $c is not 64-bit"; done | grep . && failures=$((failures + 1))
 msiinfo export "$work/old.msi" Shortcut | tr -d '\r' | awk -F '\t' 'NR > 3 && $5 !~ /^\[/ {print $1}' |
     while read -r s; do echo "FAILED: the shortcut $s is advertised"; done | grep . && failures=$((failures + 1))
+
+# ---- The rules of Windows Installer that wixl does not check (it runs no ICE validation) ----
+tables="$work/tables"
+mkdir "$tables"
+for t in File MsiFileHash Component Directory Registry Shortcut Property Upgrade; do
+    msiinfo export "$work/old.msi" $t | tr -d '\r' | awk 'NR > 3' >"$tables/$t"
+done
+said=$(cd "$tables" && awk -F '\t' -v program="$version.0" '
+    FILENAME == "Property" { property[$1] = $2 }
+    FILENAME == "File" { version[$1] = $5; language[$1] = $6; component[$1] = $2 }
+    FILENAME == "MsiFileHash" && version[$1] != "" { print "ICE60: the versioned file " $1 " is hashed" }
+    FILENAME == "Directory" { parent[$1] = $2 }
+    FILENAME == "Component" { directory[$1] = $3; attributes[$1] = $4; keyPath[$1] = $6 }
+    FILENAME == "Registry" { root[$1] = $2; registryOf[$1] = $6 }
+    FILENAME == "Shortcut" { shortcuts[$4] = shortcuts[$4] " " $1; shortcutDirectory[$1] = $2 }
+    FILENAME == "Upgrade" { upgrades[++n] = $0 }
+    # Where a folder is one user'\''s whatever ALLUSERS says ("user"), or the machine'\''s ("machine").
+    function scope(d) {
+        for (; d != ""; d = parent[d])
+            if (d ~ /^(AppData|LocalAppData|Personal|Favorites|Template|SendTo|NetHood|PrintHood|Recent|MyPictures)Folder$/)
+                return "user"
+        return "machine"
+    }
+    function isVersion(v) { return v ~ /^[0-9]+\.[0-9]+(\.[0-9]+(\.[0-9]+)?)?$/ }
+    function compare(a, b,   x, y, i) {
+        split(a, x, "."); split(b, y, ".")
+        for (i = 1; i <= 4; ++i) if (x[i] + 0 != y[i] + 0) return x[i] + 0 < y[i] + 0 ? -1 : 1
+        return 0
+    }
+    END {
+        perMachine = property["ALLUSERS"] == 1
+        # The program is a versioned file, with the version and language of its version resource.
+        if (version["tarnwick.exe"] != program || language["tarnwick.exe"] != 1033)
+            print "the File table gives tarnwick.exe the version " version["tarnwick.exe"] \
+                " and language " language["tarnwick.exe"] ", not " program " and 1033"
+        for (f in version)
+            if (version[f] ~ /^[0-9]/ && language[f] == "")
+                print "ICE60: the versioned file " f " has no language"
+        # What each component installs, per user or per machine.
+        for (f in component) data[component[f]] = data[component[f]] " " scope(directory[component[f]])
+        for (r in root) data[registryOf[r]] = data[registryOf[r]] " " (root[r] == 1 ? "user" : root[r] == -1 && !perMachine ? "either" : "machine")
+        for (s in shortcutDirectory) {
+            c = ""
+            for (k in shortcuts) if (index(shortcuts[k] " ", " " s " ")) c = k
+            data[c] = data[c] " " (scope(shortcutDirectory[s]) == "user" ? "user" : perMachine ? "machine" : "either")
+            hkcuKeyPath = int(attributes[c] / 4) % 2 == 1 && root[keyPath[c]] == 1
+            if (!hkcuKeyPath && !perMachine)
+                print "ICE43: the component " c " of the shortcut " s " is installed per user and has no HKCU key path"
+        }
+        for (c in data)
+            if (data[c] ~ /user/ && data[c] ~ /machine|either/)
+                print "ICE57: the component " c " holds both per-user and per-machine data"
+        for (i = 1; i <= n; ++i) {
+            split(upgrades[i], u, "\t")
+            p = u[7]
+            if (p !~ /^[A-Z0-9_.]+$/) print "ICE61: the upgrade property " p " is not public"
+            if (p in property) print "ICE61: the upgrade property " p " is set in the Property table"
+            if (index(";" property["SecureCustomProperties"] ";", ";" p ";") == 0)
+                print "ICE61: the upgrade property " p " is not in SecureCustomProperties"
+            if (seen[p]++) print "ICE61: the upgrade property " p " is in more than one row"
+            if ((u[2] != "" && !isVersion(u[2])) || (u[3] != "" && !isVersion(u[3])))
+                print "ICE61: the upgrade versions " u[2] " to " u[3] " are no product versions"
+            if (u[2] != "" && u[3] != "" && compare(u[3], u[2]) < 0)
+                print "ICE61: the upgrade versions " u[2] " to " u[3] " are the wrong way round"
+            # Unless it only detects (2), a row removes what it finds: never this version or a newer.
+            if (int(u[5] / 2) % 2 == 0 && (u[3] == "" || compare(u[3], property["ProductVersion"]) > 0 ||
+                    (compare(u[3], property["ProductVersion"]) == 0 && int(u[5] / 512) % 2 == 1)))
+                print "ICE61: the upgrade row of " p " removes this version or a newer one"
+        }
+    }' Property File MsiFileHash Directory Component Registry Shortcut Upgrade)
+[ -z "$said" ] || fail "$said"
 
 # ---- A fresh prefix; no Linux menu entries ----
 WINEPREFIX="$work/prefix"

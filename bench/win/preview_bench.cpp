@@ -49,6 +49,7 @@ BOOL CALLBACK findPreview(HWND hwnd, LPARAM param) {
 class PreviewSurface : public testing::NullWindow {
 public:
     double openSeconds = -1;
+    double openCpuSeconds = 0; // of the dialog's thread
     int textLength = 0;
     LOGFONTA textFont{}; // the font of the text field, for the floor
     bool hasFont = false;
@@ -57,7 +58,9 @@ public:
     bool runPreviewDialog(const FileList& files) override {
         entries = files.size();
         const DWORD self = GetCurrentThreadId();
+        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, self);
         const double start = now();
+        const double startCpu = cpuSeconds(thread);
         std::atomic<bool> done{false};
         std::thread closer([&] {
             // Polls until the dialog is visible with its text, lets it paint, then cancels it.
@@ -71,6 +74,7 @@ public:
                     hasFont = font != nullptr && GetObjectA(font, sizeof textFont, &textFont) > 0;
                     RedrawWindow(search.found, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
                     openSeconds = now() - start;
+                    openCpuSeconds = cpuSeconds(thread) - startCpu;
                     PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
                     return;
                 }
@@ -83,14 +87,16 @@ public:
         dialog.run();
         done = true;
         closer.join();
+        CloseHandle(thread);
         return false;
     }
 };
 
 // The floor of showing the text: a bare multi-line edit control of the same styles and font in a
 // plain window, filled with the same text and painted.
-double bareEditSeconds(const std::string& text, const LOGFONTA* font) {
+double bareEditSeconds(const std::string& text, const LOGFONTA* font, double* cpu = nullptr) {
     const double start = now();
+    const double startCpu = cpuSeconds(GetCurrentThread());
     HWND frame = CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600,
                                  500, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND edit =
@@ -105,6 +111,8 @@ double bareEditSeconds(const std::string& text, const LOGFONTA* font) {
     SetWindowTextA(edit, text.c_str());
     UpdateWindow(frame);
     const double seconds = now() - start;
+    if (cpu != nullptr)
+        *cpu = cpuSeconds(GetCurrentThread()) - startCpu;
     DestroyWindow(frame);
     if (handle != nullptr)
         DeleteObject(handle);
@@ -158,13 +166,15 @@ int main(int argc, char** argv) {
     const double build = now() - buildStart;
     // The dialog and its floor open alternately, three times each (the first opening is the
     // command's own); the medians count.
-    std::vector<double> opens{window.openSeconds};
-    std::vector<double> floors;
+    std::vector<double> opens{window.openSeconds}, openCpus{window.openCpuSeconds};
+    std::vector<double> floors, floorCpus;
     for (int run = 0; run < 3; ++run) {
-        floors.push_back(bareEditSeconds(text, window.hasFont ? &window.textFont : nullptr));
+        floors.push_back(bareEditSeconds(text, window.hasFont ? &window.textFont : nullptr,
+                                         &floorCpus.emplace_back()));
         if (run + 1 < 3) {
             window.runPreviewDialog(commands.fileList());
             opens.push_back(window.openSeconds);
+            openCpus.push_back(window.openCpuSeconds);
         }
     }
     const double open = median(opens);
@@ -176,8 +186,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "%s: %zu entries, text field holds %d characters in %s; building the text takes "
                  "%.3f s; a bare edit control takes %.3f s with that font (median of three), %.3f "
-                 "s with the system font\n",
+                 "s with the system font; processor time of the thread: open %.3f s, floor %.3f s "
+                 "(ratio %.2f)\n",
                  argv[2], window.entries, window.textLength,
-                 window.hasFont ? window.textFont.lfFaceName : "?", build, floor, systemFont);
+                 window.hasFont ? window.textFont.lfFaceName : "?", build, floor, systemFont,
+                 median(openCpus), median(floorCpus), median(openCpus) / median(floorCpus));
     return 0;
 }

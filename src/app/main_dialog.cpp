@@ -35,6 +35,7 @@ bool MainDialog::onInit() {
     for (const OptionFields& row : optionFields)
         enableFields(row, false);
     status_.attach(item(IDC_STEP_LABEL), item(IDC_STATUS_TEXT), item(IDC_PROGRESS));
+    annotateForScreenReaders();
     DragAcceptFiles(hwnd(), TRUE);
     allowDropsFromLowerIntegrity();
     return true; // the focus goes to the first tab stop
@@ -79,6 +80,11 @@ void MainDialog::setUpSpins() {
     SendDlgItemMessageW(hwnd(), IDC_SPIN_START, UDM_SETRANGE, 0, MAKELPARAM(UD_MAXVAL, 0));
     SendDlgItemMessageW(hwnd(), IDC_SPIN_DIGITS, UDM_SETRANGE, 0, MAKELPARAM(maxNameLength, 1));
     SendDlgItemMessageW(hwnd(), IDC_SPIN_DIGITS, UDM_SETPOS, 0, MAKELPARAM(1, 0));
+}
+
+void MainDialog::annotateForScreenReaders() {
+    annotations_.nameFields(hwnd(), fieldCaptions);
+    annotations_.makeLiveRegion(hwnd(), IDC_STATUS_TEXT);
 }
 
 // ---- Messages ----

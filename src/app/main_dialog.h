@@ -6,6 +6,7 @@
 #include "core/file_system.h"
 #include "core/main_surface.h"
 #include "engine/commands.h"
+#include "ui/accessibility.h"
 #include "ui/icon.h"
 #include "ui/modal_dialog.h"
 #include "ui/shell_dialogs.h"
@@ -35,12 +36,14 @@ public:
 
     // MainSurface: the status area.
     void setStatusText(const std::string& text) override { status_.setStatusText(text); }
+    void announceOutcome(const std::string& text) override { status_.announceOutcome(text); }
     void setStepLabel(const std::string& text) override { status_.setStepLabel(text); }
     void startProgress(std::size_t count, int step) override { status_.startProgress(count, step); }
     void stepProgress() override { status_.stepProgress(); }
     void clearProgress() override { status_.clearProgress(); }
     void keepAnswering() override { status_.keepAnswering(); }
     std::uint64_t milliseconds() override { return GetTickCount64(); }
+    void wait(unsigned milliseconds) override { status_.wait(milliseconds); }
 
     // MainSurface: the modal questions.
     bool runPreviewDialog(const FileList& files) override;
@@ -62,6 +65,8 @@ private:
     // The Undo entry of the system menu: available while the last Rename can be undone.
     void updateUndoEntry();
     void setUpSpins();
+    // Names for the fields that no label before them names, and the status text as a live region.
+    void annotateForScreenReaders();
 
     // Button handlers.
     bool onTargetMode(bool folderMode);
@@ -91,6 +96,7 @@ private:
     OwnedIcon largeIcon_;
     OwnedIcon smallIcon_;
     StatusArea status_;
+    DialogAnnotations annotations_;
 };
 
 } // namespace tarnwick

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "wtf8_characters.h"
+#include "texts.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace tarnwick {
 
@@ -16,7 +19,53 @@ inline constexpr int exists = 17;       // EEXIST: the new name is taken
 inline constexpr int invalid = 22;      // EINVAL
 // No errno: the name is a link that the platform would follow, renaming the file it leads to.
 inline constexpr int linkToOtherFile = 1000;
+// No errno of its own (the runtime says EACCES): another program has the file open without
+// sharing it, or a part of it locked. Reported as access denied, once waiting has not helped.
+inline constexpr int inUse = 1001;
 } // namespace renameError
+
+// A file that another program holds open for a moment (a virus scanner checking a file just
+// touched, the search indexer, a thumbnail, a sync client) is no failure: the step of a rename
+// that finds it in use is tried again after short waits that grow, for about a second on one
+// file, and a run waits at most a few seconds in all. Every other failure is final at once.
+class InUseWaits {
+public:
+    // Lets the milliseconds pass, the window answering meanwhile.
+    using Wait = std::function<void(unsigned milliseconds)>;
+
+    explicit InUseWaits(Wait wait) : wait_(std::move(wait)) {}
+
+    // The next file begins: a second of its own, as far as what is left of the run's reaches.
+    void nextFile() {
+        fileWaited_ = 0;
+        nextWait_ = inUseFirstWait;
+    }
+
+    // Runs step (0, or the errno of its failure) again after each wait for as long as it finds
+    // the file in use and the budgets allow; the errno of its last run.
+    int attempt(const std::function<int()>& step) {
+        int error = step();
+        while (error == renameError::inUse) {
+            const unsigned left =
+                std::min(inUseFileBudget - fileWaited_, inUseRunBudget - runWaited_);
+            if (left == 0)
+                break;
+            const unsigned pause = std::min(nextWait_, left);
+            wait_(pause);
+            fileWaited_ += pause;
+            runWaited_ += pause;
+            nextWait_ *= 2;
+            error = step();
+        }
+        return error;
+    }
+
+private:
+    Wait wait_;
+    unsigned fileWaited_ = 0;
+    unsigned runWaited_ = 0;
+    unsigned nextWait_ = inUseFirstWait;
+};
 
 class FileSystem {
 public:
@@ -53,6 +102,10 @@ public:
     virtual void beginCacheScope() {}
     virtual void endCacheScope() {}
 
+    // The waits for files in use of the run under way; without them (nullptr) every step of a
+    // rename is tried once. A file system runs each step of a rename through tryStep.
+    virtual void setInUseWaits(InUseWaits* waits) { inUseWaits_ = waits; }
+
     // A cache scope for as long as it lives.
     class CacheScope {
     public:
@@ -66,6 +119,30 @@ public:
     private:
         FileSystem& fileSystem_;
     };
+
+    // The waits for files in use, for as long as it lives.
+    class InUseScope {
+    public:
+        InUseScope(FileSystem& fileSystem, InUseWaits& waits) : fileSystem_(fileSystem) {
+            fileSystem_.setInUseWaits(&waits);
+        }
+        ~InUseScope() { fileSystem_.setInUseWaits(nullptr); }
+        InUseScope(const InUseScope&) = delete;
+        InUseScope& operator=(const InUseScope&) = delete;
+
+    private:
+        FileSystem& fileSystem_;
+    };
+
+protected:
+    // One step of a rename (0, or the errno of its failure), tried again while the file is in
+    // use and the run's waits allow.
+    int tryStep(const std::function<int()>& step) {
+        return inUseWaits_ != nullptr ? inUseWaits_->attempt(step) : step();
+    }
+
+private:
+    InUseWaits* inUseWaits_ = nullptr;
 };
 
 } // namespace tarnwick

@@ -57,6 +57,9 @@ public:
     // is started at 0 of count steps of the size step, advanced one step at a time and cleared
     // back to 0.
     virtual void setStatusText(const std::string& text) = 0;
+    // The status text that ends a command, its outcome: shown as setStatusText shows it, and
+    // read out by a screen reader. A command announces its outcome once and no other text.
+    virtual void announceOutcome(const std::string& text) = 0;
     virtual void setStepLabel(const std::string& text) = 0;
     virtual void startProgress(std::size_t count, int step) = 0;
     virtual void stepProgress() = 0;
@@ -68,6 +71,9 @@ public:
     virtual void keepAnswering() = 0;
     // The window's clock: milliseconds since an arbitrary start, for how long a step has run.
     virtual std::uint64_t milliseconds() = 0;
+    // Lets the milliseconds pass (a file in use is waited for), the window answering as with
+    // keepAnswering throughout and taking no input.
+    virtual void wait(unsigned milliseconds) = 0;
 
     // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".

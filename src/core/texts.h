@@ -12,6 +12,12 @@ namespace tarnwick {
 #define TARNWICK_NUMBER_TEXT(number) TARNWICK_QUOTED(number)
 inline constexpr int maxNameLength = TARNWICK_MAX_NAME_LENGTH;
 
+// How long a rename waits for a file that another program has open, in milliseconds: the first
+// wait (each next one twice as long), the waits on one file and the waits of a whole run.
+inline constexpr unsigned inUseFirstWait = 10;
+inline constexpr unsigned inUseFileBudget = 1000;
+inline constexpr unsigned inUseRunBudget = 3000;
+
 namespace texts {
 
 // Captions of the message boxes: option validation, rename failures, the formatting message and

@@ -48,7 +48,7 @@ void Commands::clearFileList() {
 
 void Commands::finish(const std::string& statusText) {
     window_.setStepLabel("");
-    window_.setStatusText(statusText);
+    window_.announceOutcome(statusText);
     window_.clearProgress();
 }
 

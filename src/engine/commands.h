@@ -49,7 +49,8 @@ private:
     // Reads and checks the options, then the steps both commands share: clear, collect, check
     // capacity, sort, format. False when a check refused the run.
     bool prepareList(StepCounter& steps);
-    // The end of a command: no step label, the status text, the bar back at 0.
+    // The end of a command: no step label, the status text announced as its outcome, the bar
+    // back at 0.
     void finish(const std::string& statusText);
 
     MainSurface& window_;

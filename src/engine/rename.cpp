@@ -13,7 +13,8 @@ namespace {
 std::string failureReason(int error) {
     switch (error) {
     case renameError::notFound: return texts::reasonNotFound;
-    case renameError::accessDenied: return texts::reasonAccessDenied;
+    case renameError::accessDenied:
+    case renameError::inUse: return texts::reasonAccessDenied;
     case renameError::invalid: return texts::reasonInvalid;
     case renameError::linkToOtherFile: return texts::reasonLink;
     default: return fillIn(texts::reasonUnknown, {{"errno", std::to_string(error)}});
@@ -53,10 +54,13 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
     window.startProgress(files.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
+    InUseWaits waits([&window](unsigned milliseconds) { window.wait(milliseconds); });
+    const FileSystem::InUseScope inUse(fileSystem, waits);
     RenameRecord record;
     record.succeeded.assign(files.size(), false);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const FileEntry& entry = files[i];
+        waits.nextFile();
         const Outcome outcome =
             renameFile(entry.folder, entry.oldName, entry.newName, false, fileSystem, window);
         if (outcome == Outcome::taken) {
@@ -76,10 +80,13 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
     window.startProgress(changed.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
+    InUseWaits waits([&window](unsigned milliseconds) { window.wait(milliseconds); });
+    const FileSystem::InUseScope inUse(fileSystem, waits);
     RenameRecord record;
     record.succeeded.assign(changed.size(), false);
     for (std::size_t i = changed.size(); i-- > 0;) {
         const FileEntry& entry = changed[i];
+        waits.nextFile();
         record.succeeded[i] = renameFile(entry.folder, entry.newName, entry.oldName, true,
                                          fileSystem, window) == Outcome::renamed;
         window.stepProgress();

@@ -23,14 +23,16 @@ struct RenameRecord {
 };
 
 // Renames every entry from its old to its new name, in list order. A new name that is taken is
-// passed over without a word; any other failure is reported and the run goes on with the next
-// entry. The progress bar steps once per entry renamed or reported.
+// passed over without a word; a file in use is waited for a moment (InUseWaits); any other
+// failure is reported and the run goes on with the next entry. The progress bar steps once per
+// entry renamed or reported.
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window);
 
 // Gives each entry of changed (as renameAll recorded them) its old name back, the last renamed
 // first, so that a chain of renames unwinds. Here a taken old name is a failure, reported like
-// every other; a file that cannot go back keeps its new name. The progress bar steps once per
-// entry. succeeded tells, for each entry of changed, whether it went back.
+// every other, after the waits for a file in use; a file that cannot go back keeps its new name.
+// The progress bar steps once per entry. succeeded tells, for each entry of changed, whether it
+// went back.
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window);
 
 } // namespace tarnwick

@@ -1,5 +1,6 @@
 #include "link_label.h"
 
+#include "accessibility.h"
 #include "error_box.h"
 #include "window_text.h"
 
@@ -41,6 +42,7 @@ void LinkLabel::subclass(HWND control) {
     // given here, so the dialog needs to know nothing about its labels.
     if (parent_ != nullptr)
         SetWindowSubclass(parent_, parentProc, id, self);
+    highContrast_ = HighContrast::on();
     originalFont_ = reinterpret_cast<HFONT>(SendMessageW(control_, WM_GETFONT, 0, 0));
     SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font()), FALSE);
     if (linkChosen_)
@@ -125,10 +127,23 @@ void LinkLabel::redraw() {
         RedrawWindow(control_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// In high contrast the label takes a pair of the user's colours, as "High Contrast Parameter"
+// asks: "Map all colors to a single pair of foreground and background colors. Use the
+// GetSysColor function to determine the appropriate foreground and background colors, using
+// either a combination of COLOR_WINDOWTEXT and COLOR_WINDOW or a combination of COLOR_BTNTEXT
+// and COLOR_BTNFACE." A link keeps the button face and takes the colour that the scheme gives
+// hyperlinks, COLOR_HOTLIGHT ("Color for a hyperlink or hot-tracked item", GetSysColor):
+// https://learn.microsoft.com/windows/win32/winauto/high-contrast-parameter
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getsyscolor
+// The system's brush follows the scheme by itself and is not to be deleted.
 LRESULT LinkLabel::onColorRequest(HDC dc) noexcept {
     SelectObject(dc, font());
-    SetTextColor(dc, textColor_);
     SetBkMode(dc, TRANSPARENT);
+    if (highContrast_) {
+        SetTextColor(dc, GetSysColor(link_ ? COLOR_HOTLIGHT : COLOR_BTNTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    SetTextColor(dc, textColor_);
     return reinterpret_cast<LRESULT>(backgroundBrush());
 }
 
@@ -174,6 +189,12 @@ LRESULT CALLBACK LinkLabel::parentProc(HWND hwnd, UINT message, WPARAM wParam, L
     auto* label = reinterpret_cast<LinkLabel*>(self);
     if (message == WM_CTLCOLORSTATIC && reinterpret_cast<HWND>(lParam) == label->control_)
         return label->onColorRequest(reinterpret_cast<HDC>(wParam));
+    // The system tells its top-level windows, the label's dialog among them, of every change of
+    // its colours and of the high-contrast setting.
+    if (message == WM_SYSCOLORCHANGE) {
+        label->highContrast_ = HighContrast::on();
+        label->redraw();
+    }
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

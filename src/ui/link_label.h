@@ -15,7 +15,10 @@ namespace tarnwick {
 //   web_.setLink(true).setTextColor(RGB(0, 0, 255)).setUnderline(true)
 //       .setLinkCursor(LinkLabel::handCursor());
 // The dialog needs no code of its own for the label's look: the label answers the colour
-// requests that its control sends to the dialog. It detaches itself when the control is
+// requests that its control sends to the dialog. While the system's high contrast is on, the
+// label draws in the system's colours instead of its own: a link in the colour of hyperlinks,
+// any other label in the colour of button text, each on the button face; it follows a switch
+// of the setting at once. It detaches itself when the control is
 // destroyed, and detaches when it goes first.
 class LinkLabel {
 public:
@@ -68,6 +71,7 @@ private:
     HCURSOR linkCursor_ = nullptr;
     bool linkChosen_ = false; // setLink was called; its choice is applied when attached
     bool link_ = false;
+    bool highContrast_ = false; // read when attached and at each change of the system's colours
     HWND control_ = nullptr;
     HWND parent_ = nullptr;
     HFONT originalFont_ = nullptr; // given back to the control when detached

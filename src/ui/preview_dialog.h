@@ -1,6 +1,7 @@
 // The Preview dialog: every old name beside its new name.
 #pragma once
 
+#include "accessibility.h"
 #include "core/run_model.h"
 #include "modal_dialog.h"
 
@@ -24,6 +25,7 @@ private:
 
     const FileList& files_;
     std::function<void()> keepAnswering_;
+    DialogAnnotations annotations_;
 };
 
 } // namespace tarnwick

@@ -1,10 +1,12 @@
 #include "status_area.h"
 
+#include "accessibility.h"
 #include "window_text.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace tarnwick {
@@ -43,6 +45,11 @@ void StatusArea::setStatusText(const std::string& text) {
     flushProgress();
     setWindowText(statusText_, text);
     keepAnswering();
+}
+
+void StatusArea::announceOutcome(const std::string& text) {
+    setStatusText(text);
+    announceChange(statusText_);
 }
 
 void StatusArea::setStepLabel(const std::string& text) {
@@ -112,29 +119,53 @@ void StatusArea::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // A command runs inside a button handler, so the window's own loop does not run meanwhile.
-// Windows takes a window for hung when it "has not called PeekMessage within the internal
-// timeout period of 5 seconds" (IsHungAppWindow) and then puts a ghost in its place that the
-// user can close, which ends the process. Every 100 ms at most, the status area is therefore
-// painted, every window of the thread that waits for it takes its WM_PAINT, and PeekMessage
-// delivers the messages sent to the thread. No input is taken from the queue, and no posted
-// message other than a paint is dispatched: nothing the user does starts anything meanwhile.
+// Windows knows two ways to take a window for hung, and then puts a ghost in its place that the
+// user can close, which ends the process: it "has not called PeekMessage within the internal
+// timeout period of 5 seconds" (IsHungAppWindow,
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-ishungappwindow), and "The
+// operating system detects this state by attaching a timer to pending messages in the message
+// queue. If a message has not been retrieved within 5 seconds, the DWM declares the window to be
+// hung." ("Preventing Hangs in Windows Applications",
+// https://learn.microsoft.com/windows/win32/win7appqual/preventing-hangs-in-windows-applications).
+// Every 100 ms at most, the status area is therefore painted, every window of the thread that
+// waits for it takes its WM_PAINT, PeekMessage delivers the messages sent to the thread, and the
+// clicks and keys of the meantime are taken off the queue and dropped: none waits longer, and
+// none starts anything or answers a question the command asks later. No other posted message is
+// taken: the program posts none while a command works, and the dialogs' own stay for them.
 void StatusArea::keepAnswering() {
     const DWORD now = GetTickCount();
     if (now - lastRepaint_ < repaintIntervalMs)
         return;
     lastRepaint_ = now;
     flushProgress();
+    // A status area without its controls updates none: Wine takes UpdateWindow(nullptr) for the
+    // desktop's, with every window on it.
     for (HWND control : {stepLabel_, statusText_, progressBar_})
-        UpdateWindow(control);
+        if (control != nullptr)
+            UpdateWindow(control);
     MSG message;
     for (int paints = 0;
          paints < paintsAtOnce && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
          ++paints)
         DispatchMessageW(&message);
-    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+    discardQueuedInput();
+}
+
+void StatusArea::wait(unsigned milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        keepAnswering();
+        const auto slice = static_cast<DWORD>(std::min<ULONGLONG>(end - now, repaintIntervalMs));
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            MSG message;
+            PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+        }
+    }
+    keepAnswering();
 }
 
 bool StatusArea::beginPrompt() {
+    discardQueuedInput();
     flushProgress();
     const bool wasWaiting = waiting_;
     if (wasWaiting)

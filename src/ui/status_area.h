@@ -18,23 +18,31 @@ public:
     void attach(HWND stepLabel, HWND statusText, HWND progressBar);
 
     void setStatusText(const std::string& text);
+    // The status text that ends a command, read out by a screen reader: the status text is a
+    // polite live region (the window makes it one, see DialogAnnotations).
+    void announceOutcome(const std::string& text);
     void setStepLabel(const std::string& text);
     // The bar of one step: from 0 to count (at most the largest int) in steps of step.
     void startProgress(std::size_t count, int step);
     void stepProgress();
     void clearProgress();
     // Keeps the window painted and answering the system during long work, however often it is
-    // called: at most every 100 ms it repaints what needs it and takes the messages that are
-    // sent to the thread; the input of the meantime stays in the queue (runCommand drops it).
+    // called: at most every 100 ms it repaints what needs it, takes the messages that are sent to
+    // the thread, and drops the clicks and keys of the meantime.
     void keepAnswering();
+    // Lets the milliseconds pass, the window answering throughout as with keepAnswering: a
+    // message sent to the thread is taken as it comes.
+    void wait(unsigned milliseconds);
 
-    // Before the user is asked something, a message box or a dialog: the bar shows the steps
-    // counted so far, and the wait cursor of a command is put aside while the question is open
-    // (see ModalDialog::Prompt). True when it was shown; endPrompt, told so, shows it again.
+    // Before the user is asked something, a message box or a dialog: the clicks and keys of the
+    // meantime are dropped, so that only what the user does once the question shows answers it;
+    // the bar shows the steps counted so far, and the wait cursor of a command is put aside while
+    // the question is open (see ModalDialog::Prompt). True when it was shown; endPrompt, told so,
+    // shows it again.
     bool beginPrompt();
     void endPrompt(bool wasWaiting);
 
-    // Removes the clicks and keys waiting in the thread's queue.
+    // Removes the clicks and keys waiting in the thread's queue; every other message stays.
     static void discardQueuedInput();
 
     // Runs a command inside the click that starts it, on the window's thread, unless one runs

@@ -45,9 +45,13 @@ int errnoFor(DWORD error) {
     case ERROR_BROKEN_PIPE: return 32;         // EPIPE
     case ERROR_DIR_NOT_EMPTY: return 41;       // ENOTEMPTY
     case linkToOtherFileError: return renameError::linkToOtherFile;
+    // Another program has the file open without sharing it, or a part of it locked: that passes.
+    // A file denied by its permissions or write protection stays so, and is reported at once.
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return renameError::inUse;
     default: break;
     }
-    // Write protection, sharing and lock violations and the other errors of the medium.
+    // Write protection and the other errors of the medium.
     if (error >= ERROR_WRITE_PROTECT && error <= ERROR_SHARING_BUFFER_EXCEEDED)
         return renameError::accessDenied;
     if (error >= ERROR_INVALID_STARTING_CODESEG && error <= ERROR_INFLOOP_IN_RELOC_CHAIN)

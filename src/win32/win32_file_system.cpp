@@ -94,7 +94,7 @@ DWORD lastFailure() {
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
           programCharacters(),
-          [this](const std::string& from, const std::string& to) { return renameEntry(from, to); },
+          [this](const std::string& from, const std::string& to) { return renameStep(from, to); },
           [this](const std::string& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
               readFolder(folder, visit);
@@ -162,11 +162,20 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     }
     if (sameIgnoringCase(oldPath, newPath))
         return caseRenames_.rename(oldPath, newPath);
-    const DWORD error = renameEntry(oldPath, newPath);
+    const DWORD error = renameStep(oldPath, newPath);
     if (error != ERROR_SUCCESS)
         return errnoFor(error);
     caseRenames_.noteRenamed(oldPath, newPath);
     return 0;
+}
+
+DWORD Win32FileSystem::renameStep(const std::string& from, const std::string& to) {
+    DWORD error = ERROR_SUCCESS;
+    tryStep([&] {
+        error = renameEntry(from, to);
+        return error == ERROR_SUCCESS ? 0 : errnoFor(error);
+    });
+    return error;
 }
 
 // The file is opened once, as itself where the platform can, checked to be the entry its path

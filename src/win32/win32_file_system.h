@@ -34,6 +34,10 @@ protected:
                             const std::function<void(const std::wstring& name)>& visit);
 
 private:
+    // One step of a rename through renameEntry, tried again while another program has the file
+    // open (FileSystem::tryStep): ERROR_SUCCESS, or the error code of the call that failed.
+    DWORD renameStep(const std::string& from, const std::string& to);
+
     // What a run has learned of a folder for the check of the entry itself.
     struct Folder {
         bool finalRead = false;

@@ -1,12 +1,19 @@
 // Preview and Rename started by their buttons on a real temporary folder: message boxes, the
-// focus after a refusal, the status area and the wait cursor as the user meets them.
+// focus after a refusal, the status area and the wait cursor as the user meets them, and what a
+// screen reader meets.
 #include "main_dialog_harness.h"
 #include "core/texts.h"
 #include "support/forwarding_file_system.h"
 #include "support/temp_folder.h"
+#include "win32/text_conversion.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +43,14 @@ protected:
         return cursor == waitCursor();
     }
     static HCURSOR waitCursor() { return LoadCursorW(nullptr, IDC_WAIT); }
+    // Enter pressed and let go, through the system's input queue.
+    static bool pressEnter() {
+        INPUT enter[2] = {};
+        enter[0].type = enter[1].type = INPUT_KEYBOARD;
+        enter[0].ki.wVk = enter[1].ki.wVk = VK_RETURN;
+        enter[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, enter, sizeof(INPUT)) == 2;
+    }
 
     // Waits until the command has ended and the dialog is idle again with this status text.
     static bool statusBecomes(HWND window, const std::string& text) {
@@ -95,16 +110,21 @@ TEST_F(MainDialogCommands, WaitCursorStaysOverTheControlsWhileACommandWorks) {
     std::vector<bool> waiting; // at each rename
     fileSystem.beforeRename = [&](const std::string& oldPath) {
         waiting.push_back(cursorOverTheField(dialog.hwnd()) == waitCursor());
-        if (waiting.size() == 1)
-            DeleteFileA(oldPath.c_str()); // the first cannot be renamed: a box reports it
+        // The first cannot be renamed: a box reports it, and an Enter typed just before does
+        // not close it.
+        if (waiting.size() == 1 && pressEnter())
+            DeleteFileA(oldPath.c_str());
     };
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
+        onDialogThread(w, [&] { SetForegroundWindow(w); });
         clickButton(w, IDC_RENAME);
         HWND box = waitForWindow("Tarnwick Error", thread);
         ASSERT_NE(box, nullptr);
         EXPECT_FALSE(waitCursorOn(w));
+        Sleep(300);
+        EXPECT_TRUE(IsWindowVisible(box));
         clickButton(box, IDOK);
         ASSERT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
         HCURSOR after = nullptr;
@@ -235,6 +255,35 @@ TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
 }
 
+// Enter typed while a long walk collects the files is dropped within a few tenths of a second:
+// the Confirm dialog that follows waits for its own answer.
+TEST_F(MainDialogCommands, EnterTypedDuringACommandLeavesTheConfirmDialogWaiting) {
+    temp.file("a.txt");
+    for (int i = 0; i < 2000; ++i)
+        temp.folder("tree\\" + std::to_string(i));
+    DWORD typedAt = 0;
+    int keyWaited = -1;                                 // -1: the walk ended too soon to tell
+    fileSystem.beforeSearch = [&](const std::string&) { // on the dialog's thread
+        if (typedAt == 0 && pressEnter())
+            typedAt = GetTickCount();
+        else if (typedAt != 0 && keyWaited < 0 && GetTickCount() - typedAt > 300)
+            keyWaited = (HIWORD(GetQueueStatus(QS_KEY)) & QS_KEY) != 0;
+    };
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, temp.path(), "*.txt", {{IDC_INSERT, {"x_"}}});
+        click(w, IDC_SUBDIRS);
+        onDialogThread(w, [&] { SetForegroundWindow(w); });
+        clickButton(w, IDC_RENAME);
+        HWND confirm = waitForWindow("Attention!", thread, 60000);
+        Sleep(500); // a queued Enter would have pressed "Rename!" by now
+        EXPECT_TRUE(IsWindowVisible(confirm));
+        EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "tree"}));
+        clickButton(confirm, IDOK);
+        EXPECT_TRUE(statusBecomes(w, "1 file(s) successfully renamed."));
+    });
+    EXPECT_EQ(keyWaited, 0);
+}
+
 // The refused value's field gets the focus with its whole text selected, to be typed over.
 TEST_F(MainDialogCommands, RefusedValueIsSelectedInItsField) {
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
@@ -248,6 +297,110 @@ TEST_F(MainDialogCommands, RefusedValueIsSelectedInItsField) {
         ASSERT_TRUE(waitUntil([&] { return focusOf(thread) == field; }));
         EXPECT_EQ(SendMessageA(field, EM_GETSEL, 0, 0), MAKELRESULT(0, 9)); // all of "my photos"
     });
+}
+
+// In place of the system's annotation service: what the program gives each control.
+struct Given : Annotations {
+    Annotations* before = Annotations::replace(this);
+    std::map<HWND, std::string> names;
+    std::set<HWND> live;
+    ~Given() override { Annotations::replace(before); }
+    void setName(HWND c, const std::wstring& name) override { names[c] = programFromWide(name); }
+    void setPoliteLiveRegion(HWND c) override { live.insert(c); }
+    void clear(HWND c) override { names.erase(c), live.erase(c); }
+};
+
+// "To find the control's label, Microsoft Active Accessibility searches for a static text control
+// by calling GetWindow with the GW_HWNDPREV flag. The search is halted if a static text control is
+// found, or if a control is encountered that has the window styles WS_GROUP | WS_TABSTOP."
+bool documentedUnnamed(HWND field) {
+    char kind[16] = {};
+    for (HWND c = GetWindow(field, GW_HWNDPREV); c; c = GetWindow(c, GW_HWNDPREV)) {
+        if (GetClassNameA(c, kind, 16) && lstrcmpiA(kind, "Static") == 0)
+            return windowText(c).empty();
+        if (GetWindowLongA(c, GWL_STYLE) & (WS_GROUP | WS_TABSTOP))
+            return true;
+    }
+    return true;
+}
+
+// The edit fields and drop-down lists that the rule leaves unnamed have names, and no other
+// control has one, but those named on purpose.
+void expectNamed(HWND dialog, const Given& given, std::map<int, std::string> onPurpose = {}) {
+    char kind[16] = {};
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        GetClassNameA(c, kind, 16);
+        const bool field = lstrcmpiA(kind, "Edit") == 0 || lstrcmpiA(kind, "ComboBox") == 0;
+        const std::string name = given.names.count(c) ? given.names.at(c) : "";
+        const int id = GetDlgCtrlID(c);
+        if (onPurpose.count(id))
+            EXPECT_EQ(name, onPurpose[id]);
+        else
+            EXPECT_EQ(!name.empty(), field && documentedUnnamed(c)) << id << " " << name;
+    }
+}
+
+// As the Main dialog, the Preview and the Confirm dialog open; the digit count, whose label is
+// "using", is named "digits". Every annotation is taken back when its dialog ends.
+TEST_F(MainDialogCommands, EveryFieldHasANameAndTheStatusTextIsALiveRegion) {
+    temp.file("a.txt");
+    Given given;
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        onDialogThread(w, [&] {
+            expectNamed(w, given, {{IDC_DIGITS, "digits"}});
+            EXPECT_EQ(given.live, std::set<HWND>{GetDlgItem(w, IDC_STATUS_TEXT)});
+        });
+        typeOptions(w, temp.path(), "*.*", {});
+        clickButton(w, IDC_PREVIEW);
+        for (const char* caption : {"Preview", "Attention!"}) {
+            HWND d = waitForWindow(caption, thread);
+            ASSERT_NE(d, nullptr) << caption;
+            onDialogThread(w, [&] { expectNamed(d, given); });
+            clickButton(d, IDOK);
+        }
+    });
+    EXPECT_TRUE(given.names.empty() && given.live.empty());
+}
+
+// A second process listens as a screen reader does: a Rename and its undo are each heard once
+// with their outcome, and none of the step texts between.
+TEST_F(MainDialogCommands, AScreenReaderHearsTheOutcomeOfEachCommandOnce) {
+    temp.files({"a.txt", "b.txt"});
+    const TempFolder listening;
+    const std::string file = listening.path() + "heard.txt";
+    std::string command =
+        "live_region_listener " + std::to_string(GetCurrentProcessId()) + " " + file;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION listener{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &listener));
+    const auto heard = [&] {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const auto hears = [&](long lines) {
+        return waitUntil([&] {
+            const std::string text = heard();
+            return std::count(text.begin(), text.end(), '\n') >= lines;
+        });
+    };
+    EXPECT_TRUE(hears(1)); // "listening"
+    runMainDialog(dialog, [&](HWND w, DWORD thread) {
+        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
+        onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
+        clickButton(w, IDC_RENAME);
+        EXPECT_TRUE(hears(2));
+        PostMessageA(w, WM_SYSCOMMAND, IDM_UNDO, 0);
+        clickButton(waitForWindow("Tarnwick", thread), IDYES);
+        EXPECT_TRUE(hears(3));
+        Sleep(500); // one more would have been heard by now
+    });
+    TerminateProcess(listener.hProcess, 0);
+    WaitForSingleObject(listener.hProcess, 5000);
+    CloseHandle(listener.hProcess);
+    CloseHandle(listener.hThread);
+    EXPECT_EQ(heard(), "listening\n2 file(s) successfully renamed.\n2 file(s) renamed back.\n");
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <ostream>
@@ -148,6 +150,27 @@ auto whileShown(const char* caption, const std::function<void(HWND, DWORD)>& dri
             std::fprintf(stderr, "No window \"%s\" came up.\n", caption);
     });
     return run();
+}
+
+// Runs work on this thread while a second thread sends window message after message until
+// work clears open: the longest any of them waited for its answer, in milliseconds.
+inline DWORD longestAnswer(HWND window, const std::function<void(std::atomic<bool>& open)>& work) {
+    std::atomic<bool> open{true}, sending{true};
+    DWORD longest = 0;
+    std::thread sender([&] {
+        for (DWORD start = GetTickCount(); open; Sleep(10), start = GetTickCount()) {
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
+            longest = std::max(longest, GetTickCount() - start);
+        }
+        sending = false;
+    });
+    work(open);
+    open = false;
+    for (MSG message; sending;)
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    sender.join();
+    return longest;
 }
 
 } // namespace tarnwick::testing

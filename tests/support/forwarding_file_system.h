@@ -38,6 +38,7 @@ public:
     }
     void beginCacheScope() override { real_.beginCacheScope(); }
     void endCacheScope() override { real_.endCacheScope(); }
+    void setInUseWaits(InUseWaits* waits) override { real_.setInUseWaits(waits); }
 
 private:
     Win32FileSystem real_;

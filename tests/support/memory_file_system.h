@@ -73,6 +73,10 @@ public:
     }
     // The next rename of oldPath fails with this errno.
     void failRename(const std::string& oldPath, int error) { failures_[oldPath] = error; }
+    // The next times renames of oldPath find it in use (another program has it open).
+    void holdOpen(const std::string& oldPath, int times) { held_[oldPath] = times; }
+    // The renames tried of each path held open or told to fail.
+    std::map<std::string, int> tries;
 
     std::vector<std::string> files() const {
         std::vector<std::string> result;
@@ -118,7 +122,19 @@ public:
     }
 
     int rename(const std::string& oldPath, const std::string& newPath) override {
+        return tryStep([&] { return renameOnce(oldPath, newPath); });
+    }
+
+private:
+    int renameOnce(const std::string& oldPath, const std::string& newPath) {
+        const auto held = held_.find(oldPath);
         auto failure = failures_.find(oldPath);
+        if (held != held_.end() || failure != failures_.end())
+            ++tries[oldPath];
+        if (held != held_.end() && held->second > 0) {
+            --held->second;
+            return renameError::inUse;
+        }
         if (failure != failures_.end()) {
             const int error = failure->second;
             failures_.erase(failure);
@@ -134,7 +150,6 @@ public:
         return 0;
     }
 
-private:
     struct Entry {
         std::string path;
         bool isFolder;
@@ -167,6 +182,7 @@ private:
     const Wtf8Characters* characters_;
     std::vector<Entry> entries_;
     std::map<std::string, int> failures_;
+    std::map<std::string, int> held_;
 };
 
 } // namespace tarnwick::testing

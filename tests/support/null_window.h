@@ -28,12 +28,14 @@ public:
     void setFieldText(Field, const std::string&) override {}
     void focusField(Field) override {}
     void setStatusText(const std::string&) override {}
+    void announceOutcome(const std::string& text) override { setStatusText(text); }
     void setStepLabel(const std::string&) override {}
     void startProgress(std::size_t, int) override {}
     void stepProgress() override {}
     void clearProgress() override {}
     void keepAnswering() override {}
     std::uint64_t milliseconds() override { return clock; }
+    void wait(unsigned milliseconds) override { clock += milliseconds; }
     bool runPreviewDialog(const FileList&) override { return previewAnswer; }
     ConfirmAnswer runConfirmDialog() override { return confirmAnswer; }
     bool askYesNo(const std::string&, const std::string&) override { return yesNoAnswer; }

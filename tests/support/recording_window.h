@@ -81,6 +81,13 @@ public:
         use.left = progressPos;
         use.top = std::max(use.top, progressPos);
     }
+    // Every wait, in milliseconds, in order.
+    std::vector<unsigned> waits;
+    void wait(unsigned milliseconds) override {
+        NullWindow::wait(milliseconds);
+        calls.push_back("wait");
+        waits.push_back(milliseconds);
+    }
     void clearProgress() override {
         calls.push_back("clearProgress");
         progressPos = 0;

@@ -2,9 +2,11 @@
 #include "version.h"
 #include "support/dialog_driver.h"
 #include "ui/about_dialog.h"
+#include "ui/accessibility.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@ namespace tarnwick {
 namespace {
 
 using testing::clickButton;
+using testing::waitUntil;
 using testing::whileShown;
 using testing::windowText;
 
@@ -126,6 +129,46 @@ TEST(AboutDialog, BoldTitleAndBlueUnderlinedLinksWithTheHand) {
             clickButton(dialog, IDOK);
         },
         [] { return AboutDialog(nullptr).run(); });
+}
+
+// The brush colour a static control is drawn on, as its dialog answers the colour request.
+COLORREF faceOf(HWND dialog, HWND control) {
+    LOGBRUSH face = {};
+    GetObjectA(reinterpret_cast<HBRUSH>(
+                   SendMessageA(dialog, WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(control))),
+               sizeof face, &face);
+    return face.lbColor;
+}
+
+std::atomic<bool> highContrast{false};
+
+// High contrast switched on with a scheme of its own while the dialog is open: the links take the
+// scheme's colour of hyperlinks, the title that of button text, on the scheme's button face;
+// switched off, the links are blue again.
+TEST(AboutDialog, LabelsTakeTheSystemsColoursWhileHighContrastIsOn) {
+    const auto before = HighContrast::replaceQuery([] { return highContrast.load(); });
+    const int elements[] = {COLOR_HOTLIGHT, COLOR_BTNTEXT, COLOR_BTNFACE};
+    const COLORREF scheme[] = {RGB(255, 255, 0), RGB(255, 255, 255), RGB(0, 0, 0)};
+    COLORREF old[3] = {GetSysColor(elements[0]), GetSysColor(elements[1]),
+                       GetSysColor(elements[2])};
+    whileShown(
+        "About Tarnwick",
+        [&](HWND dialog, DWORD) {
+            HWND title = GetDlgItem(dialog, IDC_ABOUT_TITLE),
+                 web = GetDlgItem(dialog, IDC_ABOUT_WEB);
+            highContrast = true;
+            SetSysColors(3, elements, scheme); // tells every top-level window
+            EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == scheme[0]; }));
+            EXPECT_EQ(textColorOf(dialog, title), scheme[1]);
+            EXPECT_EQ(faceOf(dialog, web), scheme[2]);
+            highContrast = false;
+            SetSysColors(3, elements, old);
+            EXPECT_TRUE(waitUntil([&] { return textColorOf(dialog, web) == RGB(0, 0, 255); }));
+            clickButton(dialog, IDOK);
+        },
+        [] { return AboutDialog(nullptr).run(); });
+    SetSysColors(3, elements, old);
+    HighContrast::replaceQuery(before);
 }
 
 // The hand points with its fingertip: the hot spot lies on a drawn pixel of the two-colour hand.

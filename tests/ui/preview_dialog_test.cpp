@@ -209,32 +209,32 @@ TEST(PreviewDialog, ALongListKeepsTheWindowAnsweringWhileTheFieldFills) {
     HWND owner =
         CreateWindowExA(0, "STATIC", "", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     StatusArea status; // with no controls: the messages alone
-    std::atomic<bool> open{true}, watching{true};
-    DWORD longest = 0;
-    std::thread watcher([&] {
-        for (DWORD start = GetTickCount(); open; Sleep(10), start = GetTickCount()) {
-            SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_NORMAL, 60000, nullptr);
-            longest = std::max(longest, GetTickCount() - start);
-        }
-        watching = false;
-    });
     std::string shown;
-    whileShown(
-        "Preview",
-        [&](HWND dialog, DWORD) {
-            shown = itemText(dialog, IDC_PREVIEW_TEXT);
-            open = false; // Wine takes its time to destroy windows
-            clickButton(dialog, IDCANCEL);
-        },
-        [&] { return PreviewDialog(owner, files, [&] { status.keepAnswering(); }).run(); }, 60000);
-    open = false;
-    for (MSG message; watching;)
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-    watcher.join();
+    const DWORD longest = testing::longestAnswer(owner, [&](std::atomic<bool>& open) {
+        whileShown(
+            "Preview",
+            [&](HWND dialog, DWORD) {
+                shown = itemText(dialog, IDC_PREVIEW_TEXT);
+                open = false; // Wine takes its time to destroy windows
+                clickButton(dialog, IDCANCEL);
+            },
+            [&] { return PreviewDialog(owner, files, [&] { status.keepAnswering(); }).run(); },
+            60000);
+    });
     DestroyWindow(owner);
     EXPECT_TRUE(shown == buildPreviewText(files, false)) << shown.size() << " characters";
     EXPECT_LT(longest, 1000u);
+}
+
+// The same during the status area's wait for a file in use, which lasts as long as asked.
+TEST(PreviewDialog, TheWaitForAFileInUseKeepsTheWindowAnswering) {
+    HWND owner =
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    StatusArea status;
+    ULONGLONG waited = GetTickCount64();
+    EXPECT_LT(testing::longestAnswer(owner, [&](std::atomic<bool>&) { status.wait(1500); }), 1000u);
+    EXPECT_GE(GetTickCount64() - waited, 1500u);
+    DestroyWindow(owner);
 }
 
 } // namespace

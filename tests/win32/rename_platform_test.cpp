@@ -4,7 +4,7 @@
 #include "engine/rename.h"
 #include "win32/win32_file_system.h"
 
-#include "support/null_window.h"
+#include "support/recording_window.h"
 #include "support/temp_folder.h"
 #include "wine_host.h"
 
@@ -13,6 +13,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <list>
+#include <numeric>
+#include <thread>
 
 namespace tarnwick {
 namespace {
@@ -26,8 +29,8 @@ protected:
 };
 
 // A rename never replaces what has the new name; it gives the runtime's error numbers, and a file
-// held open keeps its name, also for a change of letter case only; the same name succeeds and
-// touches nothing.
+// held open keeps its name and is in use, also for a change of letter case only; the same name
+// succeeds and touches nothing.
 TEST_F(PlatformRenameTest, RenamesNeverReplacesOrGivesTheRuntimesErrorNumber) {
     const Names untouched{"a.txt", "b.txt", "sub"};
     const struct {
@@ -50,8 +53,8 @@ TEST_F(PlatformRenameTest, RenamesNeverReplacesOrGivesTheRuntimesErrorNumber) {
         {"a.txt", "no such folder\\x.txt", false, 2, untouched},
         {"a.txt", "a?b.txt", false, 22, untouched},
         {"a.txt", "a<b.txt", false, 22, untouched},
-        {"a.txt", "x.txt", true, 13, untouched},
-        {"a.txt", "A.txt", true, 13, untouched},
+        {"a.txt", "x.txt", true, renameError::inUse, untouched},
+        {"a.txt", "A.txt", true, renameError::inUse, untouched},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
@@ -94,7 +97,8 @@ TEST_F(PlatformRenameTest, ChangeOfLetterCaseReachesTheDisk) {
 // The real file system with its steps watched: moves and readings of a folder are counted, a
 // direct change of letter case can be made to keep the new spelling (as on Windows) or the old
 // one (as under Wine on a Linux folder), and faults no real system gives on demand are put in:
-// the program ending before a move, another program taking every name a move asks for.
+// the program ending before a move, another program taking every name a move asks for or holding
+// the file open when it is moved to a name.
 class WatchedFileSystem : public Win32FileSystem {
 public:
     enum class DirectCase { asThePlatform, keepsNewSpelling, keepsOldSpelling, refusedAsTaken };
@@ -103,6 +107,8 @@ public:
     DirectCase directCase = DirectCase::asThePlatform;
     std::string endBeforeMovingTo; // the program ends before a move to this path
     std::string onlyMovesFrom;     // a move from any other path finds its target taken
+    std::string heldWhenMovedTo;   // the next heldTimes moves to this path find the file in use
+    int heldTimes = 0;
     int moves = 0;
     int folderReads = 0;
 
@@ -122,6 +128,8 @@ protected:
                                               : Win32FileSystem::renameEntry(from + ".aside", to);
             }
         }
+        if (to == heldWhenMovedTo && heldTimes > 0)
+            return --heldTimes, ERROR_SHARING_VIOLATION;
         if (to == endBeforeMovingTo)
             throw Ended{};
         if (!onlyMovesFrom.empty() && from != onlyMovesFrom)
@@ -188,6 +196,22 @@ TEST(CaseOnlyRenames, TakeTheRenamesThePlatformNeedsAndReadEachFolderOncePerRun)
                 std::swap(e.oldName, e.newName);
         }
     }
+}
+
+// A lock that comes between the two steps of a change of letter case is waited for: the file
+// gets its new spelling, with no report.
+TEST(CaseOnlyRenames, ALockBetweenTheTwoStepsIsWaitedFor) {
+    TempFolder temp;
+    temp.file("IMG_1.JPG", "content");
+    WatchedFileSystem fs;
+    fs.directCase = DirectCase::keepsOldSpelling;
+    fs.heldWhenMovedTo = temp.path() + "img_1.jpg";
+    fs.heldTimes = 3;
+    testing::RecordingWindow window;
+    EXPECT_EQ(renameAll({{temp.path(), "IMG_1.JPG", "img_1.jpg"}}, fs, window).renamed(), 1);
+    EXPECT_EQ(temp.list(), Names{"img_1.jpg"});
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.waits, (std::vector<unsigned>{10, 20, 40}));
 }
 
 // Should the program end between the two steps of a change of letter case, the file is left
@@ -257,6 +281,63 @@ TEST(CaseOnlyRenames, TheTemporaryNameOfAFileBeginsWithItsOldName) {
         EXPECT_EQ(testing::wideFromUtf8(name).substr(0, kept.size()), kept) << name;
         EXPECT_LT(testing::wideFromUtf8(folder + name).size(), static_cast<std::size_t>(MAX_PATH));
         EXPECT_EQ(temp.read(sub + name), "content");
+    }
+}
+
+// Another thread holds each file open with no sharing at all, for 300 ms or for good: renamed,
+// given back or changed to capitals once the lock ends, with no report; reported after a second
+// of waits when it lasts, and twenty files after the run's three seconds.
+TEST(InUseOnDisk, AMomentsLockIsWaitedForALastingOneReported) {
+    struct HeldOpen {
+        HANDLE file, stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread holder;
+        HeldOpen(const std::string& path, DWORD ms)
+            : file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)),
+              holder([this, ms] { WaitForSingleObject(stop, ms), CloseHandle(file); }) {}
+        ~HeldOpen() { SetEvent(stop), holder.join(), CloseHandle(stop); }
+    };
+    struct WaitingWindow : testing::RecordingWindow {
+        void wait(unsigned ms) override { RecordingWindow::wait(ms), Sleep(ms); }
+    };
+    const struct {
+        const char* what;
+        bool undo, capitals;
+        int files;
+        DWORD heldMs;
+    } cases[] = {{"rename", false, false, 1, 300},
+                 {"undo", true, false, 1, 300},
+                 {"change of letter case", false, true, 1, 300},
+                 {"a lasting lock", false, false, 1, INFINITE},
+                 {"twenty files held for good", false, false, 20, INFINITE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder temp;
+        Win32FileSystem fs;
+        WaitingWindow window;
+        FileList files;
+        Names expected;
+        const bool lasting = c.heldMs == INFINITE;
+        for (int i = 0; i < c.files; ++i) {
+            temp.file(std::to_string(i) + ".txt");
+            files.push_back({temp.path(), std::to_string(i) + ".txt",
+                             c.capitals ? "0.TXT" : "x_" + std::to_string(i) + ".txt"});
+            expected.push_back(c.undo || lasting ? files.back().oldName : files.back().newName);
+        }
+        if (c.undo)
+            renameAll(files, fs, window);
+        std::list<HeldOpen> held;
+        for (const FileEntry& e : files)
+            held.emplace_back(temp.path() + (c.undo ? e.newName : e.oldName), c.heldMs);
+        window = WaitingWindow();
+        const RenameRecord record =
+            c.undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
+        const unsigned waited = std::accumulate(window.waits.begin(), window.waits.end(), 0u);
+        EXPECT_EQ(record.renamed(), lasting ? 0 : c.files);
+        EXPECT_EQ(window.messages.size(), lasting ? files.size() : 0u);
+        EXPECT_TRUE(lasting ? waited == (c.files == 1 ? 1000u : 3000u) : waited < 1000u) << waited;
+        held.clear();
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(temp.list(), expected);
     }
 }
 
