@@ -4,8 +4,6 @@
 // cannot: what a run learns of each folder is kept for the run.
 #pragma once
 
-#include "core/wtf8_characters.h"
-
 #include <windows.h>
 
 #include <functional>
@@ -15,27 +13,24 @@
 
 namespace tarnwick {
 
-// True when the file system takes both paths for the same name (compareNames).
-bool sameIgnoringCase(const std::string& a, const std::string& b);
-
 class CaseRenames {
 public:
     // The platform's rename, never replacing (ERROR_SUCCESS, or the error code of the failure),
     // and its listing of every entry of a folder (ending in a backslash) as it stores the names.
-    using PlatformRename = std::function<DWORD(const std::string& from, const std::string& to)>;
+    // Paths are in the long form ("\\?\C:\a\b.txt"), as the platform takes them.
+    using PlatformRename = std::function<DWORD(const std::wstring& from, const std::wstring& to)>;
     using ReadFolder = std::function<void(
-        const std::string& folder, const std::function<void(const std::wstring& name)>& visit)>;
+        const std::wstring& folder, const std::function<void(const std::wstring& name)>& visit)>;
 
-    CaseRenames(const Wtf8Characters& characters, PlatformRename renameEntry,
-                ReadFolder readFolder);
+    CaseRenames(PlatformRename renameEntry, ReadFolder readFolder);
 
     // Forgets what was learned of the folders: a run begins or ends.
     void forget();
     // Renames oldPath to newPath, which the platform takes for the same name in another letter
     // case. 0, or the errno of the failure.
-    int rename(const std::string& oldPath, const std::string& newPath);
+    int rename(const std::wstring& oldPath, const std::wstring& newPath);
     // Keeps the names of the folders already read up to date after another rename.
-    void noteRenamed(const std::string& oldPath, const std::string& newPath);
+    void noteRenamed(const std::wstring& oldPath, const std::wstring& newPath);
 
 private:
     // Orders names as the file system matches them: without regard to letter case.
@@ -51,14 +46,13 @@ private:
         std::multiset<std::wstring, IgnoringCase> names;
     };
 
-    Folder& folderOf(const std::string& path);
-    bool hasCaseTwin(const std::string& path);
-    int renameThroughTemporary(const std::string& oldPath, const std::string& newPath);
+    Folder& folderOf(const std::wstring& path);
+    bool hasCaseTwin(const std::wstring& path);
+    int renameThroughTemporary(const std::wstring& oldPath, const std::wstring& newPath);
 
-    const Wtf8Characters& characters_;
     PlatformRename renameEntry_;
     ReadFolder readFolder_;
-    std::map<std::string, Folder> folders_; // by folder path, ending in a backslash
+    std::map<std::wstring, Folder> folders_; // by folder path, ending in a backslash
     unsigned temporaryNumber_;
 };
 

@@ -2,6 +2,8 @@
 
 #include "core/wtf8_characters.h"
 
+#include <utility>
+
 namespace tarnwick {
 
 namespace {
@@ -44,6 +46,19 @@ inline bool isLowSurrogate(char32_t unit) {
 
 } // namespace
 
+namespace {
+
+void appendWide(std::wstring& wide, char32_t code) {
+    if (code > 0xFFFF) {
+        wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+        wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+        wide += static_cast<wchar_t>(code);
+    }
+}
+
+} // namespace
+
 std::wstring wideFromProgram(const std::string& text) {
     std::wstring wide;
     wide.reserve(text.size());
@@ -51,12 +66,7 @@ std::wstring wideFromProgram(const std::string& text) {
         std::size_t size = 0;
         const char32_t code = decode(text, at, size);
         at += size == 0 ? 1 : size;
-        if (code > 0xFFFF) {
-            wide += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-        } else {
-            wide += static_cast<wchar_t>(code);
-        }
+        appendWide(wide, code);
     }
     return wide;
 }
@@ -77,7 +87,9 @@ std::string programFromWide(std::wstring_view text) {
     return result;
 }
 
-bool isExactProgramText(const std::string& text) {
+bool exactWideFromProgram(const std::string& text, std::wstring& wide) {
+    std::wstring result;
+    result.reserve(text.size());
     bool afterHigh = false;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t size = 0;
@@ -87,7 +99,9 @@ bool isExactProgramText(const std::string& text) {
             return false;
         afterHigh = isHighSurrogate(code);
         at += size;
+        appendWide(result, code);
     }
+    wide = std::move(result);
     return true;
 }
 

@@ -17,8 +17,9 @@ std::wstring wideFromProgram(const std::string& text);
 // The program string of a UTF-16 text, every unit kept.
 std::string programFromWide(std::wstring_view text);
 
-// True when text is what programFromWide gives for some UTF-16 text, so that wideFromProgram
-// gives that text back.
-bool isExactProgramText(const std::string& text);
+// UTF-16 of a program string that is what programFromWide gives for some UTF-16 text, in wide;
+// false, leaving wide alone, for any other: no conversion of the platform's gives it, so it could
+// name another entry than the one meant.
+bool exactWideFromProgram(const std::string& text, std::wstring& wide);
 
 } // namespace tarnwick

@@ -7,7 +7,6 @@
 #include "wide_paths.h"
 #include "windows_rules.h"
 
-#include "core/paths.h"
 #include "core/texts.h"
 
 #include <windows.h>
@@ -51,8 +50,9 @@ std::wstring folderFinalPath(const std::wstring& folder) {
 }
 
 // An absolute path (or its long form) as the platform's own path names it.
-std::wstring ntPathForm(const std::wstring& path) {
-    const std::wstring longForm = longPathForm(path); // \\?\C:\a or \\?\UNC\server\share\a
+// A path in the long form (\\?\C:\a or \\?\UNC\server\share\a) as the platform's own path
+// names it.
+std::wstring ntPathForm(const std::wstring& longForm) {
     return L"\\??\\" + longForm.substr(4);
 }
 
@@ -93,9 +93,8 @@ DWORD lastFailure() {
 
 Win32FileSystem::Win32FileSystem()
     : caseRenames_(
-          programCharacters(),
-          [this](const std::string& from, const std::string& to) { return renameStep(from, to); },
-          [this](const std::string& folder,
+          [this](const std::wstring& from, const std::wstring& to) { return renameStep(from, to); },
+          [this](const std::wstring& folder,
                  const std::function<void(const std::wstring& name)>& visit) {
               readFolder(folder, visit);
           }) {}
@@ -150,26 +149,31 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
         const CacheScope cache(*this);
         return rename(oldPath, newPath);
     }
-    // A name this program cannot hold exactly (no conversion of the platform's gives it) could
-    // name another entry than the one meant.
-    if (!isExactProgramText(oldPath) || !isExactProgramText(newPath))
+    // The one conversion of the paths: every step below takes them as the platform does, in the
+    // long form. A name this program cannot hold exactly (no conversion of the platform's gives
+    // it) could name another entry than the one meant.
+    std::wstring from;
+    std::wstring to;
+    if (!exactWideFromProgram(oldPath, from) || !exactWideFromProgram(newPath, to))
         return renameError::invalid;
-    if (oldPath == newPath) {
+    from = longPathForm(from);
+    to = longPathForm(to);
+    if (from == to) {
         // The file keeps its name: nothing is touched, only a missing file is reported.
-        if (GetFileAttributesW(widePath(oldPath).c_str()) != INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesW(from.c_str()) != INVALID_FILE_ATTRIBUTES)
             return 0;
         return errnoFor(lastFailure());
     }
-    if (sameIgnoringCase(oldPath, newPath))
-        return caseRenames_.rename(oldPath, newPath);
-    const DWORD error = renameStep(oldPath, newPath);
+    if (compareNames(from, to) == 0)
+        return caseRenames_.rename(from, to);
+    const DWORD error = renameStep(from, to);
     if (error != ERROR_SUCCESS)
         return errnoFor(error);
-    caseRenames_.noteRenamed(oldPath, newPath);
+    caseRenames_.noteRenamed(from, to);
     return 0;
 }
 
-DWORD Win32FileSystem::renameStep(const std::string& from, const std::string& to) {
+DWORD Win32FileSystem::renameStep(const std::wstring& from, const std::wstring& to) {
     DWORD error = ERROR_SUCCESS;
     tryStep([&] {
         error = renameEntry(from, to);
@@ -181,17 +185,16 @@ DWORD Win32FileSystem::renameStep(const std::string& from, const std::string& to
 // The file is opened once, as itself where the platform can, checked to be the entry its path
 // names (see openedIsEntry) and renamed through that handle, never replacing: an existing target
 // makes the rename fail instead of being overwritten.
-DWORD Win32FileSystem::renameEntry(const std::string& from, const std::string& to) {
-    const std::wstring source = widePath(from);
+DWORD Win32FileSystem::renameEntry(const std::wstring& from, const std::wstring& to) {
     const FileHandle file(
-        CreateFileW(source.c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
+        CreateFileW(from.c_str(), DELETE | SYNCHRONIZE | FILE_READ_ATTRIBUTES,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
         return lastFailure();
-    if (!openedIsEntry(file.get(), from, source))
+    if (!openedIsEntry(file.get(), from))
         return linkToOtherFileError; // another entry than the one named: through a link
-    const std::wstring ntPath = ntPathForm(widePath(to));
+    const std::wstring ntPath = ntPathForm(to);
     std::vector<DWORD> buffer(
         (sizeof(FILE_RENAME_INFO) + ntPath.size() * sizeof(wchar_t)) / sizeof(DWORD) + 1);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
@@ -206,10 +209,10 @@ DWORD Win32FileSystem::renameEntry(const std::string& from, const std::string& t
     return ERROR_SUCCESS;
 }
 
-void Win32FileSystem::readFolder(const std::string& folder,
+void Win32FileSystem::readFolder(const std::wstring& folder,
                                  const std::function<void(const std::wstring& name)>& visit) {
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(widePath(folder + "*").c_str(), &data));
+    FindHandle find(FindFirstFileW((folder + L"*").c_str(), &data));
     if (!find.valid())
         return;
     do {
@@ -221,21 +224,21 @@ void Win32FileSystem::readFolder(const std::string& folder,
 // it leads to, under the link's new name: such an entry is not renamed. What the platform opened
 // under the entry's path must be the entry itself, in its folder as the platform resolves it
 // (read once per folder and run). Where either path cannot be read, the rename goes ahead.
-bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const std::wstring& wide) {
+bool Win32FileSystem::openedIsEntry(void* file, const std::wstring& path) {
     const std::wstring fileFinal = finalPathOf(file);
     if (fileFinal.empty())
         return true;
-    const std::size_t nameAt = nameStart(path);
-    const std::string folder = path.substr(0, nameAt);
+    const std::size_t nameAt = path.find_last_of(L'\\') + 1;
+    const std::wstring folder = path.substr(0, nameAt);
     Folder& facts = folders_[folder];
     if (!facts.finalRead) {
-        facts.final = folderFinalPath(widePath(folder));
+        facts.final = folderFinalPath(folder);
         facts.finalRead = true;
     }
     if (facts.final.empty())
         return true;
-    const std::wstring wideName = wide.substr(wide.find_last_of(L'\\') + 1);
-    const std::wstring name = nameCapitals(wideName);
+    const std::wstring ownName = path.substr(nameAt);
+    const std::wstring name = nameCapitals(ownName);
     if (finalPathsNameEntry(facts.final, fileFinal, name, name))
         return true;
     // Windows keeps a name's closing dots and blanks in a final path; Wine drops them ("memo "
@@ -243,11 +246,11 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
     // handle is the entry itself unless it is the file of a twin whose name differs in them alone
     // ("report" beside "report."), or leads to it.
     if (finalPathsNameEntryWithoutClosingDots(facts.final, fileFinal, name))
-        return !twinHasIdentityOf(file, folder, facts, wideName);
+        return !twinHasIdentityOf(file, folder, facts, ownName);
     // A name given in its short form (list mode) is the entry of its long form.
-    std::wstring longPath(wide.size() + MAX_PATH, L'\0');
+    std::wstring longPath(path.size() + MAX_PATH, L'\0');
     const DWORD length =
-        GetLongPathNameW(wide.c_str(), &longPath[0], static_cast<DWORD>(longPath.size()));
+        GetLongPathNameW(path.c_str(), &longPath[0], static_cast<DWORD>(longPath.size()));
     if (length == 0 || length >= longPath.size())
         return false;
     longPath.resize(length);
@@ -258,7 +261,7 @@ bool Win32FileSystem::openedIsEntry(void* file, const std::string& path, const s
 // The names of the folder are read once in a run, by the key that drops closing dots and blanks;
 // the run's own renames keep them up to date. A twin that cannot be opened counts as one that
 // may be the file.
-bool Win32FileSystem::twinHasIdentityOf(void* file, const std::string& folder, Folder& facts,
+bool Win32FileSystem::twinHasIdentityOf(void* file, const std::wstring& folder, Folder& facts,
                                         const std::wstring& name) {
     if (!facts.namesRead) {
         readFolder(folder, [&](const std::wstring& entry) {
@@ -270,13 +273,12 @@ bool Win32FileSystem::twinHasIdentityOf(void* file, const std::string& folder, F
     FileIdentity opened;
     if (!identityOf(file, opened))
         return true;
-    const std::wstring folderPath = widePath(folder);
     const auto twins = facts.names.equal_range(twinKeyOf(name));
     for (auto twin = twins.first; twin != twins.second; ++twin) {
         if (twin->second == name)
             continue;
         const FileHandle other(CreateFileW(
-            (folderPath + twin->second).c_str(), FILE_READ_ATTRIBUTES,
+            (folder + twin->second).c_str(), FILE_READ_ATTRIBUTES,
             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
             FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         FileIdentity identity;
@@ -290,20 +292,20 @@ std::wstring Win32FileSystem::twinKeyOf(const std::wstring& name) {
     return nameCapitals(twinKey(name));
 }
 
-void Win32FileSystem::noteTwinsRenamed(const std::string& from, const std::string& to) {
-    const std::size_t fromAt = nameStart(from);
+void Win32FileSystem::noteTwinsRenamed(const std::wstring& from, const std::wstring& to) {
+    const std::size_t fromAt = from.find_last_of(L'\\') + 1;
     const auto folder = folders_.find(from.substr(0, fromAt));
     if (folder == folders_.end() || !folder->second.namesRead)
         return;
     auto& names = folder->second.names;
-    const std::wstring oldName = wideFromProgram(from.substr(fromAt));
+    const std::wstring oldName = from.substr(fromAt);
     const auto twins = names.equal_range(twinKeyOf(oldName));
     for (auto twin = twins.first; twin != twins.second; ++twin)
         if (twin->second == oldName) {
             names.erase(twin);
             break;
         }
-    const std::wstring newName = wideFromProgram(to.substr(nameStart(to)));
+    const std::wstring newName = to.substr(to.find_last_of(L'\\') + 1);
     names.emplace(twinKeyOf(newName), newName);
 }
 

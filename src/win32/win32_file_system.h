@@ -26,17 +26,18 @@ public:
     void endCacheScope() override;
 
 protected:
+    // The steps below rename take paths in the long form ("\\?\C:\a\b.txt"), converted once.
     // The platform's rename, never replacing: ERROR_SUCCESS, or the error code of the call that
     // failed, read where it failed. Every step of a rename goes through here.
-    virtual DWORD renameEntry(const std::string& from, const std::string& to);
+    virtual DWORD renameEntry(const std::wstring& from, const std::wstring& to);
     // Delivers the name of every entry of folder (ends in a backslash) as the platform stores it.
-    virtual void readFolder(const std::string& folder,
+    virtual void readFolder(const std::wstring& folder,
                             const std::function<void(const std::wstring& name)>& visit);
 
 private:
     // One step of a rename through renameEntry, tried again while another program has the file
     // open (FileSystem::tryStep): ERROR_SUCCESS, or the error code of the call that failed.
-    DWORD renameStep(const std::string& from, const std::string& to);
+    DWORD renameStep(const std::wstring& from, const std::wstring& to);
 
     // What a run has learned of a folder for the check of the entry itself.
     struct Folder {
@@ -46,20 +47,19 @@ private:
         std::multimap<std::wstring, std::wstring> names; // every name, by its twinKeyOf
     };
 
-    // False when the file opened under path (wide, as the platform takes it) is another file than
-    // the entry that path names.
-    bool openedIsEntry(void* file, const std::string& path, const std::wstring& wide);
+    // False when the file opened under path is another file than the entry that path names.
+    bool openedIsEntry(void* file, const std::wstring& path);
     // True when another entry of the folder whose name differs from name in closing dots, blanks
     // and letter case alone is (or leads to) the file opened.
-    bool twinHasIdentityOf(void* file, const std::string& folder, Folder& facts,
+    bool twinHasIdentityOf(void* file, const std::wstring& folder, Folder& facts,
                            const std::wstring& name);
     static std::wstring twinKeyOf(const std::wstring& name);
     // Keeps the names of a folder already read up to date after a rename.
-    void noteTwinsRenamed(const std::string& from, const std::string& to);
+    void noteTwinsRenamed(const std::wstring& from, const std::wstring& to);
 
     bool inCacheScope_ = false;
     CaseRenames caseRenames_;
-    std::map<std::string, Folder> folders_; // by folder path, ending in a backslash, for a run
+    std::map<std::wstring, Folder> folders_; // by folder path, ending in a backslash, for a run
 };
 
 } // namespace tarnwick

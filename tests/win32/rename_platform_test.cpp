@@ -113,30 +113,33 @@ public:
     int folderReads = 0;
 
 protected:
-    DWORD renameEntry(const std::string& from, const std::string& to) override {
+    DWORD renameEntry(const std::wstring& from, const std::wstring& to) override {
         ++moves;
         if (from != to &&
-            CompareStringOrdinal(testing::wideFromUtf8(from).c_str(), -1,
-                                 testing::wideFromUtf8(to).c_str(), -1, TRUE) == CSTR_EQUAL) {
+            CompareStringOrdinal(from.c_str(), -1, to.c_str(), -1, TRUE) == CSTR_EQUAL) {
             if (directCase == DirectCase::keepsOldSpelling)
                 return ERROR_SUCCESS; // done, says the platform, and nothing changes
             if (directCase == DirectCase::refusedAsTaken)
                 return ERROR_ALREADY_EXISTS;
             if (directCase == DirectCase::keepsNewSpelling && testing::underWine()) {
-                const DWORD aside = Win32FileSystem::renameEntry(from, from + ".aside");
+                const DWORD aside = Win32FileSystem::renameEntry(from, from + L".aside");
                 return aside != ERROR_SUCCESS ? aside
-                                              : Win32FileSystem::renameEntry(from + ".aside", to);
+                                              : Win32FileSystem::renameEntry(from + L".aside", to);
             }
         }
-        if (to == heldWhenMovedTo && heldTimes > 0)
+        if (to == longForm(heldWhenMovedTo) && heldTimes > 0)
             return --heldTimes, ERROR_SHARING_VIOLATION;
-        if (to == endBeforeMovingTo)
+        if (to == longForm(endBeforeMovingTo))
             throw Ended{};
-        if (!onlyMovesFrom.empty() && from != onlyMovesFrom)
+        if (!onlyMovesFrom.empty() && from != longForm(onlyMovesFrom))
             return ERROR_ALREADY_EXISTS;
         return Win32FileSystem::renameEntry(from, to);
     }
-    void readFolder(const std::string& folder,
+    // A path of a temporary folder as the steps of a rename take it.
+    static std::wstring longForm(const std::string& path) {
+        return L"\\\\?\\" + testing::wideFromUtf8(path);
+    }
+    void readFolder(const std::wstring& folder,
                     const std::function<void(const std::wstring& name)>& visit) override {
         ++folderReads;
         Win32FileSystem::readFolder(folder, visit);
