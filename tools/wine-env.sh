@@ -3,7 +3,9 @@
 # Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh; wine_session [display]
 export WINEPREFIX
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# TARNWICK_DLL_OVERRIDES adds Wine load orders for single DLLs, such as "dwmapi=n,b" for Windows'
+# order of search for that name (a DLL in the program's folder first).
+export WINEDLLOVERRIDES="mscoree,mshtml=${TARNWICK_DLL_OVERRIDES:+;$TARNWICK_DLL_OVERRIDES}"
 export LC_ALL="${TARNWICK_LOCALE:-C.UTF-8}" # C.UTF-8: ANSI code page 1252
 WINE=$(command -v wine64 || true)
 [ -n "$WINE" ] || { [ -x /usr/lib/wine/wine64 ] && WINE=/usr/lib/wine/wine64; } || WINE=wine

@@ -117,6 +117,8 @@ bool MainDialog::onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     case WM_QUERYDRAGICON: return onQueryDragIcon(result);
     case WM_SETCURSOR: return status_.onSetCursor(result);
     case WM_DROPFILES: return onDropFiles(reinterpret_cast<HDROP>(wParam));
+    case WM_QUERYENDSESSION: return status_.onQueryEndSession(result);
+    case WM_ENDSESSION: return status_.onEndSession(wParam != FALSE);
     default: return false;
     }
 }

@@ -44,6 +44,10 @@ public:
     void keepAnswering() override { status_.keepAnswering(); }
     std::uint64_t milliseconds() override { return GetTickCount64(); }
     void wait(unsigned milliseconds) override { status_.wait(milliseconds); }
+    void waitHoldingMessages(unsigned milliseconds) override {
+        status_.waitHoldingMessages(milliseconds);
+    }
+    bool sessionEnding() override { return status_.sessionEnding(); }
 
     // MainSurface: the modal questions.
     bool runPreviewDialog(const FileList& files) override;

@@ -30,8 +30,10 @@ inline constexpr int inUse = 1001;
 // file, and a run waits at most a few seconds in all. Every other failure is final at once.
 class InUseWaits {
 public:
-    // Lets the milliseconds pass, the window answering meanwhile.
-    using Wait = std::function<void(unsigned milliseconds)>;
+    // Lets the milliseconds pass, the window answering meanwhile; betweenSteps is set while the
+    // file waits under a temporary name between the two steps of its rename, when nothing may
+    // come between them. False when no step is to be tried again (the session ends).
+    using Wait = std::function<bool(unsigned milliseconds, bool betweenSteps)>;
 
     explicit InUseWaits(Wait wait) : wait_(std::move(wait)) {}
 
@@ -43,7 +45,7 @@ public:
 
     // Runs step (0, or the errno of its failure) again after each wait for as long as it finds
     // the file in use and the budgets allow; the errno of its last run.
-    int attempt(const std::function<int()>& step) {
+    int attempt(const std::function<int()>& step, bool betweenSteps) {
         int error = step();
         while (error == renameError::inUse) {
             const unsigned left =
@@ -51,10 +53,12 @@ public:
             if (left == 0)
                 break;
             const unsigned pause = std::min(nextWait_, left);
-            wait_(pause);
+            const bool goOn = wait_(pause, betweenSteps);
             fileWaited_ += pause;
             runWaited_ += pause;
             nextWait_ *= 2;
+            if (!goOn)
+                break;
             error = step();
         }
         return error;
@@ -136,9 +140,9 @@ public:
 
 protected:
     // One step of a rename (0, or the errno of its failure), tried again while the file is in
-    // use and the run's waits allow.
-    int tryStep(const std::function<int()>& step) {
-        return inUseWaits_ != nullptr ? inUseWaits_->attempt(step) : step();
+    // use and the run's waits allow; betweenSteps while the file is under a temporary name.
+    int tryStep(const std::function<int()>& step, bool betweenSteps = false) {
+        return inUseWaits_ != nullptr ? inUseWaits_->attempt(step, betweenSteps) : step();
     }
 
 private:

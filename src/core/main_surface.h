@@ -74,6 +74,14 @@ public:
     // Lets the milliseconds pass (a file in use is waited for), the window answering as with
     // keepAnswering throughout and taking no input.
     virtual void wait(unsigned milliseconds) = 0;
+    // Lets the milliseconds pass while a file waits under a temporary name between the two steps
+    // of its rename: the window repaints but takes no message, so that nothing, not even the end
+    // of the session, comes between the steps. A file's own waits keep this under a second.
+    virtual void waitHoldingMessages(unsigned milliseconds) { wait(milliseconds); }
+    // True once the session ends (the user signs out, Windows shuts down, an installer closes the
+    // program): no further file is renamed or reported, and the file under way ends under its
+    // old or its new name.
+    virtual bool sessionEnding() { return false; }
 
     // The modal questions of the commands.
     // Returns true when the Preview dialog was closed with "Rename".

@@ -44,6 +44,8 @@ inline constexpr char oneFileFound[] = "{count} file found.";
 inline constexpr char filesFound[] = "{count} files found.";
 inline constexpr char filesRenamed[] = "{count} file(s) successfully renamed.";
 inline constexpr char filesRenamedBack[] = "{count} file(s) renamed back.";
+// What Windows shows when the user signs out or shuts down while a command works.
+inline constexpr char sessionEndWaits[] = "Tarnwick is at work on your files.";
 
 // Formatting.
 inline constexpr char wrongCaseStyle[] = "The combobox returned a wrong value!";

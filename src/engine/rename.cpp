@@ -23,6 +23,17 @@ std::string failureReason(int error) {
 
 enum class Outcome { renamed, taken, failed };
 
+// The waits for files in use of a run, in the window: none is tried again once the session ends.
+InUseWaits waitsIn(MainSurface& window) {
+    return InUseWaits([&window](unsigned milliseconds, bool betweenSteps) {
+        if (betweenSteps)
+            window.waitHoldingMessages(milliseconds);
+        else
+            window.wait(milliseconds);
+        return !window.sessionEnding();
+    });
+}
+
 // Renames one file of folder from one name to another; a taken name is passed over, or with
 // takenIsFailure reported as a name that could not be had.
 Outcome renameFile(const std::string& folder, const std::string& from, const std::string& to,
@@ -43,6 +54,8 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
             return Outcome::taken;
         error = renameError::accessDenied;
     }
+    if (window.sessionEnding())
+        return Outcome::failed; // nobody is there to read it
     window.showError(fillIn(texts::renameFailed,
                             {{"old", oldPath}, {"new", newPath}, {"reason", failureReason(error)}}),
                      texts::errorCaption);
@@ -54,11 +67,11 @@ Outcome renameFile(const std::string& folder, const std::string& from, const std
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window) {
     window.startProgress(files.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
-    InUseWaits waits([&window](unsigned milliseconds) { window.wait(milliseconds); });
+    InUseWaits waits = waitsIn(window);
     const FileSystem::InUseScope inUse(fileSystem, waits);
     RenameRecord record;
     record.succeeded.assign(files.size(), false);
-    for (std::size_t i = 0; i < files.size(); ++i) {
+    for (std::size_t i = 0; i < files.size() && !window.sessionEnding(); ++i) {
         const FileEntry& entry = files[i];
         waits.nextFile();
         const Outcome outcome =
@@ -80,11 +93,11 @@ RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurfac
 RenameRecord renameBack(const FileList& changed, FileSystem& fileSystem, MainSurface& window) {
     window.startProgress(changed.size(), 1);
     const FileSystem::CacheScope cache(fileSystem);
-    InUseWaits waits([&window](unsigned milliseconds) { window.wait(milliseconds); });
+    InUseWaits waits = waitsIn(window);
     const FileSystem::InUseScope inUse(fileSystem, waits);
     RenameRecord record;
     record.succeeded.assign(changed.size(), false);
-    for (std::size_t i = changed.size(); i-- > 0;) {
+    for (std::size_t i = changed.size(); i-- > 0 && !window.sessionEnding();) {
         const FileEntry& entry = changed[i];
         waits.nextFile();
         record.succeeded[i] = renameFile(entry.folder, entry.newName, entry.oldName, true,

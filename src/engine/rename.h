@@ -25,7 +25,7 @@ struct RenameRecord {
 // Renames every entry from its old to its new name, in list order. A new name that is taken is
 // passed over without a word; a file in use is waited for a moment (InUseWaits); any other
 // failure is reported and the run goes on with the next entry. The progress bar steps once per
-// entry renamed or reported.
+// entry renamed or reported. Once the session ends, no further entry is touched (both runs).
 RenameRecord renameAll(const FileList& files, FileSystem& fileSystem, MainSurface& window);
 
 // Gives each entry of changed (as renameAll recorded them) its old name back, the last renamed

@@ -3,6 +3,10 @@
 #include "accessibility.h"
 #include "window_text.h"
 
+#include "core/texts.h"
+#include "win32/text_conversion.h"
+#include "win32/windows_rules.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -19,19 +23,62 @@ constexpr DWORD repaintIntervalMs = 100;
 // cannot hold the command up.
 constexpr int paintsAtOnce = 64;
 
+static_assert(message::buttonClick == BM_CLICK);
+static_assert(message::keyFirst == WM_KEYFIRST && message::keyLast == WM_KEYLAST);
+static_assert(message::mouseFirst == WM_MOUSEFIRST && message::mouseLast == WM_MOUSELAST);
+static_assert(message::ncMouseFirst == WM_NCMOUSEMOVE &&
+              message::ncMouseLast == WM_NCXBUTTONDBLCLK);
+static_assert(message::touch == WM_TOUCH && message::gesture == WM_GESTURE);
+static_assert(message::pointerLast == 0x0253); // WM_POINTERROUTEDRELEASED, beyond this SDK
+
+// A WM_QUIT that a filtered PeekMessage took: "PeekMessage always retrieves WM_QUIT messages, no
+// matter which values you specify for wMsgFilterMin and wMsgFilterMax"
+// (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-peekmessagew). It is held
+// while a command works and posted again when it ends, so that the window's own loop ends.
+struct HeldQuit {
+    bool held = false;
+    int exitCode = 0;
+    bool commandRunning = false;
+};
+thread_local HeldQuit heldQuit;
+
+// Takes the next message of the range off the queue; false when none waits. A WM_QUIT is held.
+bool takeMessage(MSG& message, UINT first, UINT last) {
+    if (!PeekMessageW(&message, nullptr, first, last, PM_REMOVE))
+        return false;
+    if (message.message == WM_QUIT) {
+        heldQuit.held = true;
+        heldQuit.exitCode = static_cast<int>(message.wParam);
+    }
+    return true;
+}
+
+void postHeldQuit() {
+    if (heldQuit.held && !heldQuit.commandRunning) {
+        heldQuit.held = false;
+        PostQuitMessage(heldQuit.exitCode);
+    }
+}
+
+// A message of the meantime taken off the queue is dropped; the handles of touch and gesture
+// input are closed, as a program must that does not pass them on
+// (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-closetouchinputhandle,
+// https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-closegestureinfohandle).
+void drop(const MSG& message) {
+    if (message.message == WM_TOUCH)
+        CloseTouchInputHandle(reinterpret_cast<HTOUCHINPUT>(message.lParam));
+    else if (message.message == WM_GESTURE)
+        CloseGestureInfoHandle(reinterpret_cast<HGESTUREINFO>(message.lParam));
+}
+
 } // namespace
 
 void StatusArea::discardQueuedInput() {
     MSG message;
-    const UINT ranges[][2] = {
-        {WM_KEYFIRST, WM_KEYLAST},
-        {WM_MOUSEFIRST, WM_MOUSELAST},
-        {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK},
-    };
-    for (const auto& range : ranges) {
-        while (PeekMessageW(&message, nullptr, range[0], range[1], PM_REMOVE)) {
-        }
-    }
+    for (const MessageRange& range : meantimeInput)
+        while (takeMessage(message, range.first, range.last))
+            drop(message);
+    postHeldQuit();
 }
 
 void StatusArea::attach(HWND stepLabel, HWND statusText, HWND progressBar) {
@@ -129,9 +176,10 @@ void StatusArea::sendProgress(UINT message, WPARAM wParam, LPARAM lParam) {
 // https://learn.microsoft.com/windows/win32/win7appqual/preventing-hangs-in-windows-applications).
 // Every 100 ms at most, the status area is therefore painted, every window of the thread that
 // waits for it takes its WM_PAINT, PeekMessage delivers the messages sent to the thread, and the
-// clicks and keys of the meantime are taken off the queue and dropped: none waits longer, and
-// none starts anything or answers a question the command asks later. No other posted message is
-// taken: the program posts none while a command works, and the dialogs' own stay for them.
+// input of the meantime (clicks, keys, taps, a tool's click on a button) is taken off the queue
+// and dropped: none waits longer, and none starts anything or answers a question the command asks
+// later. No other posted message is taken (a WM_QUIT is held): the program posts none while a
+// command works, and the dialogs' own stay for them.
 void StatusArea::keepAnswering() {
     const DWORD now = GetTickCount();
     if (now - lastRepaint_ < repaintIntervalMs)
@@ -144,10 +192,10 @@ void StatusArea::keepAnswering() {
         if (control != nullptr)
             UpdateWindow(control);
     MSG message;
-    for (int paints = 0;
-         paints < paintsAtOnce && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE);
+    for (int paints = 0; paints < paintsAtOnce && takeMessage(message, WM_PAINT, WM_PAINT);
          ++paints)
-        DispatchMessageW(&message);
+        if (message.message == WM_PAINT)
+            DispatchMessageW(&message);
     discardQueuedInput();
 }
 
@@ -164,7 +212,20 @@ void StatusArea::wait(unsigned milliseconds) {
     keepAnswering();
 }
 
+// Between the two steps of a rename nothing may come, not even the end of the session: any
+// PeekMessage would deliver the messages sent to the thread, WM_ENDSESSION among them, so the
+// status area is repainted directly and the time passes without one. It is at most a file's
+// second, well within the five seconds after which a window is taken for hung.
+void StatusArea::waitHoldingMessages(unsigned milliseconds) {
+    flushProgress();
+    for (HWND control : {stepLabel_, statusText_, progressBar_})
+        if (control != nullptr)
+            UpdateWindow(control);
+    Sleep(milliseconds);
+}
+
 bool StatusArea::beginPrompt() {
+    ++prompts_;
     discardQueuedInput();
     flushProgress();
     const bool wasWaiting = waiting_;
@@ -174,15 +235,31 @@ bool StatusArea::beginPrompt() {
 }
 
 void StatusArea::endPrompt(bool wasWaiting) {
+    --prompts_;
     if (wasWaiting)
         showWaitCursor();
+}
+
+// "If an application must block or postpone system shutdown, use the
+// ShutdownBlockReasonCreate function" (WM_QUERYENDSESSION,
+// https://learn.microsoft.com/windows/win32/shutdown/wm-queryendsession): the reason is shown to
+// the user, who can still end the session; "the session can end any time after all applications
+// have returned from processing" WM_ENDSESSION
+// (https://learn.microsoft.com/windows/win32/shutdown/wm-endsession), and the renames stop there.
+bool StatusArea::onQueryEndSession(LRESULT& result) {
+    if (!commandRunning_ || prompts_ > 0)
+        return false;
+    result = FALSE;
+    return true;
 }
 
 void StatusArea::runCommand(HWND window, const std::function<void()>& command) {
     if (commandRunning_)
         return;
     DragAcceptFiles(window, FALSE);
+    ShutdownBlockReasonCreate(window, wideFromProgram(texts::sessionEndWaits).c_str());
     commandRunning_ = true;
+    heldQuit.commandRunning = true;
     showWaitCursor();
     // Whatever way the command ends, the cursor is the one before and the window takes drops and
     // input again.
@@ -192,7 +269,9 @@ void StatusArea::runCommand(HWND window, const std::function<void()>& command) {
         ~End() {
             area.restoreCursor();
             area.commandRunning_ = false;
+            heldQuit.commandRunning = false;
             DragAcceptFiles(window, TRUE);
+            ShutdownBlockReasonDestroy(window);
             area.flushProgress();
             discardQueuedInput();
         }

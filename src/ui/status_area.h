@@ -28,11 +28,13 @@ public:
     void clearProgress();
     // Keeps the window painted and answering the system during long work, however often it is
     // called: at most every 100 ms it repaints what needs it, takes the messages that are sent to
-    // the thread, and drops the clicks and keys of the meantime.
+    // the thread, and drops the input of the meantime.
     void keepAnswering();
     // Lets the milliseconds pass, the window answering throughout as with keepAnswering: a
     // message sent to the thread is taken as it comes.
     void wait(unsigned milliseconds);
+    // Lets the milliseconds pass with the status area repainted, taking no message at all.
+    void waitHoldingMessages(unsigned milliseconds);
 
     // Before the user is asked something, a message box or a dialog: the clicks and keys of the
     // meantime are dropped, so that only what the user does once the question shows answers it;
@@ -42,16 +44,30 @@ public:
     bool beginPrompt();
     void endPrompt(bool wasWaiting);
 
-    // Removes the clicks and keys waiting in the thread's queue; every other message stays.
+    // Removes the input of the meantime waiting in the thread's queue (meantimeInput); every
+    // other message stays.
     static void discardQueuedInput();
 
     // Runs a command inside the click that starts it, on the window's thread, unless one runs
-    // already. Meanwhile the wait cursor shows and nothing can be dropped on the window;
-    // afterwards the cursor is the one before, the bar shows the last steps, and the clicks and
-    // keys that arrived meanwhile are dropped: they were aimed at a window that could not take them
-    // (a double click on Rename must not rename twice).
+    // already. Meanwhile the wait cursor shows, nothing can be dropped on the window and the
+    // session waits for the command to end (see onQueryEndSession); afterwards the cursor is the
+    // one before, the bar shows the last steps, and the input that arrived meanwhile is dropped:
+    // it was aimed at a window that could not take it (a double click on Rename must not rename
+    // twice). A WM_QUIT taken meanwhile is posted again.
     void runCommand(HWND window, const std::function<void()>& command);
     bool commandRunning() const { return commandRunning_; }
+
+    // The answer to WM_QUERYENDSESSION: no while a command works (not while it asks the user
+    // something), so that no run of renames is cut off halfway. False when the end is accepted
+    // (the default handling runs).
+    bool onQueryEndSession(LRESULT& result);
+    // WM_ENDSESSION: when the session does end, sessionEnding turns true for good. False: the
+    // default handling runs.
+    bool onEndSession(bool ending) {
+        sessionEnding_ = sessionEnding_ || ending;
+        return false;
+    }
+    bool sessionEnding() const { return sessionEnding_; }
 
     // The answer to WM_SETCURSOR: while a command works the wait cursor stays, whatever the
     // controls under the mouse want. False when not waiting (the default handling runs).
@@ -76,6 +92,8 @@ private:
     bool progressPending_ = false;
     bool waiting_ = false;
     bool commandRunning_ = false;
+    int prompts_ = 0; // questions open inside the command
+    bool sessionEnding_ = false;
     HCURSOR cursorBeforeWait_ = nullptr;
 };
 

@@ -110,7 +110,7 @@ void CaseRenames::noteRenamed(const std::wstring& oldPath, const std::wstring& n
 int CaseRenames::rename(const std::wstring& oldPath, const std::wstring& newPath) {
     Folder& folder = folderOf(oldPath);
     if (folder.direct != DirectCaseRename::keepsOldSpelling) {
-        const DWORD error = renameEntry_(oldPath, newPath);
+        const DWORD error = renameEntry_(oldPath, newPath, false);
         if (error != ERROR_SUCCESS) {
             if (!isExistsError(error))
                 return errnoFor(error);
@@ -149,7 +149,7 @@ int CaseRenames::renameThroughTemporary(const std::wstring& oldPath, const std::
     for (unsigned attempt = 0; attempt < 64; ++attempt) {
         const std::wstring temporary =
             folder + temporaryName(folder, name, ++temporaryNumber_, noLonger);
-        const DWORD error = renameEntry_(oldPath, temporary);
+        const DWORD error = renameEntry_(oldPath, temporary, false);
         if (error != ERROR_SUCCESS) {
             if (isExistsError(error))
                 continue; // that name is taken: another one
@@ -162,11 +162,11 @@ int CaseRenames::renameThroughTemporary(const std::wstring& oldPath, const std::
             }
             return errnoFor(error);
         }
-        const DWORD second = renameEntry_(temporary, newPath);
+        const DWORD second = renameEntry_(temporary, newPath, true);
         if (second == ERROR_SUCCESS)
             return 0;
         const int failure = errnoFor(second);
-        if (renameEntry_(temporary, oldPath) == ERROR_SUCCESS)
+        if (renameEntry_(temporary, oldPath, true) == ERROR_SUCCESS)
             return failure;
         // Neither name could be had (a twin appeared meanwhile): the file keeps the temporary
         // name, which begins with its old one, and the user is told.

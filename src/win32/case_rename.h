@@ -17,8 +17,10 @@ class CaseRenames {
 public:
     // The platform's rename, never replacing (ERROR_SUCCESS, or the error code of the failure),
     // and its listing of every entry of a folder (ending in a backslash) as it stores the names.
-    // Paths are in the long form ("\\?\C:\a\b.txt"), as the platform takes them.
-    using PlatformRename = std::function<DWORD(const std::wstring& from, const std::wstring& to)>;
+    // Paths are in the long form ("\\?\C:\a\b.txt"), as the platform takes them. betweenSteps
+    // is set for a rename from a temporary name, while the file waits between two steps.
+    using PlatformRename =
+        std::function<DWORD(const std::wstring& from, const std::wstring& to, bool betweenSteps)>;
     using ReadFolder = std::function<void(
         const std::wstring& folder, const std::function<void(const std::wstring& name)>& visit)>;
 

@@ -1,5 +1,7 @@
 #include "errno_table.h"
 
+#include "windows_rules.h"
+
 #include "core/file_system.h"
 
 namespace tarnwick {
@@ -45,12 +47,10 @@ int errnoFor(DWORD error) {
     case ERROR_BROKEN_PIPE: return 32;         // EPIPE
     case ERROR_DIR_NOT_EMPTY: return 41;       // ENOTEMPTY
     case linkToOtherFileError: return renameError::linkToOtherFile;
-    // Another program has the file open without sharing it, or a part of it locked: that passes.
-    // A file denied by its permissions or write protection stays so, and is reported at once.
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return renameError::inUse;
     default: break;
     }
+    if (isInUseError(error))
+        return renameError::inUse;
     // Write protection and the other errors of the medium.
     if (error >= ERROR_WRITE_PROTECT && error <= ERROR_SHARING_BUFFER_EXCEEDED)
         return renameError::accessDenied;

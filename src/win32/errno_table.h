@@ -11,7 +11,8 @@ namespace tarnwick {
 inline constexpr DWORD linkToOtherFileError = 0x20000000u | 1u;
 
 // The errno for a Windows error code, by the runtime's own table; a file in use (sharing or lock
-// violation), which the runtime calls EACCES, is renameError::inUse.
+// violation, or a cloud file in use; see isInUseError), which the runtime calls EACCES, is
+// renameError::inUse.
 int errnoFor(DWORD error);
 
 } // namespace tarnwick

@@ -92,12 +92,12 @@ DWORD lastFailure() {
 } // namespace
 
 Win32FileSystem::Win32FileSystem()
-    : caseRenames_(
-          [this](const std::wstring& from, const std::wstring& to) { return renameStep(from, to); },
-          [this](const std::wstring& folder,
-                 const std::function<void(const std::wstring& name)>& visit) {
-              readFolder(folder, visit);
-          }) {}
+    : caseRenames_([this](const std::wstring& from, const std::wstring& to,
+                          bool betweenSteps) { return renameStep(from, to, betweenSteps); },
+                   [this](const std::wstring& folder,
+                          const std::function<void(const std::wstring& name)>& visit) {
+                       readFolder(folder, visit);
+                   }) {}
 
 const Wtf8Characters& Win32FileSystem::characters() const {
     return programCharacters();
@@ -173,12 +173,15 @@ int Win32FileSystem::rename(const std::string& oldPath, const std::string& newPa
     return 0;
 }
 
-DWORD Win32FileSystem::renameStep(const std::wstring& from, const std::wstring& to) {
+DWORD Win32FileSystem::renameStep(const std::wstring& from, const std::wstring& to,
+                                  bool betweenSteps) {
     DWORD error = ERROR_SUCCESS;
-    tryStep([&] {
-        error = renameEntry(from, to);
-        return error == ERROR_SUCCESS ? 0 : errnoFor(error);
-    });
+    tryStep(
+        [&] {
+            error = renameEntry(from, to);
+            return error == ERROR_SUCCESS ? 0 : errnoFor(error);
+        },
+        betweenSteps);
     return error;
 }
 

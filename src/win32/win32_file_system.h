@@ -37,7 +37,8 @@ protected:
 private:
     // One step of a rename through renameEntry, tried again while another program has the file
     // open (FileSystem::tryStep): ERROR_SUCCESS, or the error code of the call that failed.
-    DWORD renameStep(const std::wstring& from, const std::wstring& to);
+    // betweenSteps: from a temporary name, where the file waits between two steps.
+    DWORD renameStep(const std::wstring& from, const std::wstring& to, bool betweenSteps = false);
 
     // What a run has learned of a folder for the check of the entry itself.
     struct Folder {

@@ -59,6 +59,10 @@ std::wstring completedFolderForm(const std::wstring& completed) {
     return drive || network ? longPrefix + rest : std::wstring();
 }
 
+bool isInUseError(std::uint32_t error) {
+    return error == 32 || error == 33 || error == 391;
+}
+
 std::wstring longPathForm(const std::wstring& absolutePath) {
     if (startsWith(absolutePath, longPrefix) || startsWith(absolutePath, L"\\\\.\\"))
         return absolutePath;
@@ -105,6 +109,13 @@ bool finalPathsNameEntryWithoutClosingDots(const std::wstring& folderFinal,
     if (folder.empty() || folder.back() != L'\\')
         folder += L'\\';
     return partsWithoutClosingDots(plainForm(fileFinal)) == folder + twinKey(name);
+}
+
+bool isMeantimeInput(unsigned message) {
+    for (const MessageRange& range : meantimeInput)
+        if (message >= range.first && message <= range.last)
+            return true;
+    return false;
 }
 
 } // namespace tarnwick

@@ -10,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {
@@ -54,7 +56,10 @@ protected:
 
     // Waits until the command has ended and the dialog is idle again with this status text.
     static bool statusBecomes(HWND window, const std::string& text) {
-        return waitUntil([&] { return itemText(window, IDC_STATUS_TEXT) == text; });
+        if (!waitUntil([&] { return itemText(window, IDC_STATUS_TEXT) == text; }))
+            return false;
+        waitForTheCommandToEnd(window);
+        return true;
     }
 };
 
@@ -229,30 +234,83 @@ TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
     });
 }
 
-// Two clicks on Rename at once: the second arrives while the first one's command works and is
-// dropped when it ends, so every file is renamed once.
-TEST_F(MainDialogCommands, ADoubleClickOnRenameRenamesOnce) {
+// Whatever presses Rename or Preview while a Rename works starts nothing afterwards: a double
+// click, and the clicks a tool posts to the buttons (speech recognition and automation press
+// them so). A WM_QUIT posted meanwhile still ends the dialog, once the run is over.
+TEST_F(MainDialogCommands, NothingPressedDuringARunStartsAnotherAndAQuitEndsIt) {
     temp.files({"a.txt", "b.txt"});
-    runMainDialog(dialog, [&](HWND w, DWORD) {
-        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
-        onDialogThread(w, [&] {
-            dialog.commands().state().warnBeforeRename = false;
-            SetForegroundWindow(w);
-        });
-        RECT button{};
-        GetWindowRect(GetDlgItem(w, IDC_RENAME), &button);
-        SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    HWND main = nullptr;
+    bool quit = false, acted = false;
+    fileSystem.afterRename = [&](auto&&...) { // on the dialog's thread
+        if (std::exchange(acted, true))
+            return;
+        if (quit)
+            return PostQuitMessage(0);
         INPUT clicks[4] = {};
         for (int i = 0; i < 4; ++i) {
             clicks[i].type = INPUT_MOUSE;
             clicks[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
         }
-        ASSERT_EQ(SendInput(4, clicks, sizeof(INPUT)), 4u);
-        ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
-        Sleep(300); // a second run would have ended by now
-        onDialogThread(w, [] {});
+        EXPECT_EQ(SendInput(4, clicks, sizeof(INPUT)), 4u);
+        for (const int button : {IDC_RENAME, IDC_RENAME, IDC_PREVIEW})
+            clickButton(main, button);
+    };
+    for (const char* renamed : {"x_", "x_x_"}) {
+        runMainDialog(dialog, [&](HWND w, DWORD) {
+            typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
+            onDialogThread(w, [&] {
+                dialog.commands().state().warnBeforeRename = false;
+                SetForegroundWindow(w);
+                main = w;
+            });
+            RECT button{};
+            GetWindowRect(GetDlgItem(w, IDC_RENAME), &button);
+            SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+            clickButton(w, IDC_RENAME);
+            if (quit)
+                EXPECT_TRUE(waitUntil([&] { return !IsWindow(w); })) << "the quit was lost";
+            else
+                EXPECT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
+            Sleep(300); // a second run would have ended by now
+        });
+        EXPECT_EQ(temp.list(), (std::vector<std::string>{renamed + std::string("a.txt"),
+                                                         renamed + std::string("b.txt")}));
+        quit = true;
+        acted = false;
+    }
+}
+
+// The session's end waits for a run of renames: asked while it works, the answer is no, and yes
+// once it is over; should the session end anyway, the run stops as the message returns, with
+// every file under its old name or its new one and none touched afterwards.
+TEST_F(MainDialogCommands, TheSessionsEndWaitsForARunAndStopsIt) {
+    std::set<std::string> oldOrNew;
+    for (int i = 100; i < 400; ++i) {
+        temp.file("F" + std::to_string(i) + ".TXT");
+        oldOrNew.insert({"F" + std::to_string(i) + ".TXT", "f" + std::to_string(i) + ".txt"});
+    }
+    std::atomic<int> renames{0};
+    fileSystem.afterRename = [&](auto&&...) { ++renames; };
+    runMainDialog(dialog, [&](HWND w, DWORD) {
+        typeOptions(w, temp.path(), "*.TXT", {{IDC_CASE, {}}});
+        onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
+        const auto answer = [w](UINT message, WPARAM wParam, DWORD_PTR result = 2) {
+            SendMessageTimeoutW(w, message, wParam, ENDSESSION_CLOSEAPP, 0, 5000, &result);
+            return result;
+        };
+        clickButton(w, IDC_RENAME);
+        ASSERT_TRUE(waitUntil([&] { return renames > 20; }));
+        EXPECT_EQ(answer(WM_QUERYENDSESSION, 0), 0u);
+        answer(WM_ENDSESSION, TRUE);
+        const std::vector<std::string> atTheEnd = temp.list();
+        for (const std::string& name : atTheEnd)
+            EXPECT_EQ(oldOrNew.count(name), 1u) << name;
+        EXPECT_LT(renames, 300);
+        Sleep(300);
+        EXPECT_EQ(temp.list(), atTheEnd);
+        EXPECT_TRUE(statusBecomes(w, std::to_string(renames) + " file(s) successfully renamed."));
+        EXPECT_EQ(answer(WM_QUERYENDSESSION, 0), 1u);
     });
-    EXPECT_EQ(temp.list(), (std::vector<std::string>{"x_a.txt", "x_b.txt"}));
 }
 
 // Enter typed while a long walk collects the files is dropped within a few tenths of a second:

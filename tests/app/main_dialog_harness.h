@@ -11,6 +11,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -47,6 +48,15 @@ public:
 // Runs work on the dialog's thread and returns when it is done.
 inline void onDialogThread(HWND dialog, std::function<void()> work) {
     SendMessageA(dialog, TestMainDialog::kRunOnDialogThread, 0, reinterpret_cast<LPARAM>(&work));
+}
+
+// Returns once the command that works (if one does) has ended: a posted message waits for the
+// window's own loop (or that of a question the command asks), which takes it only then.
+inline void waitForTheCommandToEnd(HWND dialog) {
+    std::atomic<bool> done{false};
+    std::function<void()> work = [&done] { done = true; };
+    PostMessageA(dialog, TestMainDialog::kRunOnDialogThread, 0, reinterpret_cast<LPARAM>(&work));
+    waitUntil([&done] { return done.load(); }, 60000);
 }
 
 inline bool checked(HWND dialog, int id) {

@@ -83,6 +83,9 @@ public:
     }
     // Every wait, in milliseconds, in order.
     std::vector<unsigned> waits;
+    // The waits of a file between the two steps of its rename, which take no message.
+    std::vector<unsigned> heldWaits;
+    void waitHoldingMessages(unsigned milliseconds) override { heldWaits.push_back(milliseconds); }
     void wait(unsigned milliseconds) override {
         NullWindow::wait(milliseconds);
         calls.push_back("wait");

@@ -72,6 +72,7 @@ TEST(ConfirmInMainDialog, OnlyRenameWithTheTickedBoxStopsTheQuestion) {
         testing::typeOptions(w, temp.path(), "*.txt", {{IDC_INSERT, {"x"}}});
         for (const auto& step : steps) {
             SCOPED_TRACE(step.names[0]);
+            testing::waitForTheCommandToEnd(w);
             clickButton(w, IDC_RENAME);
             HWND window = waitForWindow(kCaption, thread, step.asked ? 10000 : 2000);
             EXPECT_EQ(window != nullptr, step.asked);

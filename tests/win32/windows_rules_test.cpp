@@ -37,6 +37,29 @@ TEST(IsFolderLink, NameSurrogatesAndUnknownTagsAreLinksCloudPlaceholdersAreNot) 
             << c.entry << std::hex << " 0x" << c.attributes << " 0x" << c.tag;
 }
 
+// A file another program holds for a moment is waited for (sharing, lock, cloud file in use);
+// access denied, write protection, a locked drive, a taken name or a cloud file denied is final.
+TEST(IsInUseError, SharingLockAndCloudFilesInUseAreWaitedForNothingElse) {
+    for (const std::uint32_t waited : {32u, 33u, 391u})
+        EXPECT_TRUE(isInUseError(waited)) << waited;
+    for (const std::uint32_t final : {5u, 19u, 108u, 80u, 183u, 395u, 362u})
+        EXPECT_FALSE(isInUseError(final)) << final;
+}
+
+// What a command drops of the input that comes while it works, and what it leaves for the windows.
+TEST(MeantimeInput, EveryWayOfPressingIsDroppedEverythingElseStays) {
+    // Keys and characters, the mouse in the client area and beyond it, touch, pen and pointers,
+    // gestures, and a click posted to a button.
+    for (const unsigned dropped : {0x0100u, 0x0102u, 0x0109u, 0x0201u, 0x020Eu, 0x00A1u, 0x00ADu,
+                                   0x0240u, 0x0242u, 0x0246u, 0x0247u, 0x0253u, 0x0119u, 0x00F5u})
+        EXPECT_TRUE(isMeantimeInput(dropped)) << std::hex << dropped;
+    // Painting, the quit, timers, commands, menu commands, the dialog's focus, the cursor, a
+    // button's check, the gesture's set-up, pointer devices, a change of DPI, the mouse leaving.
+    for (const unsigned kept : {0x000Fu, 0x0012u, 0x0113u, 0x0111u, 0x0112u, 0x0028u, 0x0020u,
+                                0x00F1u, 0x011Au, 0x0238u, 0x02E0u, 0x02A3u})
+        EXPECT_FALSE(isMeantimeInput(kept)) << std::hex << kept;
+}
+
 TEST(LongPathForm, DrivesAndNetworkPathsGetTheirPrefixOnce) {
     const struct {
         const wchar_t* path;
