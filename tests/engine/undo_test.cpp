@@ -1,6 +1,7 @@
-// Undoing the last Rename on the in-memory file system: what goes back, in which order, what is
+// Undoing the Renames on the in-memory file system: what goes back, in which order, what is
 // reported, and when there is nothing to undo.
 #include "engine/commands.h"
+#include "engine/undo_history.h"
 
 #include "support/memory_file_system.h"
 #include "support/commands_fixture.h"
@@ -139,21 +140,54 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
     }
 }
 
-// Each Rename that renames replaces what an earlier one left; one that renames no file leaves
-// nothing to undo. Before any Rename there is nothing to undo and nothing is asked.
-TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
+// Each Rename that renamed files is undone in turn, the newest first; one that renamed none,
+// between them, changes nothing. Before any Rename nothing is asked. c.txt comes anew and both
+// files of the newer Rename stay: the older undo gives b.txt back from z.txt, and takes no other
+// file.
+TEST_F(UndoTest, EveryRenameIsUndoneInTurnAndAFileLeftBehindStillGoesBack) {
     commands.runUndo();
     EXPECT_TRUE(window.calls.empty());
-
     fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
-    rename({{"a.txt", "x.txt"}});
-    rename({{"b.txt", "y.txt"}});
-    commands.runUndo();
-    EXPECT_EQ(sorted(), (Paths{"C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\x.txt"}));
-
-    rename({{"b.txt", "z.txt"}});
+    rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
     rename({{"c.txt", "x.txt"}}); // taken: renames nothing
+    rename({{"y.txt", "z.txt"}, {"c.txt", "y.txt"}});
+    fs.addFile("C:\\f\\c.txt");
+    for (const char* back : {"0 file(s) renamed back.", "2 file(s) renamed back."}) {
+        window = RecordingWindow();
+        commands.runUndo();
+        EXPECT_EQ(window.statusText, back);
+        EXPECT_EQ(window.messages.size(), back[0] == '0' ? 2u : 0u);
+    }
+    EXPECT_EQ(sorted(), (Paths{"C:\\f\\a.txt", "C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\y.txt"}));
     EXPECT_FALSE(commands.canUndo());
+}
+
+// Runs undone newest first, an empty one passed over; beyond the limit the oldest go first, the
+// newest kept whole. Each letter an entry.
+TEST(UndoHistoryTest, NewestFirstWithinTheLimit) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"a", "bc"}, "bc a"}, {{"a", "", "b"}, "b a"}, {{"a", "b", "cd"}, "cd b"},
+        {{"ab", "cd"}, "cd"},  {{"a", "bcde"}, "bcde"},
+    };
+    for (const auto& [runs, undone] : cases) {
+        UndoHistory history(3);
+        for (const std::string& run : runs) {
+            FileList changed;
+            for (char name : run)
+                changed.push_back(FileEntry{"C:\\f\\", std::string(1, name), "n"});
+            history.push(std::move(changed));
+        }
+        std::string names;
+        while (!history.empty()) {
+            const std::size_t asked = history.newestSize();
+            const FileList run = history.pop();
+            EXPECT_EQ(run.size(), asked);
+            names += names.empty() ? "" : " ";
+            for (const FileEntry& entry : run)
+                names += entry.oldName;
+        }
+        EXPECT_EQ(names, undone);
+    }
 }
 
 // In list mode the field names every file by the name it has after the undo: its old name where
