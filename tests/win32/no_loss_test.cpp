@@ -236,10 +236,6 @@ public:
                 if (o.after != o.before)
                     runs.push_back(o);
             }
-            if (commands.canUndo() != !runs.empty())
-                found.push_back(std::string("undo offered: ") +
-                                (commands.canUndo() ? "yes" : "no") +
-                                ", Renames left to undo: " + std::to_string(runs.size()));
             if (!window_.fieldTexts.empty()) // the field as the next command finds it
                 window_.options.maskOrList = window_.fieldTexts.back().second;
             if (!found.empty())
