@@ -7,7 +7,7 @@
 # even, so that the undo goes both ways equally often and the tree ends as it began) and
 # BENCH_FORMAT_RUNS (default 41) and BENCH_MILLION_RUNS (default 3; the million files) set the
 # runs of each side. BENCH_ROWS (default: all) names the rows to run, separated by blanks:
-# collect10k collect100k tree100k tree1m rename10k rename100k case10k undo10k scripts
+# collect10k collect100k tree100k tree1m rename10k rename100k case10k undo10k undo100k scripts
 # preview100k preview300k.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +19,7 @@ undoRuns=${BENCH_UNDO_RUNS:-2}
 formatRuns=${BENCH_FORMAT_RUNS:-41}
 millionRuns=${BENCH_MILLION_RUNS:-3}
 rows=${BENCH_ROWS:-collect10k collect100k tree100k tree1m rename10k rename100k case10k undo10k
-    scripts preview100k preview300k}
+    undo100k scripts preview100k preview300k}
 cd "$root"
 
 # True when one of the rows given is to run.
@@ -55,7 +55,7 @@ inFolders() {
 ! row case10k || files case10k 'IMG_%05.0f.JPG' 1 10000
 ! row collect100k preview100k || files one100k '%.0f.jpg' 100001 200000
 ! row preview300k || files one300k '%.0f.jpg' 100001 400000
-! row tree100k rename100k || inFolders tree100k 100
+! row tree100k rename100k undo100k || inFolders tree100k 100
 ! row tree1m || inFolders tree1m 1000
 
 engine() { "$WINE" "$build/engine_bench.exe" "$@"; }
@@ -71,8 +71,9 @@ log="$build/bench.log"
     echo "alternately); a change of letter case alone: $caseRuns runs each, against two bare renames"
     echo "per file through a temporary name."
     echo "Undo: $undoRuns runs (the undo of a Rename against two Renames of the same files, both"
-    echo "directions alternately). Formatting in UTF-8: $formatRuns runs each (100,000 names in several"
-    echo "scripts against as many ASCII names of the same character counts, every operation on)."
+    echo "directions alternately; for 100,000 files with two earlier Renames held beneath it)."
+    echo "Formatting in UTF-8: $formatRuns runs each (100,000 names in several scripts against as"
+    echo "many ASCII names of the same character counts, every operation on)."
     echo "Goals: ratio <= 1.1 for collection, renaming, undoing and formatting; the"
     echo "million files in at most 10 times the time of the 100,000 in 1,000 folders; the Preview"
     echo "dialog open in at most 1.1 of its floor (medians of three, alternately with its floor: a bare"
@@ -99,6 +100,9 @@ log="$build/bench.log"
     "Change the letter case of 10,000 files" >>"$build/bench.table" 2>>"$log"
 ! row undo10k || engine undo 'C:\tarnwick-bench\one10k' 0 "$undoRuns" \
     "Undo the renaming of 10,000 files, one folder" >>"$build/bench.table" 2>>"$log"
+! row undo100k || engine undo 'C:\tarnwick-bench\tree100k' 1 "$undoRuns" \
+    "Undo the renaming of 100,000 files, 1,000 folders, two earlier Renames held" 2 \
+    >>"$build/bench.table" 2>>"$log"
 ! row scripts || engine scripts 100000 100 "$formatRuns" \
     "Format 100,000 names in several scripts (UTF-8), every operation on" \
     >>"$build/bench.table" 2>>"$log"

@@ -4,7 +4,7 @@
 //   engine_bench collect <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench rename  <folder> <subfolders 0|1> <runs> <label>
 //   engine_bench case    <folder> <subfolders 0|1> <runs> <label>
-//   engine_bench undo    <folder> <subfolders 0|1> <runs> <label>
+//   engine_bench undo    <folder> <subfolders 0|1> <runs> <label> [<earlier Renames held>]
 //   engine_bench scripts <files> <files per folder> <runs> <label>
 //
 // Engine and floor run alternately, <runs> times each; the medians and their ratio are printed
@@ -244,8 +244,10 @@ int caseBench(const std::string& folder, bool subfolders, int runs, const std::s
 // Undoing a Rename against the Rename of the same files, in both directions: from the names of
 // one set a Rename to the other (timed as the floor), its undo (timed as the engine) and the
 // Rename again; the next run the same from the other set. After every command every file must
-// carry the name expected on disk.
-int undoBench(const std::string& folder, bool subfolders, int runs, const std::string& label) {
+// carry the name expected on disk. Before the first run, held Renames (not timed) leave as many
+// runs for the undo to hold beneath the one it gives back.
+int undoBench(const std::string& folder, bool subfolders, int runs, const std::string& label,
+              int held) {
     GoOnWindow window;
     window.options = benchOptions(folder, subfolders);
     window.previewAnswer = false;
@@ -278,6 +280,15 @@ int undoBench(const std::string& folder, bool subfolders, int runs, const std::s
         files = names[to].size();
         return onDisk() == names[to] && files > 0 && window.lastError.empty();
     };
+    std::vector<double> untimed;
+    for (int run = 0; run < held; ++run) {
+        if (!command(untimed, 1 - at, false)) {
+            std::fprintf(stderr, "%s: an earlier Rename failed %s\n", label.c_str(),
+                         window.lastError.c_str());
+            return 1;
+        }
+        at = 1 - at;
+    }
     for (int run = 0; run < runs; ++run) {
         const int other = 1 - at;
         if (!command(renames, other, false) || !command(undos, at, true) ||
@@ -387,7 +398,7 @@ int main(int argc, char** argv) {
     if (argc != 6 && argc != 7) {
         std::fprintf(stderr,
                      "usage: engine_bench collect|rename|case|undo <folder> <subfolders 0|1> "
-                     "<runs> <label> [<mask>]\n"
+                     "<runs> <label> [<mask> | <earlier Renames held>]\n"
                      "       engine_bench scripts <files> <files per folder> <runs> <label>\n");
         return 2;
     }
@@ -409,6 +420,7 @@ int main(int argc, char** argv) {
     if (mode == "case")
         return tarnwick::caseBench(folder, subfolders, runs, argv[5]);
     if (mode == "undo")
-        return tarnwick::undoBench(folder, subfolders, runs, argv[5]);
+        return tarnwick::undoBench(folder, subfolders, runs, argv[5],
+                                   argc == 7 ? std::atoi(argv[6]) : 0);
     return 2;
 }

@@ -66,7 +66,7 @@ private:
     // Initialisation steps.
     void addToSystemMenu();
     void allowDropsFromLowerIntegrity();
-    // The Undo entry of the system menu: available while the last Rename can be undone.
+    // The Undo entry of the system menu: available while a Rename can be undone.
     void updateUndoEntry();
     void setUpSpins();
     // Names for the fields that no label before them names, and the status text as a live region.

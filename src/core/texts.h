@@ -18,6 +18,11 @@ inline constexpr unsigned inUseFirstWait = 10;
 inline constexpr unsigned inUseFileBudget = 1000;
 inline constexpr unsigned inUseRunBudget = 3000;
 
+// The most entries the undo holds over all the Renames of a session it can still give back, some
+// 80 bytes each while a name has at most 15 bytes: a run of a million files stays undoable with
+// others before it. Beyond the limit the oldest runs go first; the newest is always kept whole.
+inline constexpr unsigned undoEntryLimit = 2000000;
+
 namespace texts {
 
 // Captions of the message boxes: option validation, rename failures, the formatting message and

@@ -102,24 +102,25 @@ void Commands::runRename() {
     }
     steps.next(texts::stepRenaming);
     RenameRecord record = renameAll(files_, fileSystem_, window_);
-    lastRenamed_ = std::move(record.changed);
+    undo_.push(std::move(record.changed));
     steps.next(texts::stepUpdating);
     updateFileList(record.succeeded);
     finish(fillIn(texts::filesRenamed, {{"count", std::to_string(record.renamed())}}));
 }
 
 void Commands::runUndo() {
-    if (lastRenamed_.empty())
+    if (undo_.empty())
         return;
     if (!window_.askYesNo(
-            fillIn(texts::undoQuestion, {{"count", std::to_string(lastRenamed_.size())}}),
+            fillIn(texts::undoQuestion, {{"count", std::to_string(undo_.newestSize())}}),
             texts::questionCaption))
         return;
     StepCounter steps(window_, undoSteps);
     state_.previewReady = false;
-    const FileList changed = std::exchange(lastRenamed_, {});
+    const FileList changed = undo_.pop();
     steps.next(texts::stepRenaming);
     const RenameRecord back = renameBack(changed, fileSystem_, window_);
+    undo_.keptNewerNames(changed, back.succeeded);
     steps.next(texts::stepUpdating);
     // Each listed file by the name it has now: its old one where it went back.
     std::map<std::string, std::string> wentBack; // by the path it had, the name it has now

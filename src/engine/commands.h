@@ -1,10 +1,11 @@
-// The commands of the Main dialog, Preview, Rename and the undo of the last Rename, with their
+// The commands of the Main dialog, Preview, Rename and the undo of the Renames, with their
 // numbered steps.
 #pragma once
 
 #include "core/file_system.h"
 #include "core/main_surface.h"
 #include "core/run_model.h"
+#include "undo_history.h"
 
 #include <string>
 #include <vector>
@@ -31,10 +32,11 @@ public:
 
     void runPreview();
     void runRename();
-    // Gives the files that the last Rename renamed their old names back, once the user agrees.
+    // Gives the files of the newest Rename not yet undone their old names back, once the user
+    // agrees; the next undo goes one Rename further back.
     void runUndo();
-    // True while the files of the last Rename that renamed any can be given their old names back.
-    bool canUndo() const { return !lastRenamed_.empty(); }
+    // True while a Rename that renamed files can be given back.
+    bool canUndo() const { return !undo_.empty(); }
 
     // Empties the file list with its progress display.
     void clearFileList();
@@ -57,8 +59,8 @@ private:
     FileSystem& fileSystem_;
     FileList files_;
     RunState state_;
-    Options options_;      // read when a command starts; no input reaches the window meanwhile
-    FileList lastRenamed_; // what the last Rename renamed, in the order renamed
+    Options options_;  // read when a command starts; no input reaches the window meanwhile
+    UndoHistory undo_; // what each Rename renamed, in the order renamed
 };
 
 } // namespace tarnwick

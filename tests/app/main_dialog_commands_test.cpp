@@ -202,31 +202,40 @@ TEST_F(MainDialogCommands, ResultCheckMessageMidCommand) {
     EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "b.txt"}));
 }
 
-// Rename, then "Undo last rename" from the system menu: the question as a Yes/No box of its own,
-// Yes gives the files their old names back and greys the entry; a command for it then does nothing.
-TEST_F(MainDialogCommands, UndoFromTheSystemMenu) {
+// Two Renames, one that renames nothing between them, then "Undo last rename" twice: each asks in a
+// Yes/No box of its own, back to the first names; then the entry is greyed and does nothing.
+TEST_F(MainDialogCommands, UndoFromTheSystemMenuWalksBackThroughEveryRename) {
     temp.file("a.txt", "a");
     temp.file("b.txt", "b");
     runMainDialog(dialog, [&](HWND w, DWORD thread) {
         const HMENU menu = GetSystemMenu(w, FALSE);
         auto undoGreyed = [&] { return (GetMenuState(menu, 32, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-        typeOptions(w, temp.path(), "*.*", {{IDC_INSERT, {"x_"}}});
+        typeOptions(w, temp.path(), "", {{IDC_INSERT, {"x_"}}});
         onDialogThread(w, [&] { dialog.commands().state().warnBeforeRename = false; });
-        clickButton(w, IDC_RENAME);
-        ASSERT_TRUE(statusBecomes(w, "2 file(s) successfully renamed."));
-        EXPECT_FALSE(undoGreyed());
-
-        PostMessageA(w, WM_SYSCOMMAND, 32, 0);
-        HWND box = waitForWindow("Tarnwick", thread);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(messageBoxText(box),
-                  "Give the 2 file(s) renamed by the last Rename their old names back?");
-        EXPECT_EQ(messageBoxLook(box), (BoxLook{{IDYES, IDNO}, LoadIconW(nullptr, IDI_QUESTION)}));
-        EXPECT_EQ(GetWindow(box, GW_OWNER), w);
-        clickButton(box, IDYES);
-        EXPECT_TRUE(waitUntil([box] { return !IsWindow(box); }));
-        EXPECT_TRUE(statusBecomes(w, "2 file(s) renamed back."));
-        EXPECT_EQ(temp.list(), (std::vector<std::string>{"a.txt", "b.txt"}));
+        const char* const renames[][2] = {{"*.*", "2"}, {"*.none", "0"}, {"x_a*", "1"}};
+        for (const auto& [mask, renamed] : renames) {
+            type(w, IDC_FILE_LIST, mask);
+            clickButton(w, IDC_RENAME);
+            ASSERT_TRUE(statusBecomes(w, renamed + std::string(" file(s) successfully renamed.")));
+            EXPECT_FALSE(undoGreyed());
+        }
+        const std::pair<std::string, std::vector<std::string>> undos[] = {
+            {"1", {"x_a.txt", "x_b.txt"}}, {"2", {"a.txt", "b.txt"}}};
+        for (const auto& [count, names] : undos) {
+            PostMessageA(w, WM_SYSCOMMAND, 32, 0);
+            HWND box = waitForWindow("Tarnwick", thread);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(messageBoxText(box),
+                      "Give the " + count +
+                          " file(s) renamed by the last Rename their old names back?");
+            EXPECT_EQ(messageBoxLook(box),
+                      (BoxLook{{IDYES, IDNO}, LoadIconW(nullptr, IDI_QUESTION)}));
+            EXPECT_EQ(GetWindow(box, GW_OWNER), w);
+            clickButton(box, IDYES);
+            EXPECT_TRUE(waitUntil([box] { return !IsWindow(box); }));
+            EXPECT_TRUE(statusBecomes(w, count + " file(s) renamed back."));
+            EXPECT_EQ(temp.list(), names);
+        }
         EXPECT_EQ(temp.read("a.txt"), "a");
         EXPECT_TRUE(undoGreyed());
         PostMessageA(w, WM_SYSCOMMAND, 32, 0);

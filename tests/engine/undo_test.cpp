@@ -1,6 +1,7 @@
-// Undoing the last Rename on the in-memory file system: what goes back, in which order, what is
+// Undoing the Renames on the in-memory file system: what goes back, in which order, what is
 // reported, and when there is nothing to undo.
 #include "engine/commands.h"
+#include "engine/undo_history.h"
 
 #include "support/memory_file_system.h"
 #include "support/commands_fixture.h"
@@ -79,11 +80,6 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_FALSE(commands.state().previewReady);
     EXPECT_EQ(commands.fileList().size(), 2u); // collected again
-
-    // Undone once: nothing is left to undo, and nothing is asked.
-    EXPECT_FALSE(commands.canUndo());
-    commands.runUndo();
-    EXPECT_EQ(window.questions.size(), 1u);
 }
 
 // Only the files the Rename renamed go back: not one whose new name was taken, nor one that kept
@@ -135,25 +131,47 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
         EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
         EXPECT_TRUE(fs.exists("C:\\f\\a.txt"));
         EXPECT_FALSE(fs.exists("C:\\f\\x.txt"));
-        EXPECT_FALSE(commands.canUndo());
     }
 }
 
-// Each Rename that renames replaces what an earlier one left; one that renames no file leaves
-// nothing to undo. Before any Rename there is nothing to undo and nothing is asked.
-TEST_F(UndoTest, TheLastRenameDecidesWhatThereIsToUndo) {
+// Renames undone newest first, back to the start; one that renamed none changes nothing. Both files
+// of the newer stay (c.txt comes anew): the older undo takes b.txt from z.txt, no other file.
+TEST_F(UndoTest, EveryRenameIsUndoneInTurnAndAFileLeftBehindStillGoesBack) {
     commands.runUndo();
     EXPECT_TRUE(window.calls.empty());
-
     fs.add("C:\\f\\", {"a.txt", "b.txt", "c.txt"});
-    rename({{"a.txt", "x.txt"}});
-    rename({{"b.txt", "y.txt"}});
-    commands.runUndo();
-    EXPECT_EQ(sorted(), (Paths{"C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\x.txt"}));
-
-    rename({{"b.txt", "z.txt"}});
+    rename({{"a.txt", "x.txt"}, {"b.txt", "y.txt"}});
     rename({{"c.txt", "x.txt"}}); // taken: renames nothing
+    rename({{"y.txt", "z.txt"}, {"c.txt", "y.txt"}});
+    fs.addFile("C:\\f\\c.txt");
+    for (const char* back : {"0 file(s) renamed back.", "2 file(s) renamed back."}) {
+        commands.runUndo();
+        EXPECT_EQ(window.statusText, back);
+    }
+    EXPECT_EQ(window.messages.size(), 2u);
+    EXPECT_EQ(sorted(), (Paths{"C:\\f\\a.txt", "C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\y.txt"}));
     EXPECT_FALSE(commands.canUndo());
+}
+
+// Runs undone newest first, an empty one passed over; beyond a limit of 3 entries the oldest go
+// first, the newest kept whole. Each run as many entries as letters, named by them.
+TEST(UndoHistoryTest, NewestFirstWithinTheLimit) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"a", "bc"}, "bc a "}, {{"a", "", "b"}, "b a "}, {{"a", "b", "cd"}, "cd b "},
+        {{"ab", "cd"}, "cd "},  {{"a", "bcde"}, "bcde "},
+    };
+    for (const auto& [runs, undone] : cases) {
+        UndoHistory history(3);
+        for (const std::string& run : runs)
+            history.push(FileList(run.size(), FileEntry{"C:\\f\\", run, "n"}));
+        std::string names;
+        while (!history.empty()) {
+            const std::size_t asked = history.newestSize();
+            const FileList run = history.pop();
+            names += run.size() != asked || run.empty() ? "?" : run[0].oldName + " ";
+        }
+        EXPECT_EQ(names, undone);
+    }
 }
 
 // In list mode the field names every file by the name it has after the undo: its old name where

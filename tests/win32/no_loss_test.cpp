@@ -1,8 +1,8 @@
 // No file is ever lost: random trees with random names, random options, Preview and Rename on
-// real folders, and undos of the last Rename. Afterwards the same files hold the same contents,
-// none was replaced, each has its old or its previewed new name, and each that kept its old name
-// was passed over because its new name was taken, or was reported; after an undo each file the
-// Rename renamed has its old name again or was reported.
+// real folders, and undos of the Renames one after another. Afterwards the same files hold the same
+// contents, none was replaced, each has its old or its previewed new name, and each that kept its
+// old name was passed over because its new name was taken, or was reported; after an undo each file
+// the Rename undone renamed has its old name again or was reported.
 //
 // TARNWICK_NO_LOSS_ROUNDS sets the number of rounds (default 2000), TARNWICK_NO_LOSS_SECONDS the
 // most time they may take (default 60), TARNWICK_NO_LOSS_SEED the seed of the first round (round r
@@ -157,15 +157,16 @@ std::vector<std::string> breaches(const Outcome& o, const PreviewKeepingWindow& 
     return found;
 }
 
-// The invariant of an undo: no file lost or replaced; each file that the last Rename renamed
-// (base: the tree before that Rename) is back under its old name or was reported, every other
+// The invariant of an undo: no file lost or replaced; each file that the Rename undone renamed
+// (run: the trees before and after it) is back under its old name or was reported, every other
 // file stays where it is; the status text counts the files that went back.
-std::vector<std::string> undoBreaches(const Outcome& o, const Tree& base,
+std::vector<std::string> undoBreaches(const Outcome& o, const Outcome& run,
                                       const PreviewKeepingWindow& window,
                                       const RecordingFileSystem& fs) {
     auto found = countBreaches(o, window, fs, " file(s) renamed back.");
     const auto whereAfter = whereIs(o.after);
-    const auto whereBase = whereIs(base);
+    const auto whereBase = whereIs(run.before);
+    const auto whereRun = whereIs(run.after);
     for (const auto& [path, content] : o.before) {
         const auto at = whereAfter.find(content);
         if (at == whereAfter.end()) {
@@ -173,7 +174,10 @@ std::vector<std::string> undoBreaches(const Outcome& o, const Tree& base,
             continue;
         }
         const auto was = whereBase.find(content);
-        const std::string old = was == whereBase.end() ? path : was->second;
+        const auto then = whereRun.find(content);
+        const bool renamed =
+            was != whereBase.end() && then != whereRun.end() && was->second != then->second;
+        const std::string old = renamed ? was->second : path;
         if (old == path) {
             if (at->second != path)
                 found.push_back("moved by the undo though not renamed: " + path);
@@ -192,7 +196,7 @@ std::vector<std::string> undoBreaches(const Outcome& o, const Tree& base,
 
 // One random round: a tree, then one to four commands on it, each followed by the invariant: a
 // Preview + Rename with random options or with the options as they stand (the list field as the
-// last command left it), or an undo of the last Rename.
+// last command left it), or an undo.
 class Round {
 public:
     explicit Round(unsigned seed) : rng_(seed) {}
@@ -200,7 +204,7 @@ public:
     std::vector<std::string> run() {
         makeTree();
         Commands commands(window_, fs_);
-        Tree base; // the tree before the last Rename that renamed a file
+        std::vector<Outcome> runs; // each Rename that renamed a file, not undone; the newest last
         std::vector<std::string> found;
         const int commandCount = pick(1, 4);
         for (int command = 0; command < commandCount && found.empty(); ++command) {
@@ -211,7 +215,6 @@ public:
             window_.previewed.clear();
             window_.fieldTexts.clear();
             const bool undo = command > 0 && chance(50);
-            const bool couldUndo = commands.canUndo();
             if (undo) {
                 commands.runUndo();
             } else {
@@ -223,14 +226,15 @@ public:
             }
             snapshot(temp_, o.after, o.foldersAfter);
             if (undo) {
-                found = couldUndo ? undoBreaches(o, base, window_, fs_)
-                                  : breaches(o, window_, fs_); // nothing to undo: nothing changes
-                if (commands.canUndo())
-                    found.push_back("something left to undo after the undo");
+                found = !runs.empty()
+                            ? undoBreaches(o, runs.back(), window_, fs_)
+                            : breaches(o, window_, fs_); // nothing to undo: nothing changes
+                if (!runs.empty())
+                    runs.pop_back();
             } else {
                 found = breaches(o, window_, fs_);
-                if (commands.canUndo() && !fs_.renames.empty())
-                    base = o.before;
+                if (o.after != o.before)
+                    runs.push_back(o);
             }
             if (!window_.fieldTexts.empty()) // the field as the next command finds it
                 window_.options.maskOrList = window_.fieldTexts.back().second;
