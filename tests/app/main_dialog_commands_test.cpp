@@ -157,6 +157,7 @@ TEST_F(MainDialogCommands, PreviewThenRenameThroughTheButtons) {
         EXPECT_EQ(itemText(w, IDC_PATH_NAME), temp.path()); // completed by validation
         clickButton(preview, IDCANCEL);
         EXPECT_TRUE(waitUntil([preview] { return !IsWindow(preview); }));
+        waitForTheCommandToEnd(w);
 
         type(w, IDC_REPLACE_WITH, "changed");
         clickButton(w, IDC_RENAME);
