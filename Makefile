@@ -1,4 +1,5 @@
-# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+# The two commands of the README: `make run` and `make test`. Both install what is missing first;
+# `make run` builds only the program it starts.
 SHELL := /bin/sh
 HOST := build/host
 WIN := build/windows
@@ -9,7 +10,8 @@ run:
 	@if [ -z "$$DISPLAY" ]; then \
 	  echo "No X display: run 'make run' from a desktop session, or set DISPLAY (for example: xvfb-run make run)."; \
 	  exit 1; fi
-	@$(MAKE) --no-print-directory deps build-windows
+	@$(MAKE) --no-print-directory deps
+	@tools/build.sh windows $(WIN) tarnwick
 	@tools/run-windows.sh $(WIN) $(WIN)/tarnwick.exe
 
 test: deps build

@@ -3,7 +3,7 @@
 set -e
 packages="cmake ninja-build g++ make googletest libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-utils
-  imagemagick fonts-wine fonts-wqy-microhei fonts-symbola zip clang-format cppcheck clang-14
+  imagemagick fonts-wine fonts-dejavu-core fonts-wqy-microhei fonts-symbola zip clang-format cppcheck clang-14
   libclang-rt-14-dev locales wixl msitools faketime"
 missing=""
 for p in $packages; do

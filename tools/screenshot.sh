@@ -12,26 +12,12 @@ out=$2
 mkdir -p "$(dirname "$out")"
 docs=$(cd "$(dirname "$out")" && pwd)
 
-# A prefix of its own, set up for the pictures: Wine draws the window frame itself (there is no
-# window manager on the private display), and the dialogs' logical font MS Shell Dlg is drawn in
-# the face Wine maps it to, with Wine's MS Sans Serif at hand when the system has it (Debian's
-# fonts-wine). With a DPI given, the prefix is one of its own too.
+# A prefix of its own, set up as make run's (wine_prepare_prefix), and besides: Wine draws the
+# window frame itself (there is no window manager on the private display). With a DPI given, the
+# prefix is one of its own too.
 prepare_prefix() { # [dpi]
+    wine_prepare_prefix
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-    fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    for font in /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf; do
-        [ -f "$font" ] && [ ! -f "$fonts/$(basename "$font")" ] && cp "$font" "$fonts/"
-    done
-    # The dialog font has Western letters only. For the characters of other scripts Wine's text
-    # layout draws with a fallback face per script, named under the script's OpenType tag in
-    # hex: Han, kana and Hangul from WenQuanYi Micro Hei (fonts-wqy-microhei), and characters of
-    # no script, such as emoji, from Symbola (fonts-symbola). Accented Latin, Cyrillic and Greek
-    # letters are found without help.
-    for tag in 696e6168 616e616b 676e6168; do # hani, kana, hang
-        "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "$tag" \
-            /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
-    done
-    "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v 0 /d Symbola /f >/dev/null 2>&1
     if [ -n "${1:-}" ]; then
         "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
             >/dev/null 2>&1
@@ -42,10 +28,17 @@ prepare_prefix() { # [dpi]
     fi
 }
 
+# The pictures carry no time and no trace of the machine that made them: the same sources give
+# the same bytes.
+png() { # <input> <output.png>
+    convert "$1" -strip -define png:exclude-chunks=date,time "$2"
+}
+
 WINEPREFIX="$build/screenshot-prefix"
 . "$dir/wine-env.sh"
 app=""
-WINE_SESSION_CLEANUP='[ -n "$app" ] && kill "$app" 2>/dev/null || true'
+shots=$(mktemp -d)
+WINE_SESSION_CLEANUP='[ -n "$app" ] && kill "$app" 2>/dev/null; rm -rf "$shots"'
 wine_session private # always a display of our own, whatever the desktop shows
 prepare_prefix
 
@@ -59,19 +52,19 @@ while [ -z "$window" ] && [ $i -lt 300 ]; do
     [ -n "$window" ] || { sleep 0.1; i=$((i + 1)); }
 done
 [ -n "$window" ] || { echo "The Main dialog did not open." >&2; exit 1; }
-xdotool mousemove 0 0 # no control lit up by the pointer
+# The pointer in the corner of the screen, away from the window: no control lit up by it.
+xdotool mousemove $(xdotool getdisplaygeometry | awk '{print $1 - 1, $2 - 1}')
 sleep 2 # let it paint
-import -window "$window" "$out"
+import -window "$window" "$shots/window.bmp"
+png "$shots/window.bmp" "$out"
 echo "Wrote $out"
 kill "$app" 2>/dev/null || true
 app=""
 
 # The Preview dialog with names in several scripts.
-shots=$(mktemp -d)
 "$WINE" "$build/dialog_shots.exe" "Z:$(echo "$shots" | tr / '\\\\')" scripts </dev/null
-convert "$shots/preview-scripts.bmp" "$docs/preview-scripts.png"
+png "$shots/preview-scripts.bmp" "$docs/preview-scripts.png"
 echo "Wrote $docs/preview-scripts.png"
-rm -rf "$shots"
 wine_stop
 
 # The four dialogs at 144 DPI.
@@ -79,10 +72,8 @@ WINEPREFIX="$build/screenshot-prefix-144dpi"
 export WINEPREFIX
 wine_start
 prepare_prefix 144
-shots=$(mktemp -d)
 "$WINE" "$build/dialog_shots.exe" "Z:$(echo "$shots" | tr / '\\\\')" </dev/null
 for dialog in main preview confirm about; do
-    convert "$shots/$dialog.bmp" "$docs/$dialog-dialog-144dpi.png"
+    png "$shots/$dialog.bmp" "$docs/$dialog-dialog-144dpi.png"
     echo "Wrote $docs/$dialog-dialog-144dpi.png"
 done
-rm -rf "$shots"

@@ -1,7 +1,10 @@
-# Sourced by the scripts that run Windows programs: a private Wine prefix and a pinned locale
-# (TARNWICK_LOCALE when set, such as ja_JP.UTF-8 for a Japanese system).
+# Sourced by the scripts of tools/ that run Windows programs: a private Wine prefix, a pinned
+# locale (TARNWICK_LOCALE when set, such as ja_JP.UTF-8 for a Japanese system) and the fonts of
+# tools/fonts.conf, whatever else the machine has installed.
 # Usage: WINEPREFIX=<prefix-dir>; . tools/wine-env.sh; wine_session [display]
 export WINEPREFIX
+FONTCONFIG_FILE="$(cd "$(dirname "$0")" && pwd)/fonts.conf"
+export FONTCONFIG_FILE
 export WINEDEBUG=-all
 # TARNWICK_DLL_OVERRIDES adds Wine load orders for single DLLs, such as "dwmapi=n,b" for Windows'
 # order of search for that name (a DLL in the program's folder first).
@@ -17,6 +20,33 @@ wine_start() {
     mkdir -p "$WINEPREFIX"
     setsid wineserver -p </dev/null >/dev/null 2>&1 &
     setsid "$WINE" wineboot </dev/null >/dev/null 2>&1
+}
+
+# Sets the prefix up as the program is shown to its users and in its pictures; Wine's services
+# must be running. Into the prefix's Fonts go the faces Windows has and Wine's prefix lacks, from
+# Debian's fonts-wine: Marlett, which Windows draws the caption buttons and the marks of menus
+# with, and MS Sans Serif.
+wine_prepare_prefix() {
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    for font in /usr/share/wine/fonts/marlett.ttf /usr/share/wine/fonts/sserife.fon; do
+        [ -f "$fonts/${font##*/}" ] || cp "$font" "$fonts/"
+    done
+    # The dialog font has Western letters only. For the characters of other scripts Wine's text
+    # layout draws with a fallback face per script, named under the script's OpenType tag in
+    # hex: Han, kana and Hangul from WenQuanYi Micro Hei (fonts-wqy-microhei), and characters of
+    # no script, such as emoji, from Symbola (fonts-symbola). Accented Latin, Cyrillic and Greek
+    # letters are found without help.
+    for tag in 696e6168 616e616b 676e6168; do # hani, kana, hang
+        "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v "$tag" \
+            /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
+    "$WINE" reg add 'HKCU\Software\Wine\Uniscribe\Fallback' /v 0 /d Symbola /f >/dev/null 2>&1
+    # Asked for the label of drive Z:, the root of the file system, Wine reads the block device the
+    # root is mounted from, which a user may not read, and then says "Read access denied for
+    # device" on every such question. Z:'s device named as the root folder itself, Wine takes the
+    # label from the folder, as it does for C:.
+    ln -sfn / "$WINEPREFIX/dosdevices/z::"
 }
 
 wine_stop() {

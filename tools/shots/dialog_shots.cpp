@@ -3,12 +3,15 @@
 // about.bmp there. tools/screenshot.sh runs it at a raised DPI to show how the dialogs scale.
 // dialog_shots.exe <folder> scripts opens only the Preview dialog, with names in several scripts
 // renamed by the program's own formatting, and writes preview-scripts.bmp.
+// dialog_shots.exe fonts names the face Wine draws each font of the dialogs with, and fails when
+// the prefix lacks Marlett, the face of the caption buttons and the marks of menus.
 #include "app/main_dialog.h"
 #include "core/wtf8_characters.h"
 #include "format/format_names.h"
 #include "support/dialog_driver.h"
 #include "support/null_window.h"
 #include "win32/characters.h"
+#include "win32/text_conversion.h"
 #include "ui/about_dialog.h"
 #include "ui/confirm_dialog.h"
 #include "ui/preview_dialog.h"
@@ -27,6 +30,17 @@ namespace {
 
 using tarnwick::testing::Driver;
 using tarnwick::testing::waitForWindow;
+
+// Moves the pointer to a corner of the screen outside the window, so that no control of it is
+// lit up as the pointer's: the same dialog gives the same picture wherever the pointer was.
+void movePointerAway(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    POINT corner{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
+    if (PtInRect(&frame, corner))
+        corner = {0, 0};
+    SetCursorPos(corner.x, corner.y);
+}
 
 // Writes what the screen shows of the window as a 24-bit BMP file.
 bool saveWindow(HWND window, const std::string& path) {
@@ -105,6 +119,7 @@ bool shootScripts(const std::string& folder) {
                 std::fprintf(stderr, "Preview did not open\n");
                 return;
             }
+            movePointerAway(dialog);
             Sleep(1500); // let it paint
             saved = saveWindow(dialog, folder + "preview-scripts.bmp");
             if (!saved)
@@ -116,12 +131,44 @@ bool shootScripts(const std::string& folder) {
     return saved;
 }
 
+// The face Wine gives for a face name asked for at the dialogs' size, 8 points: "lfHeight =
+// -MulDiv(PointSize, GetDeviceCaps(hDC, LOGPIXELSY), 72)"
+// (https://learn.microsoft.com/en-us/windows/win32/api/wingdi/ns-wingdi-logfontw).
+std::string drawnFace(const wchar_t* asked) {
+    HDC screen = GetDC(nullptr);
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, asked, LF_FACESIZE);
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ old = SelectObject(screen, handle);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    SelectObject(screen, old);
+    DeleteObject(handle);
+    ReleaseDC(nullptr, screen);
+    return tarnwick::programFromWide(face);
+}
+
+int showFonts() {
+    for (const wchar_t* asked :
+         {L"MS Shell Dlg", L"MS Sans Serif", L"Marlett", L"WenQuanYi Micro Hei", L"Symbola"})
+        std::printf("%s: %s\n", tarnwick::programFromWide(asked).c_str(), drawnFace(asked).c_str());
+    if (drawnFace(L"Marlett") == "Marlett")
+        return 0;
+    std::fprintf(stderr,
+                 "The prefix has no Marlett: caption buttons and menu marks show letters\n");
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "fonts")
+        return showFonts();
     const bool scripts = argc == 3 && std::string(argv[2]) == "scripts";
     if (argc != 2 && !scripts) {
-        std::fprintf(stderr, "usage: dialog_shots <folder> [scripts]\n");
+        std::fprintf(stderr, "usage: dialog_shots <folder> [scripts] | dialog_shots fonts\n");
         return 2;
     }
     const std::string folder = std::string(argv[1]) + "\\";
@@ -146,6 +193,7 @@ int main(int argc, char** argv) {
                     ++failures;
                     return;
                 }
+                movePointerAway(dialog);
                 Sleep(1500); // let it paint
                 if (!saveWindow(dialog, folder + shot.file)) {
                     std::fprintf(stderr, "%s: no picture\n", shot.caption);
