@@ -17,6 +17,7 @@ namespace {
 using namespace testing::changes;
 using testing::MemoryFileSystem;
 using testing::RecordingWindow;
+using Texts = std::vector<std::string>;
 
 std::vector<std::string> steps(int m, int count) {
     std::vector<std::string> labels;
@@ -50,8 +51,9 @@ TEST_F(CommandsTest, PreviewRunsFourStepsAndLeavesTheListPreviewed) {
     EXPECT_EQ(labels(), steps(4, 4));
     const std::vector<std::string> expected = {
         "Clearing filename list ...", "Collecting all filenames ...", "2 files found.",
-        "Sorting filename list ...",  "Formating filename list ...",  "Opening preview dialog ..."};
+        "Sorting filename list ...", "Formating filename list ..."};
     EXPECT_EQ(window.statusTexts, expected);
+    EXPECT_EQ(window.outcomes, Texts{"Opening preview dialog ..."});
     EXPECT_EQ(window.stepLabel, "");
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_EQ(window.previewDialogs, 1);
@@ -82,7 +84,7 @@ TEST_F(CommandsTest, RenameWithoutPreviewRunsEightSteps) {
           "Really rename?", "Renaming ...", "Updating filename list ..."})
         EXPECT_TRUE(window.showed(text)) << text;
     EXPECT_EQ(window.confirmDialogs, 1);
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, Texts{"2 file(s) successfully renamed."});
     EXPECT_EQ(window.stepLabel, "");
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_FALSE(commands.state().previewReady);
@@ -97,7 +99,8 @@ TEST_F(CommandsTest, RenameFromThePreviewDialogTakesTheShortPath) {
     const std::vector<std::string> shortPath = steps(4, 4);
     expected.insert(expected.end(), shortPath.begin(), shortPath.end());
     EXPECT_EQ(labels(), expected);
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes,
+              (Texts{"Opening preview dialog ...", "2 file(s) successfully renamed."}));
     EXPECT_FALSE(commands.state().previewReady);
 }
 
@@ -130,6 +133,7 @@ TEST_F(CommandsTest, CancellingTheConfirmDialogTouchesNothing) {
     commands.runRename();
     EXPECT_EQ(window.statusText, "Really rename?");
     EXPECT_EQ(window.stepLabel, "Step 2 of 4");
+    EXPECT_EQ(window.outcomes, Texts{"Opening preview dialog ..."}); // none of the cancelled
 }
 
 TEST_F(CommandsTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
@@ -145,7 +149,7 @@ TEST_F(CommandsTest, DontWarnAgainSkipsTheConfirmDialogForTheRestOfTheRun) {
     commands.runRename();
     EXPECT_EQ(window.confirmDialogs, 1);
     EXPECT_FALSE(window.showed("Really rename?"));
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, (Texts(2, "2 file(s) successfully renamed.")));
 }
 
 TEST_F(CommandsTest, AnEmptyFolderRenamesNothing) {
@@ -154,7 +158,8 @@ TEST_F(CommandsTest, AnEmptyFolderRenamesNothing) {
     EXPECT_TRUE(window.showed("0 files found."));
     EXPECT_EQ(window.previewedEntries, 0u);
     commands.runRename();
-    EXPECT_EQ(window.statusText, "0 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes,
+              (Texts{"Opening preview dialog ...", "0 file(s) successfully renamed."}));
 }
 
 TEST_F(CommandsTest, ListModeRenameWritesTheNewNamesIntoTheField) {
@@ -171,7 +176,7 @@ TEST_F(CommandsTest, ListModeRenameWritesTheNewNamesIntoTheField) {
     for (const FileEntry& entry : commands.fileList())
         EXPECT_EQ(entry.oldName, entry.newName);
     EXPECT_EQ(commands.fileList()[0].oldName, "a.bak");
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, Texts{"2 file(s) successfully renamed."});
     EXPECT_EQ(window.stepLabel, "");
     // The update steps once per entry; the bar then goes back to 0.
     EXPECT_EQ(window.bar(), "0 to 2 by 1: 2 steps, up to 2, left at 0");
@@ -195,7 +200,7 @@ TEST_F(CommandsTest, DotEntriesOfAListAndNamesEndingInABlankAreReported) {
                                         testing::renameFailure(in + "..", in + "..", invalid),
                                         testing::renameFailure(in + "a.txt", in + "c ", invalid)}));
     EXPECT_EQ(fs.files(), (std::vector<std::string>{in + "b.txt", in + "a.txt"}));
-    EXPECT_EQ(window.statusText, "1 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, Texts{"1 file(s) successfully renamed."});
 }
 
 TEST_F(CommandsTest, TheCountLeavesOutTakenNamesAndFailures) {
@@ -207,7 +212,7 @@ TEST_F(CommandsTest, TheCountLeavesOutTakenNamesAndFailures) {
     EXPECT_EQ(
         window.messages[0].text,
         testing::renameFailure("C:\\Photos\\c.txt", "C:\\Photos\\c.bak", testing::kInvalidReason));
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, Texts{"2 file(s) successfully renamed."});
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.bak", "C:\\Photos\\a.txt",
                                                     "C:\\Photos\\a.bak", "C:\\Photos\\c.txt",
                                                     "C:\\Photos\\d.bak"}));
@@ -227,7 +232,7 @@ TEST_F(CommandsTest, ChangeOfLetterCaseAndUnchangedNamesCountAsRenamed) {
     previewed("C:\\Photos\\", {{"a.txt", "A.TXT"}, {"b.txt", "b.txt"}});
     commands.runRename();
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes, Texts{"2 file(s) successfully renamed."});
     EXPECT_EQ(fs.files(), (std::vector<std::string>{"C:\\Photos\\b.txt", "C:\\Photos\\A.TXT"}));
 }
 
@@ -257,7 +262,8 @@ TEST(CommandsUpdate, TheUpdatedListFollowsTheWindowAsItStands) {
     commands.runPreview();
 
     // Both previewed files are renamed; the list then holds the folder without its subfolders.
-    EXPECT_EQ(window.statusText, "2 file(s) successfully renamed.");
+    EXPECT_EQ(window.outcomes,
+              (Texts{"Opening preview dialog ...", "2 file(s) successfully renamed."}));
     EXPECT_EQ(fs.files(),
               (std::vector<std::string>{"C:\\Photos\\new1.txt", "C:\\Photos\\sub\\new2.txt"}));
     ASSERT_EQ(commands.fileList().size(), 1u);
