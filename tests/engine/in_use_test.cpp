@@ -13,52 +13,48 @@
 namespace tarnwick {
 namespace {
 
-// Each wait, taken by the window, twice the one before and the last cut to what is left of a
-// second: a file free after that many tries is renamed or given back, one held longer reported.
-TEST(InUse, AFileIsTriedAgainAfterWaitsThatGrowForASecond) {
+// Each wait, taken by the window, twice the one before and the last cut to what is left of the
+// file's second or of the run's three: a file free after that many tries is renamed or given back,
+// one held longer reported; every other failure is final at once. In a Rename as in an undo (the
+// last renamed first) each file waits a second of its own, and the run three seconds in all.
+TEST(InUse, EachFileWaitsItsOwnSecondAndTheRunThreeSecondsInAll) {
     const std::vector<unsigned> second = {10, 20, 40, 80, 160, 320, 370};
+    // How often each file is found in use, or (below 0) the errno it fails with; its tries.
+    const std::vector<std::pair<int, int>> held = {{0, 1},   {1, 2},     {3, 4},    {7, 8},
+                                                   {8, 8},   {-2, 1},    {-13, 1},  {-17, 1},
+                                                   {-22, 1}, {-1000, 1}, {1000, 8}, {1000, 1}};
+    std::vector<unsigned> waits;
+    for (const int times : {1, 3, 7, 7, 6})
+        waits.insert(waits.end(), second.begin(), second.begin() + times);
+    waits.push_back(290); // what is left of the run's three seconds
     for (const bool undo : {false, true}) {
-        for (const int held : {0, 1, 3, 7, 8, 40}) {
-            SCOPED_TRACE(std::to_string(held) + (undo ? " times, undo" : " times"));
-            testing::RecordingWindow window;
-            testing::MemoryFileSystem fs;
-            fs.add("C:\\f\\", {undo ? "b.txt" : "a.txt"});
-            const FileList files = {{"C:\\f\\", "a.txt", "b.txt"}};
-            const std::string from = undo ? "C:\\f\\b.txt" : "C:\\f\\a.txt";
-            const std::string to = undo ? "C:\\f\\a.txt" : "C:\\f\\b.txt";
-            fs.holdOpen(from, held);
-            const RenameRecord record =
-                undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
-            const auto waits = std::min<std::size_t>(held, second.size());
-            EXPECT_EQ(window.waits, std::vector<unsigned>(second.begin(), second.begin() + waits));
-            EXPECT_EQ(fs.tries[from], static_cast<int>(waits) + 1);
-            EXPECT_EQ(fs.files(), (std::vector<std::string>{held <= 7 ? to : from}));
-            EXPECT_EQ(record.renamed(), held <= 7 ? 1 : 0);
-            for (const auto& message : window.messages)
-                EXPECT_EQ(message.text, testing::renameFailure(from, to, testing::kAccessReason));
-            EXPECT_EQ(window.messages.size(), held <= 7 ? 0u : 1u);
+        SCOPED_TRACE(undo ? "undo" : "rename");
+        testing::RecordingWindow window;
+        testing::MemoryFileSystem fs;
+        FileList files;
+        auto path = [&](std::size_t i, bool renamed) {
+            return "C:\\f\\" + std::string(renamed ? "x" : "") + std::to_string(i);
+        };
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            fs.addFile(path(i, undo));
+            files.insert(undo ? files.begin() : files.end(),
+                         FileEntry{"C:\\f\\", std::to_string(i), "x" + std::to_string(i)});
+            const int h = held[i].first;
+            h < 0 ? fs.failRename(path(i, undo), -h) : fs.holdOpen(path(i, undo), h);
         }
+        const RenameRecord record =
+            undo ? renameBack(files, fs, window) : renameAll(files, fs, window);
+        EXPECT_EQ(record.renamed(), 4);
+        EXPECT_EQ(window.waits, waits);
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            EXPECT_EQ(fs.tries[path(i, undo)], held[i].second) << i;
+            EXPECT_EQ(fs.exists(path(i, i < 4 ? !undo : undo)), true) << i;
+        }
+        // A taken name (17) is passed over in a Rename, reported in an undo.
+        ASSERT_EQ(window.messages.size(), undo ? 8u : 7u);
+        EXPECT_EQ(window.messages[0].text,
+                  testing::renameFailure(path(4, undo), path(4, !undo), testing::kAccessReason));
     }
-}
-
-// Every other failure is final at once. Twenty files held for good: three of them use up the
-// run's three seconds, each is reported.
-TEST(InUse, ARunWaitsThreeSecondsAtMostAndNoOtherFailureIsTriedAgain) {
-    testing::RecordingWindow window;
-    testing::MemoryFileSystem fs;
-    FileList files;
-    const int others[] = {2, 13, 17, 22, 1000};
-    for (int i = 0; i < 25; ++i) {
-        const std::string name = std::to_string(i) + ".txt";
-        fs.add("C:\\f\\", {name});
-        files.push_back({"C:\\f\\", name, "x" + name});
-        i < 5 ? fs.failRename("C:\\f\\" + name, others[i]) : fs.holdOpen("C:\\f\\" + name, 1000);
-    }
-    EXPECT_EQ(renameAll(files, fs, window).renamed(), 0);
-    EXPECT_EQ(std::accumulate(window.waits.begin(), window.waits.end(), 0u), 3000u);
-    EXPECT_EQ(window.messages.size(), 24u); // the taken name (17) is passed over
-    for (int i = 0; i < 25; ++i)
-        EXPECT_EQ(fs.tries["C:\\f\\" + std::to_string(i) + ".txt"], i < 5 || i > 7 ? 1 : 8) << i;
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     commands.runUndo();
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\0.txt", "C:\\f\\1.txt"}));
     EXPECT_EQ(window.bar(), "untouched");
-    EXPECT_EQ(window.statusTexts, Paths{});
+    EXPECT_EQ(window.statusTexts.size() + window.outcomes.size(), 0u);
     ASSERT_TRUE(commands.canUndo() && commands.state().previewReady);
     window = RecordingWindow();
 
@@ -75,8 +75,9 @@ TEST_F(UndoTest, AChainUnwindsInReverseOrder) {
     EXPECT_EQ(window.calls.front(), "askYesNo");
     EXPECT_EQ(window.bars().front(), "0 to 2 by 1: 2 steps, up to 2, left at 2");
     EXPECT_EQ(window.stepLabels, (Paths{"Step 1 of 2", "Step 2 of 2", ""}));
-    EXPECT_EQ(window.statusTexts, (Paths{"Renaming ...", "Updating filename list ...",
-                                         "2 files found.", "2 file(s) renamed back."}));
+    EXPECT_EQ(window.statusTexts,
+              (Paths{"Renaming ...", "Updating filename list ...", "2 files found."}));
+    EXPECT_EQ(window.outcomes, Paths{"2 file(s) renamed back."});
     EXPECT_EQ(window.progressPos, 0);
     EXPECT_FALSE(commands.state().previewReady);
     EXPECT_EQ(commands.fileList().size(), 2u); // collected again
@@ -95,7 +96,7 @@ TEST_F(UndoTest, OnlyTheFilesThatGotANewNameGoBack) {
     EXPECT_EQ(window.questions[0].text,
               "Give the 1 file(s) renamed by the last Rename their old names back?");
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
+    EXPECT_EQ(window.outcomes, Paths{"1 file(s) renamed back."});
     EXPECT_EQ(sorted(), (Paths{"C:\\f\\a.txt", "C:\\f\\b.txt", "C:\\f\\c.txt", "C:\\f\\d.txt",
                                "C:\\f\\f.txt"}));
 }
@@ -128,7 +129,7 @@ TEST_F(UndoTest, AFileThatCannotGoBackIsReportedAndTheUndoGoesOn) {
         EXPECT_EQ(window.messages[0].text,
                   testing::renameFailure("C:\\f\\y.txt", "C:\\f\\b.txt", c.reason));
         EXPECT_EQ(window.messages[0].caption, "Tarnwick Error");
-        EXPECT_EQ(window.statusText, "1 file(s) renamed back.");
+        EXPECT_EQ(window.outcomes, Paths{"1 file(s) renamed back."});
         EXPECT_TRUE(fs.exists("C:\\f\\a.txt"));
         EXPECT_FALSE(fs.exists("C:\\f\\x.txt"));
     }
@@ -224,7 +225,7 @@ TEST_F(UndoTest, ListModeNamesEachFileByTheNameItNowHas) {
         EXPECT_EQ(window.fieldTexts[0], std::make_pair(Field::fileList, std::string(c.field)));
         for (const FileEntry& entry : commands.fileList())
             EXPECT_EQ(entry.oldName, entry.newName);
-        EXPECT_EQ(window.statusText, c.status);
+        EXPECT_EQ(window.outcomes.back(), c.status);
         EXPECT_EQ(window.progressPos, 0);
         window = RecordingWindow{};
     }

@@ -25,7 +25,8 @@ public:
     std::vector<Message> messages;
     std::vector<Message> questions;       // asked with Yes and No
     std::vector<std::string> stepLabels;  // every step label set, in order
-    std::vector<std::string> statusTexts; // every status text set, in order
+    std::vector<std::string> statusTexts; // every status text set, in order, outcomes apart
+    std::vector<std::string> outcomes;    // every outcome announced, in order
     std::string statusText = "Still nothing to do.";
     std::string stepLabel;
     // Where the bar stands: at 0 when started or cleared, one step further at each step.
@@ -62,6 +63,10 @@ public:
         statusText = text;
         statusTexts.push_back(text);
     }
+    void announceOutcome(const std::string& text) override {
+        statusText = text;
+        outcomes.push_back(text);
+    }
     void setStepLabel(const std::string& text) override {
         stepLabel = text;
         stepLabels.push_back(text);
@@ -97,9 +102,10 @@ public:
         if (!barUses.empty())
             barUses.back().left = 0;
     }
-    // Whether the status area showed this text at some time.
+    // Whether the status area showed this text at some time, as a status text or an outcome.
     bool showed(const std::string& status) const {
-        return std::find(statusTexts.begin(), statusTexts.end(), status) != statusTexts.end();
+        return std::find(statusTexts.begin(), statusTexts.end(), status) != statusTexts.end() ||
+               std::find(outcomes.begin(), outcomes.end(), status) != outcomes.end();
     }
     // What the bar went through in its last use, as "0 to 2 by 1: 2 steps, up to 2, left at 0";
     // "untouched" when it was never started.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
@@ -40,8 +42,21 @@ TEST(PreviewText, OneLinePerEntryWithTheFolderOnBothSidesWhenShown) {
          "ber.txt ---> C:\\\xC4rger\\\xDC"
          "BER.TXT\r\n"},
     };
-    for (const auto& c : cases)
+    // In pieces of one to three entries each piece holds its own lines, and all the whole text.
+    for (const auto& c : cases) {
         EXPECT_EQ(buildPreviewText(c.list, c.showPath), c.text);
+        for (std::size_t size = 1; size <= 3; ++size) {
+            std::string pieces;
+            for (std::size_t first = 0; first < c.list.size(); first += size) {
+                const std::size_t last = std::min(first + size, c.list.size());
+                const std::string piece = buildPreviewText(c.list, first, last, c.showPath);
+                EXPECT_EQ(std::count(piece.begin(), piece.end(), '\n'),
+                          static_cast<long>(last - first));
+                pieces += piece;
+            }
+            EXPECT_EQ(pieces, c.text) << size;
+        }
+    }
 }
 
 } // namespace

@@ -49,7 +49,7 @@ TEST_F(ChecksInCommands, RefusedOptionsLeaveStatusAndListAlone) {
         else
             commands.runRename();
         EXPECT_EQ(window.statusText, "Still nothing to do.");
-        EXPECT_TRUE(window.statusTexts.empty());
+        EXPECT_TRUE(window.statusTexts.empty() && window.outcomes.empty());
         EXPECT_TRUE(window.stepLabels.empty());
         EXPECT_EQ(window.calls, (std::vector<std::string>{"setFieldText pathName", "showError",
                                                           "focusField fileList"}));
