@@ -53,6 +53,8 @@ bool takeMessage(MSG& message, UINT first, UINT last) {
     return true;
 }
 
+// "Do not post the WM_QUIT message using the PostMessage function; use PostQuitMessage"
+// (https://learn.microsoft.com/windows/win32/winmsg/wm-quit), which gives it the exit code again.
 void postHeldQuit() {
     if (heldQuit.held && !heldQuit.commandRunning) {
         heldQuit.held = false;
@@ -185,12 +187,7 @@ void StatusArea::keepAnswering() {
     if (now - lastRepaint_ < repaintIntervalMs)
         return;
     lastRepaint_ = now;
-    flushProgress();
-    // A status area without its controls updates none: Wine takes UpdateWindow(nullptr) for the
-    // desktop's, with every window on it.
-    for (HWND control : {stepLabel_, statusText_, progressBar_})
-        if (control != nullptr)
-            UpdateWindow(control);
+    repaint();
     MSG message;
     for (int paints = 0; paints < paintsAtOnce && takeMessage(message, WM_PAINT, WM_PAINT);
          ++paints)
@@ -217,11 +214,17 @@ void StatusArea::wait(unsigned milliseconds) {
 // status area is repainted directly and the time passes without one. It is at most a file's
 // second, well within the five seconds after which a window is taken for hung.
 void StatusArea::waitHoldingMessages(unsigned milliseconds) {
+    repaint();
+    Sleep(milliseconds);
+}
+
+void StatusArea::repaint() {
     flushProgress();
+    // A status area without its controls updates none: Wine takes UpdateWindow(nullptr) for the
+    // desktop's, with every window on it.
     for (HWND control : {stepLabel_, statusText_, progressBar_})
         if (control != nullptr)
             UpdateWindow(control);
-    Sleep(milliseconds);
 }
 
 bool StatusArea::beginPrompt() {

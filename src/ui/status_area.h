@@ -78,6 +78,8 @@ private:
     void restoreCursor();
     // Hands the steps counted since the last one to the progress bar.
     void flushProgress();
+    // The bar's last steps handed on and the three controls painted, through no message queue.
+    void repaint();
     void sendProgress(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND stepLabel_ = nullptr;

@@ -27,12 +27,17 @@ constexpr const wchar_t* loadedByName[] = {
 // only KnownDLLs are always the system's copy. SetDefaultDllDirectories with
 // LOAD_LIBRARY_SEARCH_SYSTEM32 leaves the system folder alone in that search
 // (https://learn.microsoft.com/windows/win32/api/libloaderapi/nf-libloaderapi-setdefaultdlldirectories).
-// Windows 7 has the call only with update KB2533623, so it is looked up instead of imported.
-// Without it, SetDllDirectory with an empty text takes the current folder out of the search
+// On Windows 7 the page asks to "use the GetProcAddress function to retrieve its address from
+// Kernel32.dll", which has it only with update KB2533623; kernel32 is in every process, and
+// GetModuleHandle takes no reference to it. The common controls, loaded late by their name, still
+// come from the side-by-side store the manifest names: "Side-by-side (SxS) manifest redirection"
+// comes before every folder of the search.
+// Without the call, SetDllDirectory with an empty text "removes the current directory from the
+// default DLL search order"
 // (https://learn.microsoft.com/windows/win32/api/winbase/nf-winbase-setdlldirectoryw), and the
 // DLLs the system loads by name are loaded first from the system folder by their full path, each
 // with its own imports looked for there (LOAD_WITH_ALTERED_SEARCH_PATH): a DLL already loaded is
-// the one a later load by its name finds.
+// the one a later load by its name finds ("Loaded-module list").
 void loadDllsFromTheSystemOnly() {
     using SetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
     const FARPROC found =
@@ -42,13 +47,19 @@ void loadDllsFromTheSystemOnly() {
     if (setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
         return;
     SetDllDirectoryW(L"");
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    // GetSystemDirectory gives the length without the closing null, or, when the buffer is too
+    // small, the size it needs with it; the path "does not end with a backslash unless the system
+    // directory is the root directory"
+    // (https://learn.microsoft.com/windows/win32/api/sysinfoapi/nf-sysinfoapi-getsystemdirectoryw).
+    wchar_t buffer[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(buffer, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return;
+    std::wstring folder(buffer, length);
+    if (folder.back() != L'\\')
+        folder += L'\\';
     for (const wchar_t* name : loadedByName)
-        LoadLibraryExW((std::wstring(folder, length) + L"\\" + name).c_str(), nullptr,
-                       LOAD_WITH_ALTERED_SEARCH_PATH);
+        LoadLibraryExW((folder + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 } // namespace tarnwick
